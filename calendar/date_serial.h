@@ -1,0 +1,48 @@
+// Date serials: whole days since 1899-12-30 (serial 0), proleptic Gregorian calendar.
+#pragma once
+
+#include <cstdint>
+
+namespace dovrin {
+
+// Division rounding towards negative infinity (C++ '/' truncates towards zero).
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+struct CivilDate {
+    std::int32_t year = 0;
+    std::int32_t month = 0;  // [1, 12]
+    std::int32_t day = 0;    // [1, 31]
+    friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// Serial of year-month-day with roll-over: month 13 is January of the next year,
+// a day past the month's end runs into the following months, day 0 is the
+// previous month's last day. 1900-01-01 is 2, 2000-01-01 is 36526.
+double DateSerial(std::int64_t year, std::int64_t month, std::int64_t day);
+
+// Whole-day variant of the same count, for the conversions that never carry a time.
+std::int64_t DayNumber(std::int64_t year, std::int64_t month, std::int64_t day);
+
+CivilDate DateOfSerial(double serial);
+CivilDate DateOfDayNumber(std::int64_t days);
+
+// 1 = Sunday ... 7 = Saturday; serial 0 is a Saturday.
+std::int32_t WeekdayOfSerial(double serial);
+std::int32_t WeekdayOfDate(std::int32_t year, std::int32_t month, std::int32_t day);
+
+// Days of a Gregorian month with the full leap-year rule, 0 for a month outside 1..12.
+std::int32_t DaysInMonth(std::int32_t year, std::int32_t month);
+
+bool IsValidDate(std::int32_t year, std::int32_t month, std::int32_t day);
+
+// The local calendar date now, from the current clock function.
+CivilDate Today();
+
+// The clock is replaceable so that tests can pin "today"; nullptr restores the system clock.
+using TodayFunction = CivilDate (*)();
+void SetTodayFunction(TodayFunction clock);
+
+}  // namespace dovrin

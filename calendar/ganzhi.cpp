@@ -1,0 +1,32 @@
+// Sexagenary cycle and zodiac animals of a year.
+#include <array>
+
+#include "clsDate.h"
+
+namespace {
+
+constexpr std::array<const char*, 10> StemNames = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr std::array<const char*, 12> BranchNames = {"子", "丑", "寅", "卯", "辰", "巳",
+                                                     "午", "未", "申", "酉", "戌", "亥"};
+constexpr std::array<const char*, 12> AnimalNames = {"鼠", "牛", "虎", "兔", "龙", "蛇",
+                                                     "马", "羊", "猴", "鸡", "狗", "猪"};
+
+// Floored remainder, so years before the reference year still index the tables.
+std::int32_t Mod(std::int64_t a, std::int32_t b)
+{
+    const auto r = static_cast<std::int32_t>(a % b);
+    return r < 0 ? r + b : r;
+}
+
+}  // namespace
+
+std::string clsDate::GanZhi(std::int32_t year) const
+{
+    const std::int32_t cycle = Mod(std::int64_t{year} - 1864, 60);  // 1864 is 甲子
+    return std::string(StemNames[cycle % 10]) + BranchNames[cycle % 12];
+}
+
+std::string clsDate::YearAttribute(std::int32_t year) const
+{
+    return AnimalNames[Mod(std::int64_t{year} - 1900, 12)];  // 1900 is a year of the rat
+}

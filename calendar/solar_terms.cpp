@@ -1,0 +1,35 @@
+// Solar terms: the 24 offsets from the 1900 epoch, on a mean tropical year.
+#include <array>
+
+#include "clsDate.h"
+#include "date_serial.h"
+
+namespace {
+
+constexpr std::array<const char*, 24> SolarTermNames = {
+    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
+    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+
+// Minutes from the year's 小寒 to each term.
+constexpr std::array<std::int32_t, 24> SolarTermMinutes = {
+    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921,
+    173149, 195551, 218072, 240693, 263343, 285989, 308563, 331033,
+    353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758};
+
+constexpr std::int64_t EpochMinutes = 7 * 1440 + 125;       // 1900-01-06 02:05 after serial 0
+constexpr std::int64_t YearHundredthsOfMinute = 52594876;  // 525948.76 minutes
+
+}  // namespace
+
+std::string clsDate::lSolarTerm() const
+{
+    // Whole minutes after the epoch, in integers, so no instant drifts across midnight.
+    const auto today = static_cast<std::int64_t>(m_Date);
+    for (std::size_t k = 0; k < SolarTermNames.size(); ++k) {
+        const std::int64_t hundredths =
+            std::int64_t{m_sYear - 1900} * YearHundredthsOfMinute + std::int64_t{SolarTermMinutes[k]} * 100;
+        const std::int64_t minutes = dovrin::FloorDiv(hundredths + 50, 100);  // nearest minute; never a tie
+        if (dovrin::FloorDiv(EpochMinutes + minutes, 1440) == today) return SolarTermNames[k];
+    }
+    return {};
+}

@@ -1,0 +1,15 @@
+// UTF-8 text counted in characters (code points), as the calendar's texts are measured.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dovrin {
+
+// The characters of a UTF-8 text, each as its own byte sequence. A malformed byte stands alone.
+std::vector<std::string_view> Utf8Characters(std::string_view text);
+
+std::size_t Utf8Length(std::string_view text);
+
+}  // namespace dovrin

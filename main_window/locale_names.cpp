@@ -1,0 +1,25 @@
+// Fixed Chinese names: the program uses no locale service, so every machine shows the same.
+#include "locale_names.h"
+
+#include <array>
+
+namespace dovrin {
+
+std::string WeekdayName(std::int32_t weekday)
+{
+    static constexpr std::array<const char*, 7> names = {
+        "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+    if (weekday < 1 || weekday > 7) return {};
+    return names[weekday - 1];
+}
+
+std::string MonthName(std::int32_t month)
+{
+    static constexpr std::array<const char*, 12> names = {
+        "一月", "二月", "三月", "四月", "五月", "六月",
+        "七月", "八月", "九月", "十月", "十一月", "十二月"};
+    if (month < 1 || month > 12) return {};
+    return names[month - 1];
+}
+
+}  // namespace dovrin

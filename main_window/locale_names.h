@@ -1,0 +1,15 @@
+// Weekday and month names for the grid headings, the title label and the day text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace dovrin {
+
+// 1 = Sunday ... 7 = Saturday: "星期日" ... "星期六"; "" outside that range.
+std::string WeekdayName(std::int32_t weekday);
+
+// 1..12: "一月" ... "十二月"; "" outside that range.
+std::string MonthName(std::int32_t month);
+
+}  // namespace dovrin

@@ -1,0 +1,36 @@
+// The six reference texts: built-in GBK resources 101-106, decoded and split into records.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dovrin {
+
+struct ReferenceTexts {
+    std::vector<std::string> DayBirthTexts;       // 101
+    std::vector<std::string> SignCoupleTexts;     // 102
+    std::vector<std::string> AnimalTexts;         // 103
+    std::vector<std::string> FlowerTexts;         // 104
+    std::vector<std::string> MonthDayBirthTexts;  // 105
+    std::vector<std::string> SignTexts;           // 106
+};
+
+// Loads 101 to 106 in that order from the data embedded in the executable.
+// A damaged byte sequence decodes to U+FFFD and is reported on standard error.
+ReferenceTexts LoadReferenceTexts();
+
+// The raw GBK bytes of resource 101..106; empty for any other number.
+std::string_view ResourceBytes(int number);
+
+struct DecodeResult {
+    std::string text;      // UTF-8
+    std::size_t damaged = 0;  // byte sequences replaced by U+FFFD
+};
+DecodeResult DecodeGbk(std::string_view bytes);
+
+// Splits at CR LF only; a lone CR or LF stays inside its record. A text ending in
+// CR LF yields an empty last element.
+std::vector<std::string> SplitRecords(std::string_view text);
+
+}  // namespace dovrin
