@@ -2,6 +2,7 @@
 #include <array>
 
 #include "clsDate.h"
+#include "date_serial.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ constexpr std::array<StarSign, 13> StarSigns = {{
 
 const StarSign* FindSign(std::int32_t month, std::int32_t day)
 {
-    const std::int32_t key = month * 100 + day;  // a day of year 2000 (a leap year, so 2/29 fits)
+    if (!dovrin::IsValidDate(2000, month, day)) return nullptr;  // a leap year, so 2/29 fits
+    const std::int32_t key = month * 100 + day;
     for (const StarSign& sign : StarSigns)
         if (key >= sign.FromMonth * 100 + sign.FromDay && key <= sign.ToMonth * 100 + sign.ToDay) return &sign;
     return nullptr;

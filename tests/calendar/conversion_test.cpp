@@ -1,0 +1,208 @@
+// Gregorian to lunar and back, over named days and over the whole covered span.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "calendar/clsDate.h"
+#include "calendar/date_serial.h"
+
+namespace {
+
+struct Lunar {
+    int year, month, day;
+    bool leap;
+};
+
+Lunar LunarOf(int y, int m, int d)
+{
+    clsDate date;
+    date.sInitDate(y, m, d);
+    return {date.lYear(), date.lMonth(), date.lDay(), date.IsLeap()};
+}
+
+void ExpectLunar(int y, int m, int d, Lunar want)
+{
+    const Lunar got = LunarOf(y, m, d);
+    EXPECT_EQ(got.year, want.year) << y << "-" << m << "-" << d;
+    EXPECT_EQ(got.month, want.month) << y << "-" << m << "-" << d;
+    EXPECT_EQ(got.day, want.day) << y << "-" << m << "-" << d;
+    EXPECT_EQ(got.leap, want.leap) << y << "-" << m << "-" << d;
+}
+
+dovrin::CivilDate GregorianOf(int y, int m, int d, bool leap)
+{
+    clsDate date;
+    date.lInitDate(y, m, d, leap);
+    return {date.sYear(), date.sMonth(), date.sDay()};
+}
+
+}  // namespace
+
+TEST(ClsDate, NewObjectHoldsNoDay)
+{
+    const clsDate date;
+    EXPECT_EQ(date.sYear(), 0);
+    EXPECT_EQ(date.sMonth(), 0);
+    EXPECT_EQ(date.sDay(), 0);
+    EXPECT_EQ(date.lYear(), 0);
+    EXPECT_EQ(date.lMonth(), 0);
+    EXPECT_EQ(date.lDay(), 0);
+    EXPECT_FALSE(date.IsLeap());
+    EXPECT_EQ(date.sWeekDay(), 7);
+    EXPECT_EQ(date.sWeekDayStr(), "星期六");
+}
+
+TEST(ClsDate, GregorianToLunarAtYearAndMonthBoundaries)
+{
+    ExpectLunar(1900, 1, 31, {1900, 1, 1, false});
+    ExpectLunar(1900, 2, 1, {1900, 1, 2, false});
+    ExpectLunar(1901, 2, 18, {1900, 12, 30, false});
+    ExpectLunar(1901, 2, 19, {1901, 1, 1, false});
+    ExpectLunar(2008, 2, 6, {2007, 12, 30, false});
+    ExpectLunar(2008, 2, 7, {2008, 1, 1, false});
+    ExpectLunar(2049, 12, 31, {2049, 12, 7, false});
+    ExpectLunar(2050, 1, 22, {2049, 12, 29, false});
+}
+
+TEST(ClsDate, LeapMonthsAreVisitedAfterTheirOrdinaryMonth)
+{
+    // 2020: leap 4th month of 29 days.
+    ExpectLunar(2020, 5, 22, {2020, 4, 30, false});
+    ExpectLunar(2020, 5, 23, {2020, 4, 1, true});
+    ExpectLunar(2020, 6, 20, {2020, 4, 29, true});
+    ExpectLunar(2020, 6, 21, {2020, 5, 1, false});
+    // 2017: leap 6th month of 30 days.
+    ExpectLunar(2017, 7, 23, {2017, 6, 1, true});
+    ExpectLunar(2017, 8, 21, {2017, 6, 30, true});
+    ExpectLunar(2017, 8, 22, {2017, 7, 1, false});
+    // 1900: leap 8th month of 29 days; 2033: leap 7th month, as the table has it.
+    ExpectLunar(1900, 9, 24, {1900, 8, 1, true});
+    ExpectLunar(2033, 8, 25, {2033, 7, 1, true});
+    ExpectLunar(2033, 9, 22, {2033, 7, 29, true});
+    ExpectLunar(2033, 9, 23, {2033, 8, 1, false});
+}
+
+TEST(ClsDate, LunarToGregorian)
+{
+    EXPECT_EQ(GregorianOf(2020, 4, 1, true), (dovrin::CivilDate{2020, 5, 23}));
+    EXPECT_EQ(GregorianOf(2020, 4, 1, false), (dovrin::CivilDate{2020, 4, 23}));
+    EXPECT_EQ(GregorianOf(2020, 5, 1, false), (dovrin::CivilDate{2020, 6, 21}));
+    EXPECT_EQ(GregorianOf(1900, 1, 1, false), (dovrin::CivilDate{1900, 1, 31}));
+    EXPECT_EQ(GregorianOf(2049, 12, 29, false), (dovrin::CivilDate{2050, 1, 22}));
+    EXPECT_EQ(GregorianOf(1901, 1, 1, false), (dovrin::CivilDate{1901, 2, 19}));
+    EXPECT_EQ(GregorianOf(2049, 1, 1, false), (dovrin::CivilDate{2049, 2, 2}));
+}
+
+TEST(ClsDate, LunarToGregorianWithUnusualArguments)
+{
+    clsDate date;
+    date.lInitDate(2020, 3, 1, true);  // 2020 has no leap 3rd month: the request is dropped
+    EXPECT_FALSE(date.IsLeap());
+    EXPECT_EQ((dovrin::CivilDate{date.sYear(), date.sMonth(), date.sDay()}), (dovrin::CivilDate{2020, 3, 24}));
+
+    date.lInitDate(2020, 4, 30, true);  // the leap month has 29 days: day 30 runs on
+    EXPECT_EQ(date.lDay(), 30);
+    EXPECT_EQ((dovrin::CivilDate{date.sYear(), date.sMonth(), date.sDay()}), (dovrin::CivilDate{2020, 6, 21}));
+}
+
+TEST(ClsDate, GregorianFieldsKeepAnImpossibleDateWhileTheDayRollsOver)
+{
+    clsDate date;
+    date.sInitDate(2008, 2, 30);
+    EXPECT_EQ(date.sMonth(), 2);
+    EXPECT_EQ(date.sDay(), 30);
+    clsDate march;
+    march.sInitDate(2008, 3, 1);
+    EXPECT_EQ(date.lDay(), march.lDay());
+    EXPECT_EQ(date.lMonth(), march.lMonth());
+    EXPECT_EQ(date.sWeekDay(), march.sWeekDay());
+}
+
+TEST(ClsDate, EveryDayOfTheSpanRoundTripsThroughTheLunarDate)
+{
+    clsDate there;
+    clsDate back;
+    int days = 0;
+    for (std::int64_t serial = 32; serial <= 54810; ++serial) {
+        const dovrin::CivilDate d = dovrin::DateOfSerial(static_cast<double>(serial));
+        there.sInitDate(d.year, d.month, d.day);
+        ASSERT_GE(there.lDay(), 1) << d.year << "-" << d.month << "-" << d.day;
+        ASSERT_LE(there.lDay(), 30);
+        back.lInitDate(there.lYear(), there.lMonth(), there.lDay(), there.IsLeap());
+        ASSERT_EQ((dovrin::CivilDate{back.sYear(), back.sMonth(), back.sDay()}), d);
+        ASSERT_EQ(back.IsLeap(), there.IsLeap());
+        ++days;
+    }
+    EXPECT_EQ(days, 54779);
+}
+
+TEST(ClsDate, MonthLengthsAddUpToTheYear)
+{
+    // Count the days of every lunar month met on the walk through the span.
+    std::map<std::tuple<int, int, bool>, int> monthLengths;
+    clsDate date;
+    for (std::int64_t serial = 32; serial <= 54810; ++serial) {
+        const dovrin::CivilDate d = dovrin::DateOfSerial(static_cast<double>(serial));
+        date.sInitDate(d.year, d.month, d.day);
+        ++monthLengths[{date.lYear(), date.lMonth(), date.IsLeap()}];
+    }
+    std::map<int, int> yearLengths;
+    std::map<int, int> leapMonths;
+    for (const auto& [month, length] : monthLengths) {
+        EXPECT_TRUE(length == 29 || length == 30) << std::get<0>(month) << "/" << std::get<1>(month);
+        yearLengths[std::get<0>(month)] += length;
+        leapMonths[std::get<0>(month)] += std::get<2>(month) ? 1 : 0;
+    }
+    ASSERT_EQ(yearLengths.size(), 150u);
+    int leapYears = 0;
+    for (const auto& [year, length] : yearLengths) {
+        date.lInitDate(year, 1, 1, false);
+        const double start = dovrin::DateSerial(date.sYear(), date.sMonth(), date.sDay());
+        date.lInitDate(year, 12, 1, false);
+        const double december = dovrin::DateSerial(date.sYear(), date.sMonth(), date.sDay());
+        EXPECT_EQ(december - start + monthLengths[(std::tuple{year, 12, false})], length) << year;
+        leapYears += leapMonths[year];
+    }
+    EXPECT_EQ(leapYears, 55);
+    EXPECT_EQ(yearLengths[1900], 384);
+    EXPECT_EQ(yearLengths[1965], 353);
+    for (int year : {1925, 1944, 2006}) EXPECT_EQ(yearLengths[year], 385) << year;
+    EXPECT_EQ(yearLengths[2049], 355);
+    EXPECT_EQ(monthLengths[(std::tuple{2017, 6, true})], 30);
+    EXPECT_EQ(monthLengths[(std::tuple{2020, 4, true})], 29);
+}
+
+TEST(ClsDate, DatesOutsideTheSpanLeaveTheLunarFieldsEmpty)
+{
+    clsDate date;
+    for (const auto& d : {dovrin::CivilDate{1900, 1, 30}, dovrin::CivilDate{2050, 1, 23}, dovrin::CivilDate{1, 1, 1},
+                          dovrin::CivilDate{9999, 12, 31}, dovrin::CivilDate{-32768, -32768, -32768}}) {
+        date.sInitDate(d.year, d.month, d.day);
+        EXPECT_EQ(date.sYear(), d.year);
+        EXPECT_EQ(date.lYear(), 0);
+        EXPECT_EQ(date.lMonth(), 0);
+        EXPECT_EQ(date.lDay(), 0);
+        EXPECT_FALSE(date.IsLeap());
+        EXPECT_EQ(date.CDayStr(date.lDay()), "");
+        EXPECT_EQ(date.lHoliday(), "");
+    }
+
+    date.lInitDate(1899, 12, 1, false);
+    EXPECT_EQ(date.sYear(), 0);
+    EXPECT_FALSE(date.IsLeap());
+    date.lInitDate(2050, 1, 1, true);
+    EXPECT_EQ(date.sYear(), 0);
+    EXPECT_EQ(date.lYear(), 2050);
+}
+
+TEST(ClsDate, IsTodayComparesItsArgumentsWithTheClock)
+{
+    dovrin::SetTodayFunction([] { return dovrin::CivilDate{2008, 2, 8}; });
+    clsDate date;
+    date.sInitDate(1950, 6, 1);
+    EXPECT_TRUE(date.IsToday(2008, 2, 8));
+    EXPECT_FALSE(date.IsToday(2008, 2, 9));
+    EXPECT_EQ(date.sYear(), 1950);
+    dovrin::SetTodayFunction(nullptr);
+}

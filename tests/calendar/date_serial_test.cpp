@@ -1,0 +1,67 @@
+// Date serials: anchors, roll-over, weekdays and the replaceable clock.
+#include "calendar/date_serial.h"
+
+#include <gtest/gtest.h>
+
+using namespace dovrin;
+
+TEST(DateSerial, Anchors)
+{
+    EXPECT_EQ(DateSerial(1899, 12, 30), 0);
+    EXPECT_EQ(DateSerial(1900, 1, 1), 2);
+    EXPECT_EQ(DateSerial(1900, 1, 31), 32);
+    EXPECT_EQ(DateSerial(2000, 1, 1), 36526);
+    EXPECT_EQ(DateSerial(2050, 1, 22), 54810);
+    EXPECT_EQ(DateSerial(1900, 3, 1) - DateSerial(1900, 2, 28), 1);  // 1900 is not a leap year
+}
+
+TEST(DateSerial, RollsOverMonthsAndDays)
+{
+    EXPECT_EQ(DateSerial(2008, 2, 30), DateSerial(2008, 3, 1));
+    EXPECT_EQ(DateSerial(2008, 13, 1), DateSerial(2009, 1, 1));
+    EXPECT_EQ(DateSerial(2008, 3, 0), DateSerial(2008, 2, 29));
+    EXPECT_EQ(DateSerial(2008, 0, 1), DateSerial(2007, 12, 1));
+    EXPECT_EQ(DateSerial(2008, 1, 400), DateSerial(2009, 2, 3));
+}
+
+TEST(DateSerial, EveryDayOfTheSpanRoundTripsAndAdvancesTheWeekday)
+{
+    std::int32_t previousWeekday = WeekdayOfSerial(31);
+    for (std::int64_t serial = 32; serial <= 54810; ++serial) {
+        const CivilDate date = DateOfSerial(static_cast<double>(serial));
+        ASSERT_TRUE(IsValidDate(date.year, date.month, date.day)) << serial;
+        ASSERT_EQ(DateSerial(date.year, date.month, date.day), serial);
+        const std::int32_t weekday = WeekdayOfSerial(static_cast<double>(serial));
+        ASSERT_EQ(weekday, previousWeekday % 7 + 1) << serial;
+        previousWeekday = weekday;
+    }
+}
+
+TEST(DateSerial, Weekdays)
+{
+    EXPECT_EQ(WeekdayOfSerial(0), 7);  // 1899-12-30 was a Saturday
+    EXPECT_EQ(WeekdayOfDate(2008, 2, 8), 6);
+    EXPECT_EQ(WeekdayOfDate(2011, 5, 1), 1);
+    EXPECT_EQ(WeekdayOfSerial(36526.75), 7);  // the time of day does not move the date
+}
+
+TEST(DateSerial, MonthLengthsFollowTheFullLeapRule)
+{
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(2024, 2), 29);
+    EXPECT_EQ(DaysInMonth(2023, 2), 28);
+    EXPECT_EQ(DaysInMonth(2023, 4), 30);
+    EXPECT_EQ(DaysInMonth(2023, 13), 0);
+    EXPECT_FALSE(IsValidDate(2023, 2, 29));
+    EXPECT_FALSE(IsValidDate(2023, 1, 0));
+}
+
+TEST(DateSerial, TodayComesFromTheReplaceableClock)
+{
+    SetTodayFunction([] { return CivilDate{2008, 2, 8}; });
+    EXPECT_EQ(Today(), (CivilDate{2008, 2, 8}));
+    SetTodayFunction(nullptr);
+    const CivilDate system = Today();
+    EXPECT_TRUE(IsValidDate(system.year, system.month, system.day));
+}
