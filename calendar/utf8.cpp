@@ -14,7 +14,33 @@ std::size_t SequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
+char32_t CodePoint(std::string_view character)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(character[i])); };
+    switch (character.size()) {
+    case 2: return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+    case 3: return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+    case 4: return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
+    default: return byte(0);
+    }
+}
+
+bool IsWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF) ||
+           (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
 }  // namespace
+
+std::size_t DisplayWidth(std::string_view text)
+{
+    std::size_t width = 0;
+    for (std::string_view character : Utf8Characters(text)) width += IsWide(CodePoint(character)) ? 2 : 1;
+    return width;
+}
 
 std::vector<std::string_view> Utf8Characters(std::string_view text)
 {

@@ -12,4 +12,8 @@ std::vector<std::string_view> Utf8Characters(std::string_view text);
 
 std::size_t Utf8Length(std::string_view text);
 
+// Columns the text takes on a terminal or in a fixed-width layout: a wide (CJK,
+// full-width) character counts two, every other character one.
+std::size_t DisplayWidth(std::string_view text);
+
 }  // namespace dovrin

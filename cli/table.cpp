@@ -1,0 +1,51 @@
+// dovrin-cal --table: every calendar fact of a day as one tab-separated line.
+#include "table.h"
+
+#include <cstdio>
+
+#include "calendar/clsDate.h"
+
+namespace dovrin::cli {
+
+std::string TableHeader()
+{
+    return "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\trecess\t"
+           "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\n";
+}
+
+void AppendTableLines(std::string& out, CivilDate from, CivilDate to)
+{
+    clsDate date;
+    const std::int64_t last = DayNumber(to.year, to.month, to.day);
+    for (std::int64_t day = DayNumber(from.year, from.month, from.day); day <= last; ++day) {
+        const CivilDate d = DateOfDayNumber(day);
+        date.sInitDate(d.year, d.month, d.day);
+        char iso[16];
+        std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year, d.month, d.day);
+        const auto field = [&out](const std::string& text) {
+            out += text;
+            out += '\t';
+        };
+        field(iso);
+        field(std::to_string(date.sWeekDay()));
+        field(std::to_string(date.lYear()));
+        field(std::to_string(date.lMonth()));
+        field(std::to_string(date.lDay()));
+        field(date.IsLeap() ? "1" : "0");
+        field(date.CDayStr(date.lDay()));
+        field(date.lSolarTerm());
+        field(date.sHoliday());
+        field(date.sHolidayRecess() ? "1" : "0");
+        field(date.lHoliday());
+        field(date.wHoliday());
+        // The lunar year names the person's year, not the Gregorian one.
+        field(date.GanZhi(date.lYear()));
+        field(date.YearAttribute(date.lYear()));
+        field(date.Constellation(d.month, d.day));
+        field(date.Constellation2(d.month, d.day));
+        out += date.Era(d.year);
+        out += '\n';
+    }
+}
+
+}  // namespace dovrin::cli

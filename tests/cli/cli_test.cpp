@@ -1,0 +1,190 @@
+// dovrin-cal: output formats and the handling of bad input.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "calendar/date_serial.h"
+#include "calendar/utf8.h"
+#include "cli/month_view.h"
+#include "cli/run.h"
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result Cal(std::vector<std::string> args, dovrin::cli::Terminal terminal = {})
+{
+    Result r;
+    r.status = dovrin::cli::RunCli(args, terminal, r.out, r.err);
+    return r;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+        fields.push_back(line.substr(start, tab - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override { dovrin::SetTodayFunction([] { return dovrin::CivilDate{2008, 2, 8}; }); }
+    void TearDown() override { dovrin::SetTodayFunction(nullptr); }
+};
+
+}  // namespace
+
+TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
+{
+    const Result r = Cal({"--table", "2008-01-15", "2008-02-08"});
+    ASSERT_EQ(r.status, 0);
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
+                        "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera");
+    // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
+    EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩蝎\t"
+                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年");
+    const auto eve = Fields(lines[23]);  // 2008-02-06
+    EXPECT_EQ(eve[0], "2008-02-06");
+    EXPECT_EQ(eve[10], "除夕");
+    const auto last = Fields(lines[25]);  // 2008-02-08
+    EXPECT_EQ(last.size(), 17u);
+    EXPECT_EQ(last[1], "6");
+    EXPECT_EQ(last[12], "戊子");
+    EXPECT_EQ(last[13], "鼠");
+}
+
+TEST_F(Cli, TableMarksLeapMonthsRestDaysTermsAndWeekHolidays)
+{
+    const auto leap = Fields(Lines(Cal({"--table", "2020-05-23", "2020-05-23"}).out)[1]);
+    EXPECT_EQ(leap[3], "4");
+    EXPECT_EQ(leap[5], "1");
+    const auto labour = Fields(Lines(Cal({"--table", "2008-05-01", "2008-05-01"}).out)[1]);
+    EXPECT_EQ(labour[8], "劳动节");
+    EXPECT_EQ(labour[9], "1");
+    const auto mothers = Fields(Lines(Cal({"--table", "2008-05-11", "2008-05-11"}).out)[1]);
+    EXPECT_EQ(mothers[11], "国际母亲节");
+    const auto spring = Fields(Lines(Cal({"--table", "2008-02-04", "2008-02-04"}).out)[1]);
+    EXPECT_EQ(spring[7], "立春");
+}
+
+TEST_F(Cli, TableAcceptsBothEndsOfTheSpan)
+{
+    const Result r = Cal({"--table", "2050-01-22", "2050-01-22"});
+    ASSERT_EQ(r.status, 0);
+    const auto last = Fields(Lines(r.out)[1]);
+    EXPECT_EQ(last[2], "2049");
+    EXPECT_EQ(last[10], "除夕");
+    EXPECT_EQ(Cal({"--table", "1900-01-31", "1900-01-31"}).status, 0);
+}
+
+TEST_F(Cli, LunarDateToGregorian)
+{
+    EXPECT_EQ(Cal({"--lunar", "2020", "4", "1", "--leap"}).out, "2020-05-23 星期六\n");
+    EXPECT_EQ(Cal({"--lunar", "2020", "4", "1"}).out, "2020-04-23 星期四\n");
+    EXPECT_EQ(Cal({"--lunar", "2049", "12", "29"}).out, "2050-01-22 星期六\n");
+}
+
+TEST_F(Cli, MonthGridLinesUpWideCharacters)
+{
+    const Result r = Cal({"2008", "2"});
+    ASSERT_EQ(r.status, 0);
+    const auto lines = Lines(r.out);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_NE(lines[0].find("2008年2月"), std::string::npos);
+    EXPECT_EQ(lines[1].find("日"), 3u);
+    // February 2008 starts on a Friday: day 1 sits in the sixth column, 初二 under 8, 春节 under 7.
+    EXPECT_EQ(dovrin::DisplayWidth(lines[2]), 52u);
+    EXPECT_NE(lines[5].find("春节"), std::string::npos);
+    EXPECT_NE(lines[5].find("除夕"), std::string::npos);
+    for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 56u) << lines[i];
+    // No colour unless asked for or on a terminal.
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+}
+
+TEST_F(Cli, LunarLineShowsFestivalsTermsAndNewMonths)
+{
+    using dovrin::cli::LunarLine;
+    EXPECT_EQ(LunarLine(2008, 2, 7), "春节");
+    EXPECT_EQ(LunarLine(2008, 2, 4), "立春");
+    EXPECT_EQ(LunarLine(2008, 10, 1), "国庆节");
+    EXPECT_EQ(LunarLine(2008, 4, 6), "三月");
+    EXPECT_EQ(LunarLine(2008, 3, 8), "妇女节");  // 二月初一 too: a holiday outranks the new month
+    EXPECT_EQ(LunarLine(2020, 5, 23), "闰四月");
+    EXPECT_EQ(LunarLine(2008, 2, 8), "初二");
+    EXPECT_EQ(LunarLine(2008, 9, 17), "国际和平");
+}
+
+TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
+{
+    EXPECT_NE(Cal({"2008", "2"}, {true, false}).out.find("\x1b[1;7m\x1b[34m"), std::string::npos);  // today
+    EXPECT_EQ(Cal({"2008", "2"}, {true, true}).out.find('\x1b'), std::string::npos);               // NO_COLOR
+    EXPECT_NE(Cal({"--color=always", "2008", "2"}, {false, true}).out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(Cal({"--color=never", "2008", "2"}, {true, false}).out.find('\x1b'), std::string::npos);
+    EXPECT_NE(Cal({"--color=auto", "2008", "2"}, {true, false}).out.find("\x1b[31m"), std::string::npos);
+}
+
+TEST_F(Cli, DefaultsToTheCurrentMonthAndShowsAWholeYear)
+{
+    EXPECT_EQ(Cal({}).out, Cal({"2008", "2"}).out);
+    const std::string year = Cal({"2008"}).out;
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_NE(year.find("2008年" + std::to_string(month) + "月"), std::string::npos) << month;
+}
+
+TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
+{
+    struct Case { std::vector<std::string> args; const char* mentions; };
+    for (const Case& c : std::vector<Case>{
+             {{"--bogus"}, "unknown option"},
+             {{"2008", "13"}, "1..12"},
+             {{"2008", "0"}, "1..12"},
+             {{"20x8"}, "not a year"},
+             {{"1899"}, "1900..2049"},
+             {{"2050", "2"}, "1900-01..2050-01"},
+             {{"--table", "2008-02-30", "2008-03-01"}, "not a day"},
+             {{"--table", "2008-2-3", "2008-03-01"}, "YYYY-MM-DD"},
+             {{"--table", "1900-01-30", "1900-02-01"}, "1900-01-31..2050-01-22"},
+             {{"--table", "2050-01-22", "2050-01-23"}, "1900-01-31..2050-01-22"},
+             {{"--table", "2008-02-05", "2008-02-01"}, "after"},
+             {{"--table", "2008-02-05"}, "two dates"},
+             {{"--lunar", "2020", "13", "1"}, "1..12"},
+             {{"--lunar", "2050", "1", "1"}, "1900..2049"},
+             {{"--lunar", "2020", "3", "1", "--leap"}, "no leap month"},
+             {{"--lunar", "2020", "4", "30", "--leap"}, "only 29 days"},
+             {{"--leap"}, "--lunar"},
+             {{"--color=sometimes"}, "never, always or auto"},
+             {{"--info", "1900-12-31"}, "1901-01-01..2049-12-31"},
+             {{"--info", "2050-01-01"}, "1901-01-01..2049-12-31"},
+             {{"1", "2", "3"}, "too many"},
+         }) {
+        const Result r = Cal(c.args);
+        EXPECT_EQ(r.status, 2) << c.args[0];
+        EXPECT_TRUE(r.out.empty()) << c.args[0];
+        EXPECT_NE(r.err.find(c.mentions), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+TEST_F(Cli, HelpAndVersion)
+{
+    EXPECT_NE(Cal({"--help"}).out.find("--table FROM TO"), std::string::npos);
+    EXPECT_EQ(Cal({"--version"}).out.rfind("dovrin-cal ", 0), 0u);
+    EXPECT_EQ(Cal({"--help"}).status, 0);
+}
