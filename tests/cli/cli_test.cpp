@@ -188,3 +188,15 @@ TEST_F(Cli, HelpAndVersion)
     EXPECT_EQ(Cal({"--version"}).out.rfind("dovrin-cal ", 0), 0u);
     EXPECT_EQ(Cal({"--help"}).status, 0);
 }
+
+TEST_F(Cli, InfoPrintsTheDayTextWithLineFeeds)
+{
+    const Result r = Cal({"--info", "2008-01-15"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    EXPECT_NE(r.out.find("\n农历：丁亥(猪)年十二月初八\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\n日程信息 (2008年1月15日)\n"), std::string::npos);
+    EXPECT_NE(Cal({"--info"}).out.find("日程信息 (2008年2月8日)"), std::string::npos);  // today
+    EXPECT_EQ(Cal({"--info", "1901-01-01"}).status, 0);
+    EXPECT_EQ(Cal({"--info", "2049-12-31"}).status, 0);
+}

@@ -1,0 +1,247 @@
+// The embedded reference texts: encoding, record counts, formats and the lookup keys.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "calendar/clsDate.h"
+#include "calendar/utf8.h"
+#include "resources/reference_texts.h"
+
+namespace {
+
+const dovrin::ReferenceTexts& Texts()
+{
+    static const dovrin::ReferenceTexts texts = dovrin::LoadReferenceTexts();
+    return texts;
+}
+
+std::string ReadSource(const std::string& name)
+{
+    std::ifstream in(std::string(DOVRIN_TEXT_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> SourceRecords(const std::vector<std::string>& names)
+{
+    std::vector<std::string> records;
+    for (const std::string& name : names) {
+        std::istringstream lines(ReadSource(name));
+        for (std::string line; std::getline(lines, line);) records.push_back(line);
+    }
+    return records;
+}
+
+std::vector<std::string> MonthFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (int month = 1; month <= 12; ++month)
+        names.push_back(folder + (month < 10 ? "/0" : "/") + std::to_string(month) + ".txt");
+    return names;
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& marker)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(marker, start)) != std::string::npos; start = at + marker.size())
+        parts.push_back(text.substr(start, at - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+template <typename Key>
+std::size_t FirstContaining(const std::vector<std::string>& records, const Key& key)
+{
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i].find(key) != std::string::npos) return i;
+    return records.size();
+}
+
+struct MonthDay {
+    int month, day;
+};
+
+std::vector<MonthDay> DaysOfALeapYear()
+{
+    static constexpr int lengths[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::vector<MonthDay> days;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= lengths[month - 1]; ++day) days.push_back({month, day});
+    return days;
+}
+
+const char* const SignOrder[] = {"山羊", "金牛", "双子", "巨蟹", "狮子", "处女",
+                                 "天平", "天蝎", "射手", "摩蝎", "水瓶", "双鱼"};
+
+}  // namespace
+
+TEST(ReferenceTexts, EmbeddedBytesAreCleanGbkOfTheSources)
+{
+    struct Source { int number; std::vector<std::string> files; bool trailingBreak; };
+    const std::vector<Source> sources = {
+        {101, MonthFiles("day_birth"), false}, {102, {"sign_couples.txt"}, false},
+        {103, {"animals.txt"}, false},         {104, MonthFiles("flowers"), true},
+        {105, {"month_day_birth.txt"}, true},  {106, {"sign_profiles.txt"}, true}};
+    for (const Source& source : sources) {
+        const std::string_view bytes = dovrin::ResourceBytes(source.number);
+        ASSERT_FALSE(bytes.empty()) << source.number;
+        EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "byte-order mark in " << source.number;
+        const dovrin::DecodeResult decoded = dovrin::DecodeGbk(bytes);
+        EXPECT_EQ(decoded.damaged, 0u) << source.number;
+        std::vector<std::string> expected = SourceRecords(source.files);
+        if (source.trailingBreak) expected.push_back("");
+        EXPECT_EQ(dovrin::SplitRecords(decoded.text), expected) << source.number;
+    }
+}
+
+TEST(ReferenceTexts, RecordCounts)
+{
+    EXPECT_EQ(Texts().DayBirthTexts.size(), 366u);
+    EXPECT_EQ(Texts().SignCoupleTexts.size(), 12u);
+    EXPECT_EQ(Texts().AnimalTexts.size(), 12u);
+    EXPECT_EQ(Texts().FlowerTexts.size(), 367u);
+    EXPECT_EQ(Texts().MonthDayBirthTexts.size(), 32u);
+    EXPECT_EQ(Texts().SignTexts.size(), 13u);
+    EXPECT_EQ(Texts().MonthDayBirthTexts.back(), "");
+    EXPECT_EQ(Texts().SignTexts.back(), "");
+}
+
+TEST(ReferenceTexts, BirthdaySentencesNameTheirSignAndDay)
+{
+    const clsDate date;
+    const auto days = DaysOfALeapYear();
+    ASSERT_EQ(Texts().DayBirthTexts.size(), days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const auto [month, day] = days[i];
+        const std::string& record = Texts().DayBirthTexts[i];
+        const std::string head = date.Constellation(month, day) + "座的生日(" + std::to_string(month) + "月" +
+                                 std::to_string(day) + "日)：";
+        EXPECT_EQ(record.rfind(head, 0), 0u) << record;
+        EXPECT_GE(dovrin::Utf8Length(record), 25u) << record;
+        EXPECT_LE(dovrin::Utf8Length(record), 136u) << record;
+    }
+}
+
+TEST(ReferenceTexts, EveryMonthDayKeyFindsItsOwnRecordFirst)
+{
+    const auto days = DaysOfALeapYear();
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::string key = std::to_string(days[i].month) + "月" + std::to_string(days[i].day) + "日";
+        EXPECT_EQ(FirstContaining(Texts().DayBirthTexts, key), i) << key;
+    }
+    EXPECT_EQ(FirstContaining(Texts().DayBirthTexts, "2月29日"), 59u);
+}
+
+TEST(ReferenceTexts, FlowerRecordsRunParallelToTheBirthdaySentences)
+{
+    const auto days = DaysOfALeapYear();
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const auto [month, day] = days[i];
+        const std::string& record = Texts().FlowerTexts[i];
+        EXPECT_EQ(record.rfind(std::to_string(month) + "月" + std::to_string(day) + "日出生的人：", 0), 0u) << record;
+        std::vector<std::string> labels = {"【生日花】", "【花语】", "【守护星】", "【命运】", "【代表人物】",
+                                           "【性格】", "【优点】", "【缺点】"};
+        if (month == 2 && (day == 7 || day == 14)) labels.insert(labels.begin() + 2, "【生日】");
+        const auto sections = Split(record, "\\n");
+        ASSERT_EQ(sections.size(), labels.size() + 1) << record.substr(0, 40);
+        for (std::size_t s = 0; s < labels.size(); ++s) {
+            EXPECT_EQ(sections[s + 1].rfind(labels[s], 0), 0u) << month << "/" << day << " " << labels[s];
+            EXPECT_GT(sections[s + 1].size(), labels[s].size()) << month << "/" << day << " empty " << labels[s];
+        }
+    }
+}
+
+TEST(ReferenceTexts, NoTwoDaysShareAFlowerSketchOrACharacterParagraph)
+{
+    for (std::size_t section : {1u, 2u}) {  // 【生日花】 and 【花语】
+        std::set<std::string> seen;
+        for (std::size_t i = 0; i < 366; ++i) {
+            const auto sections = Split(Texts().FlowerTexts[i], "\\n");
+            ASSERT_GT(sections.size(), section);
+            EXPECT_TRUE(seen.insert(sections[section]).second) << i << ": " << sections[section];
+        }
+    }
+    std::set<std::string> characters;
+    for (std::size_t i = 0; i < 366; ++i) {
+        const auto sections = Split(Texts().FlowerTexts[i], "\\n");
+        const std::string& character = sections[sections.size() - 3];  // 【性格】
+        EXPECT_TRUE(characters.insert(character).second) << i << ": " << character;
+    }
+}
+
+TEST(ReferenceTexts, MonthDaySketchesAreInDayOrder)
+{
+    for (int day = 1; day <= 31; ++day) {
+        const std::string& record = Texts().MonthDayBirthTexts[day - 1];
+        EXPECT_EQ(record.rfind(std::to_string(day) + "日出生的人", 0), 0u) << record;
+        EXPECT_GE(dovrin::Utf8Length(record), 24u) << day;
+        EXPECT_LE(dovrin::Utf8Length(record), 87u) << day;
+    }
+}
+
+TEST(ReferenceTexts, SignProfilesHave35SegmentsWithFixedLabels)
+{
+    const char* labels[] = {"星座辩解方式：", "星座自我解析：", "星座的迷人特质：", "星座优点：", "星座缺点：",
+                            "星座缺点化解方法：", "星座双面性格（正面的性格）：", "星座双面性格（负面的性格）：",
+                            "星座魅力：", "星座男生的善变指数：", "星座人格分析：", "星座的个人作风：",
+                            "最爱算命的星座：", "星座的迟到原因：", "星座性格素描：", "星座之生命法则：",
+                            "星座情绪特征："};
+    for (std::size_t i = 0; i < 12; ++i) {
+        const auto segments = Split(Texts().SignTexts[i], "$");
+        ASSERT_EQ(segments.size(), 35u) << SignOrder[i];
+        EXPECT_EQ(segments[0], std::string(SignOrder[i]) + "座人的资料：");
+        for (std::size_t k = 0; k < 17; ++k) {
+            EXPECT_EQ(segments[1 + 2 * k], labels[k]) << SignOrder[i];
+            EXPECT_FALSE(segments[2 + 2 * k].empty()) << SignOrder[i] << " " << labels[k];
+        }
+    }
+}
+
+TEST(ReferenceTexts, EverySignFindsItsOwnProfileAndCoupleText)
+{
+    const auto& profiles = Texts().SignTexts;
+    const auto& couples = Texts().SignCoupleTexts;
+    for (const char* sign : SignOrder) {
+        const std::string key = std::string(sign) + "座";
+        std::size_t first = profiles.size();
+        for (std::size_t k = 0; k < profiles.size() && first == profiles.size(); ++k)
+            if (dovrin::Utf8Characters(profiles[k]).size() >= 3 && profiles[k].rfind(key, 0) == 0) first = k;
+        ASSERT_LT(first, profiles.size()) << sign;
+        EXPECT_EQ(profiles[first].rfind(key + "人的资料：", 0), 0u) << sign;
+
+        const std::string coupleKey = key + "的男人和女人";
+        const std::size_t couple = FirstContaining(couples, coupleKey);
+        ASSERT_LT(couple, couples.size()) << sign;
+        EXPECT_EQ(couples[couple].rfind(coupleKey + "\\n", 0), 0u) << sign;
+        int hits = 0;
+        for (const std::string& record : couples) hits += record.find(coupleKey) != std::string::npos;
+        EXPECT_EQ(hits, 1) << sign;
+        const auto paragraphs = Split(couples[couple], "\\n");
+        EXPECT_TRUE(paragraphs.size() == 5 || paragraphs.size() == 6) << sign;
+    }
+}
+
+TEST(ReferenceTexts, EveryAnimalFindsItsOwnRecordFirst)
+{
+    const char* heads[] = {"鼠", "馬", "牛", "羊", "虎", "猴", "兔", "鷄", "龍", "狗", "蛇", "豬"};
+    const char* simplified[] = {"鼠", "马", "牛", "羊", "虎", "猴", "兔", "鸡", "龙", "狗", "蛇", "猪"};
+    const auto& animals = Texts().AnimalTexts;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const auto parts = Split(animals[i], "\\n");
+        const std::size_t paragraphs = std::string(heads[i]) == "牛" ? 5 : 4;
+        ASSERT_EQ(parts.size(), 5 + paragraphs) << heads[i];
+        EXPECT_EQ(parts[0], heads[i]);
+        EXPECT_EQ(parts[1], std::string("“") + heads[i] + "”字的传说：");
+        EXPECT_EQ(parts[3], "");
+        EXPECT_EQ(parts[4], std::string("属") + heads[i] + "的人：");
+        EXPECT_EQ(FirstContaining(animals, simplified[i]), i) << simplified[i];
+    }
+    // Every animal that YearAttribute names over a full cycle lands on a record.
+    const clsDate date;
+    for (int year = 2000; year < 2012; ++year)
+        EXPECT_LT(FirstContaining(animals, date.YearAttribute(year)), 12u) << year;
+}
