@@ -1,0 +1,264 @@
+// The main window's logic: month grid drawing, navigation and the close guard.
+#include "frmMain.h"
+
+#include "calendar/date_serial.h"
+#include "main_window/day_info_text.h"
+#include "main_window/locale_names.h"
+#include "main_window/round_half_even.h"
+
+using dovrin::RoundHalfEven;
+using dovrin::Rgb;
+
+namespace {
+
+constexpr Rgb white{255, 255, 255};
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb green{0, 128, 0};
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb headingBand{236, 233, 216};
+constexpr Rgb gridLine{182, 189, 210};
+
+// The heading's measuring text: one line of weekday names.
+constexpr const char* headingSample = "星期";
+
+}  // namespace
+
+frmMain::frmMain(dovrin::PictureBox& picMain) : picMain(picMain) {}
+
+void frmMain::SelectToday()
+{
+    dovrin::CivilDate today = dovrin::Today();
+    if (today.year < firstYear) today = {firstYear, 1, 1};
+    if (today.year > lastYear) today = {lastYear, 12, 31};
+    CurYear = static_cast<std::int16_t>(today.year);
+    CurMonth = static_cast<std::int16_t>(today.month);
+    CurDay = static_cast<std::int16_t>(today.day);
+}
+
+void frmMain::ReDrawCalendar()
+{
+    const float sw = picMain.ScaleWidth();
+    const float sh = picMain.ScaleHeight();
+
+    picMain.BackColor(white);
+    picMain.Cls();
+    // Measured once, in the heading's regular weight: a bold line can be taller, and a
+    // height taken after the selected day would shift the next cell out of its row and
+    // away from where a click finds it.
+    picMain.FontBold(false);
+    const float th = picMain.TextHeight(headingSample);
+    picMain.ForeColor(headingBand);
+    picMain.FilledBox(0, 0, sw, th + 4);
+    picMain.ForeColor(gridLine);
+    picMain.Line(0, th + 5, sw, th + 5);
+
+    CellWidth = sw / 7;
+    CellHeight = (sh - th - 4) / 6;
+
+    // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
+    const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
+    const std::int32_t firstWeekday = dovrin::WeekdayOfDate(CurYear, CurMonth, 1);
+    const dovrin::CivilDate today = dovrin::Today();
+
+    for (std::int32_t d = 1; d <= days; ++d) {
+        const std::int32_t p = (firstWeekday - 1) + (d - 1);  // [0, 36]
+        const std::int32_t column = p % 7;
+        const std::int32_t row = p / 7;
+        const auto x = static_cast<std::int16_t>(RoundHalfEven(column * CellWidth + 1));
+        const auto y = static_cast<std::int16_t>(RoundHalfEven(row * CellHeight + (th + 5 + 1)));
+
+        picMain.FontBold(d == CurDay);
+        picMain.ForeColor(white);
+        picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
+
+        const std::int32_t weekday = dovrin::WeekdayOfDate(CurYear, CurMonth, d);
+        Rgb colour = weekday == 1 ? red : weekday == 7 ? green : black;
+        if (today == dovrin::CivilDate{CurYear, CurMonth, d}) colour = blue;
+        CalDate.sInitDate(CurYear, CurMonth, d);
+        if (CalDate.sHolidayRecess()) colour = red;  // a rest day that is today stays red
+        picMain.ForeColor(colour);
+
+        const auto textX = static_cast<std::int16_t>(x + 4);
+        picMain.CurrentX(textX);
+        picMain.CurrentY(static_cast<std::int16_t>(y + 4));
+        picMain.Print(std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay()));
+        // Empty texts still take their line, so the solar term is always the fourth.
+        picMain.CurrentX(textX);
+        picMain.Print(CalDate.sHoliday());
+        picMain.CurrentX(textX);
+        picMain.Print(CalDate.lHoliday());
+        picMain.CurrentX(textX);
+        picMain.Print(CalDate.lSolarTerm());
+    }
+
+    picMain.ForeColor(gridLine);
+    for (int i = 1; i <= 7; ++i) picMain.Line(i * CellWidth, 0, i * CellWidth, sh);
+    // The heading separator stands in for the line at i = 0.
+    for (int i = 1; i <= 6; ++i)
+        picMain.Line(0, i * CellHeight + th + 4, sw, i * CellHeight + th + 4);
+
+    picMain.ForeColor(black);
+    picMain.FontBold(false);
+    for (int i = 1; i <= 7; ++i) {
+        picMain.CurrentX((i - 1) * CellWidth + 3);
+        picMain.CurrentY(3);
+        picMain.Print(dovrin::WeekdayName(i));
+    }
+
+    CalDate.sInitDate(CurYear, CurMonth, CurDay);
+    // The stem-branch year and animal are those of the lunar year of the date shown, so
+    // that a day before the lunar new year is not named with next year's animal.
+    const std::int32_t lunarYear = CalDate.lYear();
+    Label1.Caption = std::to_string(CurYear) + "年" + std::to_string(CurMonth) + "月" +
+                     std::to_string(CurDay) + "日 " + CalDate.sWeekDayStr() + "  " +
+                     CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
+                     dovrin::MonthName(CalDate.lMonth()) + CalDate.CDayStr(CalDate.lDay());
+    Label2.Caption = Label1.Caption;
+
+    ++Redraws;
+    ShowDayInfo();
+}
+
+void frmMain::ShowDayInfo()
+{
+    Caption = dovrin::DayInfoCaption(Label1.Caption);
+    InfoText = dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay);
+}
+
+std::int16_t frmMain::GetMonthDayCount(std::int16_t year, std::int16_t month)
+{
+    static constexpr std::int16_t common[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    // No century rule: every year of firstYear..lastYear divisible by 4 is a leap year.
+    if (month == 2 && year % 4 == 0) return 29;
+    return common[month - 1];
+}
+
+void frmMain::DayForward(std::int16_t days)
+{
+    CurDay = static_cast<std::int16_t>(CurDay + days);
+    // Past the month's end the step lands on the 1st of the next month, not further on.
+    if (CurDay > GetMonthDayCount(CurYear, CurMonth)) {
+        CurDay = 1;
+        ++CurMonth;
+        if (CurMonth > 12) {
+            CurMonth = 1;
+            ++CurYear;
+            if (CurYear == lastYear + 1) CurYear = lastYear;
+        }
+    }
+}
+
+void frmMain::DayBack(std::int16_t days)
+{
+    CurDay = static_cast<std::int16_t>(CurDay - days);
+    // Before the 1st the step lands on the last day of the previous month.
+    if (CurDay <= 0) {
+        --CurMonth;
+        if (CurMonth <= 0) {
+            CurMonth = 12;
+            --CurYear;
+            if (CurYear == firstYear - 1) CurYear = firstYear;
+        }
+        CurDay = GetMonthDayCount(CurYear, CurMonth);
+    }
+}
+
+// The year bounds change only the year, so the step wraps within the boundary year.
+void frmMain::MonthBack()
+{
+    CurDay = 1;
+    --CurMonth;
+    if (CurMonth == 0) {
+        CurMonth = 12;
+        --CurYear;
+    }
+    if (CurYear == firstYear - 1) CurYear = firstYear;
+}
+
+void frmMain::MonthForward()
+{
+    CurDay = 1;
+    ++CurMonth;
+    if (CurMonth == 13) {
+        CurMonth = 1;
+        ++CurYear;
+    }
+    if (CurYear == lastYear + 1) CurYear = lastYear;
+}
+
+void frmMain::picMain_KeyDown(std::int16_t keyCode, std::int16_t)
+{
+    switch (keyCode) {
+    case keyRight: DayForward(1); break;
+    case keyLeft: DayBack(1); break;
+    case keyDown: DayForward(7); break;
+    case keyUp: DayBack(7); break;
+    case keyPageUp: MonthBack(); break;
+    case keyPageDown: MonthForward(); break;
+    default: break;
+    }
+    ReDrawCalendar();
+}
+
+void frmMain::picMain_MouseDown(std::int16_t, std::int16_t, float x, float y)
+{
+    const float headingHeight = picMain.TextHeight(headingSample) + 5 + 1;
+    if (y < headingHeight) return;  // the weekday heading: not even a redraw
+
+    const std::int32_t offset = dovrin::WeekdayOfDate(CurYear, CurMonth, 1) - 1;  // [0, 6]
+    const std::int32_t cellWidth = RoundHalfEven(CellWidth);
+    const std::int32_t cellHeight = RoundHalfEven(CellHeight);
+    // A window too small to hold the grid has no cells to hit.
+    if (cellWidth > 0 && cellHeight > 0) {
+        // Integer division truncates, as the cells are counted from the top-left.
+        std::int32_t column = RoundHalfEven(x + 1) / cellWidth;
+        std::int32_t row = RoundHalfEven(y - headingHeight) / cellHeight;
+        // The rounded cell size can be a little short of the drawn one: the last pixels of
+        // the Saturday column or the bottom row still belong to that column or row.
+        if (column > 6) column = 6;
+        if (row > 5) row = 5;
+        const std::int32_t candidate = column + 1 + 7 * row - offset;
+        if (candidate >= 1 && candidate <= GetMonthDayCount(CurYear, CurMonth))
+            CurDay = static_cast<std::int16_t>(candidate);
+    }
+    ReDrawCalendar();
+}
+
+void frmMain::Image2_Click(std::int16_t index)
+{
+    switch (index) {
+    case image2PreviousYear:
+        CurDay = 1;
+        --CurYear;
+        if (CurYear == firstYear - 1) CurYear = firstYear;
+        break;
+    case image2PreviousMonth: MonthBack(); break;
+    case image2NextMonth: MonthForward(); break;
+    case image2NextYear:
+        CurDay = 1;
+        ++CurYear;
+        if (CurYear == lastYear + 1) CurYear = lastYear;
+        break;
+    case image2Today: SelectToday(); break;
+    default: break;
+    }
+    ReDrawCalendar();
+}
+
+void frmMain::Combo1_Click(const std::string& listEntry)
+{
+    Combo1_Change(listEntry);
+}
+
+void frmMain::Combo1_Change(const std::string& listEntry)
+{
+    picMain.FontName(listEntry);
+    ReDrawCalendar();
+}
+
+void frmMain::Form_QueryUnload(std::int16_t& cancel, std::int16_t) const
+{
+    if (!IsReady) cancel = 1;
+}

@@ -1,0 +1,89 @@
+// The main window's logic: the selected day, the month grid, navigation and start-up state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calendar/clsDate.h"
+#include "main_window/picture_box.h"
+#include "resources/reference_texts.h"
+
+// Key codes that picMain_KeyDown acts on.
+enum KeyCode : std::int16_t {
+    keyPageUp = 33,
+    keyPageDown = 34,
+    keyLeft = 37,
+    keyUp = 38,
+    keyRight = 39,
+    keyDown = 40,
+};
+
+// Indexes of the five Image2 buttons.
+enum Image2Index : std::int16_t {
+    image2PreviousYear = 0,
+    image2PreviousMonth = 1,
+    image2NextMonth = 2,
+    image2NextYear = 3,
+    image2Today = 4,
+};
+
+struct Label {
+    std::string Caption;
+};
+
+// The members are public: the Qt widget that wraps this class is the other half of the
+// same form, and it reads and sets them as the form's own code does.
+class frmMain {
+public:
+    explicit frmMain(dovrin::PictureBox& picMain);
+
+    // The selection stays within these years.
+    static constexpr std::int16_t firstYear = 1901;
+    static constexpr std::int16_t lastYear = 2049;
+
+    clsDate CalDate;
+    bool IsReady = false;
+    float MinWidth = 0;   // twips, outer size
+    float MinHeight = 0;  // twips
+    std::int16_t CurYear = 0;
+    std::int16_t CurMonth = 0;
+    std::int16_t CurDay = 0;
+    float CellWidth = 0;   // pixels of picMain
+    float CellHeight = 0;  // pixels of picMain
+    dovrin::ReferenceTexts Texts;
+
+    Label Label1;
+    Label Label2;          // grey shadow of Label1
+    std::string Caption;   // the main window's title
+    std::string InfoText;  // frmInfo's text box, lines ending in CR LF
+    // Grows by one with every ReDrawCalendar, so the widget knows when to show the outputs.
+    std::uint64_t Redraws = 0;
+
+    // Today's date, held within firstYear..lastYear so that a wrong clock cannot select a
+    // day the calendar does not cover.
+    void SelectToday();
+
+    void ReDrawCalendar();
+    // Days of the month, every fourth year a leap year; 0 for a month outside 1..12.
+    static std::int16_t GetMonthDayCount(std::int16_t year, std::int16_t month);
+
+    void picMain_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // X and Y in picMain's pixels; every button selects.
+    void picMain_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void Image2_Click(std::int16_t index);
+    // listEntry is Combo1's entry at its list index.
+    void Combo1_Click(const std::string& listEntry);
+    void Combo1_Change(const std::string& listEntry);
+
+    // cancel becomes 1 while the font list is still being filled.
+    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) const;
+
+private:
+    void ShowDayInfo();
+    void DayForward(std::int16_t days);
+    void DayBack(std::int16_t days);
+    void MonthBack();
+    void MonthForward();
+
+    dovrin::PictureBox& picMain;
+};

@@ -1,0 +1,49 @@
+// Layout arithmetic of the main window, free of any windowing toolkit.
+#include "layout.h"
+
+#include "round_half_even.h"
+
+namespace dovrin {
+
+float TwipsPerPixel(float logicalDpi)
+{
+    return 1440.0f / logicalDpi;
+}
+
+std::int32_t TwipsToPixels(float twips, float twipsPerPixel)
+{
+    return RoundHalfEven(twips / twipsPerPixel);
+}
+
+float PixelsToTwips(float pixels, float twipsPerPixel)
+{
+    return pixels * twipsPerPixel;
+}
+
+float AtLeast(float size, float minimum)
+{
+    return size < minimum ? minimum : size;
+}
+
+MovingControls FollowRightEdge(const MovingControls& current, float scaleWidth,
+                               float scaleHeight)
+{
+    MovingControls next = current;
+    next.Combo1.Left = scaleWidth - current.Combo1.Width - edgeGap;
+    next.picToolbar.Left = next.Combo1.Left - current.picToolbar.Width - edgeGap;
+    const float picMainHeight = scaleHeight - current.picMain.Top;
+    if (picMainHeight >= 0) next.picMain = {0, current.picMain.Top, scaleWidth, picMainHeight};
+    return next;
+}
+
+TwipsRect AttachInfoWindow(const TwipsRect& mainOuter, float infoOuterWidth)
+{
+    return {mainOuter.Left + mainOuter.Width, mainOuter.Top, infoOuterWidth, mainOuter.Height};
+}
+
+bool InfoWindowShown(WindowState mainState)
+{
+    return mainState == WindowState::Normal;
+}
+
+}  // namespace dovrin

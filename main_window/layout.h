@@ -1,0 +1,67 @@
+// Layout of the main window's controls and of the information window beside it, in twips.
+#pragma once
+
+#include <cstdint>
+
+namespace dovrin {
+
+struct TwipsRect {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};
+
+// The three controls that move when the main window changes size.
+struct MovingControls {
+    TwipsRect Combo1;
+    TwipsRect picToolbar;
+    TwipsRect picMain;
+    friend bool operator==(const MovingControls&, const MovingControls&) = default;
+};
+
+// The designed main window: client area and controls as they stand before the first resize.
+inline constexpr float designClientWidth = 7485;
+inline constexpr float designClientHeight = 6405;
+inline constexpr TwipsRect designImage1{120, 120, 720, 720};
+inline constexpr TwipsRect designLabel1{960, 360, 810, 240};
+inline constexpr TwipsRect designLabel2{990, 390, 810, 240};  // Label1's shadow
+inline constexpr MovingControls designControls{
+    {5880, 817, 1575, 300}, {4560, 840, 1215, 255}, {0, 1200, 7455, 5175}};
+// One Image2 button; button i stands at left i * its width inside picToolbar.
+inline constexpr TwipsRect designImage2{0, 0, 240, 240};
+inline constexpr int image2Count = 5;
+
+// The information window's designed client area.
+inline constexpr float designInfoClientWidth = 3555;
+inline constexpr float designInfoClientHeight = 5970;
+
+// Gap between the client area's right edge and Combo1, and between picToolbar and Combo1.
+inline constexpr float edgeGap = 120;
+
+enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// 15 twips a pixel at 96 dpi.
+float TwipsPerPixel(float logicalDpi);
+std::int32_t TwipsToPixels(float twips, float twipsPerPixel);
+float PixelsToTwips(float pixels, float twipsPerPixel);
+
+// Form_Resize steps 1 and 2: a side below its minimum snaps back to it.
+float AtLeast(float size, float minimum);
+
+// Form_Resize steps 3 to 5: Combo1 and then picToolbar keep to the client area's right
+// edge, picMain fills the client area below its own top. scaleWidth and scaleHeight are
+// the client area. A picMain height that would be negative (a minimized window has no
+// client height) leaves picMain as it was.
+MovingControls FollowRightEdge(const MovingControls& current, float scaleWidth,
+                               float scaleHeight);
+
+// Form_Resize step 6: flush against the main window's right edge, same top and outer
+// height, the information window's own outer width.
+TwipsRect AttachInfoWindow(const TwipsRect& mainOuter, float infoOuterWidth);
+
+// Form_Resize step 7: the information window is shown only beside a normal main window.
+bool InfoWindowShown(WindowState mainState);
+
+}  // namespace dovrin

@@ -1,0 +1,357 @@
+// The main window on Qt: building the controls, start-up, layout, input and shutdown.
+#include "frmMainWidget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "main_window/font_filter.h"
+#include "main_window/qt/icons.h"
+#include "resources/reference_texts.h"
+
+using namespace dovrin;
+
+namespace {
+
+constexpr const char* image2Tips[image2Count] = {"上一年", "上一月", "下一月", "下一年",
+                                                 "转到今天"};
+
+// The key codes frmMain knows; a key without one still reaches the handler and redraws.
+std::int16_t KeyCodeOf(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp: return keyPageUp;
+    case Qt::Key_PageDown: return keyPageDown;
+    case Qt::Key_Left: return keyLeft;
+    case Qt::Key_Up: return keyUp;
+    case Qt::Key_Right: return keyRight;
+    case Qt::Key_Down: return keyDown;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    default: break;
+    }
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return static_cast<std::int16_t>(key);  // the same codes as ASCII
+    return 0;
+}
+
+// 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftOf(Qt::KeyboardModifiers modifiers)
+{
+    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) |
+                                     (modifiers & Qt::ControlModifier ? 2 : 0) |
+                                     (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+// 1 left, 2 right, 4 middle.
+std::int16_t ButtonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+QFont LabelFont()
+{
+    QFont font(QStringLiteral("宋体"), 12);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+namespace dovrin {
+
+ImageButton::ImageButton(QPixmap picture, QWidget* parent)
+    : QAbstractButton(parent), picture(std::move(picture))
+{
+    // Image buttons take no focus, so the keys keep going to the grid.
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize ImageButton::sizeHint() const
+{
+    return {16, 16};
+}
+
+void ImageButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (isDown()) p.translate(0.5, 0.5);
+    p.drawPixmap(QPointF(0, 0), picture);
+}
+
+}  // namespace dovrin
+
+frmMainWidget::frmMainWidget()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      picMain(new QtPictureBox(this)),
+      Image1(new QLabel(this)),
+      Label2(new QLabel(this)),
+      Label1(new QLabel(this)),
+      picToolbar(new QWidget(this)),
+      Combo1(new QComboBox(this)),
+      logic(*picMain)
+{
+    twipsPerPixel = TwipsPerPixel(static_cast<float>(logicalDpiX()));
+    const qreal ratio = devicePixelRatioF();
+
+    Image1->setGeometry(PixelsOf(designImage1));
+    Image1->setPixmap(LogoPixmap(Image1->width(), ratio));
+    setWindowIcon(QIcon(LogoPixmap(48, ratio)));
+
+    Label1->setGeometry(PixelsOf(designLabel1));
+    Label2->setGeometry(PixelsOf(designLabel2));
+    Label1->setFont(LabelFont());
+    Label2->setFont(LabelFont());
+    Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    Label2->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160);"));
+
+    picToolbar->setGeometry(PixelsOf(designControls.picToolbar));
+    for (int i = 0; i < image2Count; ++i) {
+        auto* button = new ImageButton(Image2Pixmap(i, ratio), picToolbar);
+        TwipsRect place = designImage2;
+        place.Left = i * designImage2.Width;
+        button->setGeometry(PixelsOf(place));
+        button->setToolTip(QString::fromUtf8(image2Tips[i]));
+        connect(button, &QAbstractButton::clicked, this, [this, i] {
+            logic.Image2_Click(static_cast<std::int16_t>(i));
+            ShowOutputs();
+        });
+        Image2[i] = button;
+    }
+
+    Combo1->setGeometry(PixelsOf(designControls.Combo1));
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        logic.Combo1_Click(Combo1->itemText(index).toStdString());
+        ShowOutputs();
+    });
+
+    picMain->setGeometry(PixelsOf(designControls.picMain));
+    picMain->installEventFilter(this);
+
+    resize(TwipsToPixels(designClientWidth, twipsPerPixel),
+           TwipsToPixels(designClientHeight, twipsPerPixel));
+}
+
+frmMainWidget::~frmMainWidget()
+{
+    picMain->removeEventFilter(this);
+}
+
+TwipsRect frmMainWidget::TwipsOf(const QRect& pixels) const
+{
+    return {PixelsToTwips(static_cast<float>(pixels.x()), twipsPerPixel),
+            PixelsToTwips(static_cast<float>(pixels.y()), twipsPerPixel),
+            PixelsToTwips(static_cast<float>(pixels.width()), twipsPerPixel),
+            PixelsToTwips(static_cast<float>(pixels.height()), twipsPerPixel)};
+}
+
+QRect frmMainWidget::PixelsOf(const TwipsRect& twips) const
+{
+    return {TwipsToPixels(twips.Left, twipsPerPixel), TwipsToPixels(twips.Top, twipsPerPixel),
+            TwipsToPixels(twips.Width, twipsPerPixel), TwipsToPixels(twips.Height, twipsPerPixel)};
+}
+
+void frmMainWidget::Form_Load()
+{
+    logic.Texts = LoadReferenceTexts();
+
+    info = std::make_unique<frmInfoWidget>();
+    info->installEventFilter(this);
+    info->show();
+
+    // The designed size, read before the window is first shown. The window manager is
+    // told too, so that a drag stops there instead of snapping back.
+    logic.MinWidth = PixelsToTwips(static_cast<float>(frameGeometry().width()), twipsPerPixel);
+    logic.MinHeight = PixelsToTwips(static_cast<float>(frameGeometry().height()), twipsPerPixel);
+    setMinimumSize(size());
+
+    logic.SelectToday();
+    dateSelected = true;
+
+    show();  // the first resize lays out the controls and draws the month
+    activateWindow();
+    picMain->setFocus();
+
+    Combo1->setEnabled(false);
+    logic.IsReady = false;
+
+    // Paint the month before asking for the font list, which can take a while.
+    QCoreApplication::processEvents();
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (FontPassesFilter(family.toStdString())) {
+            // Adding an entry selects nothing: the grid's font changes only by choice.
+            const QSignalBlocker blocker(Combo1);
+            Combo1->addItem(family);
+            Combo1->setCurrentIndex(-1);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    const QString current = QString::fromStdString(picMain->FontName());
+    for (int i = 0; i < Combo1->count(); ++i) {
+        if (Combo1->itemText(i) == current) {
+            Combo1->setCurrentIndex(i);
+            break;
+        }
+        QCoreApplication::processEvents();
+    }
+
+    Combo1->setEnabled(true);
+    logic.IsReady = true;
+}
+
+void frmMainWidget::resizeEvent(QResizeEvent*)
+{
+    Form_Resize();
+}
+
+void frmMainWidget::Form_Resize()
+{
+    if (!dateSelected) return;
+
+    const QRect outer = frameGeometry();
+    const float outerWidth = PixelsToTwips(static_cast<float>(outer.width()), twipsPerPixel);
+    const float outerHeight = PixelsToTwips(static_cast<float>(outer.height()), twipsPerPixel);
+    const float minWidth = AtLeast(outerWidth, logic.MinWidth);
+    const float minHeight = AtLeast(outerHeight, logic.MinHeight);
+    if (!isMinimized() && (minWidth != outerWidth || minHeight != outerHeight)) {
+        // The resize that follows runs these steps again with a size that fits.
+        resize(width() + TwipsToPixels(minWidth - outerWidth, twipsPerPixel),
+               height() + TwipsToPixels(minHeight - outerHeight, twipsPerPixel));
+    }
+
+    const MovingControls current{TwipsOf(Combo1->geometry()), TwipsOf(picToolbar->geometry()),
+                                 TwipsOf(picMain->geometry())};
+    const MovingControls next =
+        FollowRightEdge(current, PixelsToTwips(static_cast<float>(width()), twipsPerPixel),
+                        PixelsToTwips(static_cast<float>(height()), twipsPerPixel));
+    Combo1->setGeometry(PixelsOf(next.Combo1));
+    picToolbar->setGeometry(PixelsOf(next.picToolbar));
+    picMain->setGeometry(PixelsOf(next.picMain));
+
+    AttachInfoWindow();
+
+    logic.ReDrawCalendar();
+    ShowOutputs();
+}
+
+void frmMainWidget::moveEvent(QMoveEvent*)
+{
+    AttachInfoWindow();
+}
+
+void frmMainWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) AttachInfoWindow();
+    QWidget::changeEvent(event);
+}
+
+QRect frmMainWidget::InfoWindowPlace() const
+{
+    return PixelsOf(dovrin::AttachInfoWindow(
+        TwipsOf(frameGeometry()),
+        PixelsToTwips(static_cast<float>(info->frameGeometry().width()), twipsPerPixel)));
+}
+
+void frmMainWidget::AttachInfoWindow()
+{
+    if (!info) return;
+    const QRect place = InfoWindowPlace();
+    if (info->frameGeometry() != place)
+        info->PlaceOuter(place.x(), place.y(), place.width(), place.height());
+
+    const WindowState state = isMinimized()                      ? WindowState::Minimized
+                              : isMaximized() || isFullScreen() ? WindowState::Maximized
+                                                                : WindowState::Normal;
+    if (InfoWindowShown(state)) {
+        if (!info->isVisible()) info->show();
+    } else if (info->isVisible()) {
+        info->hide();
+    }
+}
+
+void frmMainWidget::ShowOutputs()
+{
+    if (shownRedraws == logic.Redraws) return;
+    shownRedraws = logic.Redraws;
+    Label1->setText(QString::fromStdString(logic.Label1.Caption));
+    Label2->setText(QString::fromStdString(logic.Label2.Caption));
+    Label1->adjustSize();
+    Label2->adjustSize();
+    setWindowTitle(QString::fromStdString(logic.Caption));
+    if (info) info->SetText(logic.InfoText);
+}
+
+bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picMain) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
+            ShowOutputs();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            picMain->setFocus();
+            logic.picMain_MouseDown(ButtonOf(mouse->button()), ShiftOf(mouse->modifiers()),
+                                    static_cast<float>(mouse->position().x()),
+                                    static_cast<float>(mouse->position().y()));
+            ShowOutputs();
+            return true;
+        }
+    } else if (info && watched == info.get() && event->type() == QEvent::Move &&
+               event->spontaneous()) {
+        // A dragged information window goes back beside the main window; once in a row
+        // only, so a window manager that insists on another place cannot start a tug of war.
+        if (info->frameGeometry().topLeft() == InfoWindowPlace().topLeft()) {
+            correctingInfoMove = false;
+        } else if (!correctingInfoMove) {
+            correctingInfoMove = true;
+            AttachInfoWindow();
+        } else {
+            correctingInfoMove = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMainWidget::closeEvent(QCloseEvent* event)
+{
+    std::int16_t cancel = 0;
+    logic.Form_QueryUnload(cancel, 0);
+    if (cancel != 0) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmMainWidget::Form_Unload()
+{
+    if (info) info->Unload();
+}

@@ -1,0 +1,290 @@
+// Navigation: keys, clicks on cells, the five buttons, the font list and the close guard.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/date_serial.h"
+#include "main_window/frmMain.h"
+#include "tests/support/recording_picture_box.h"
+
+namespace {
+
+using dovrin::CivilDate;
+using dovrin::RecordingPictureBox;
+
+CivilDate pinnedToday{2024, 2, 10};
+CivilDate PinnedToday()
+{
+    return pinnedToday;
+}
+
+struct Ymd {
+    int year, month, day;
+    friend bool operator==(const Ymd&, const Ymd&) = default;
+};
+std::ostream& operator<<(std::ostream& out, const Ymd& d)
+{
+    return out << d.year << "-" << d.month << "-" << d.day;
+}
+
+// 700 x 400 with 12-pixel text: heading height 18, cells of 100 x 64.
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override { dovrin::SetTodayFunction(&PinnedToday); }
+    void TearDown() override
+    {
+        dovrin::SetTodayFunction(nullptr);
+        pinnedToday = {2024, 2, 10};
+    }
+
+    void Select(Ymd day)
+    {
+        form.CurYear = static_cast<std::int16_t>(day.year);
+        form.CurMonth = static_cast<std::int16_t>(day.month);
+        form.CurDay = static_cast<std::int16_t>(day.day);
+        form.ReDrawCalendar();
+    }
+    Ymd Selected() const { return {form.CurYear, form.CurMonth, form.CurDay}; }
+
+    // Centre of the cell in row r, column c.
+    void ClickCell(int row, int column, std::int16_t button = 1)
+    {
+        form.picMain_MouseDown(button, 0, column * form.CellWidth + form.CellWidth / 2,
+                               18 + row * form.CellHeight + form.CellHeight / 2);
+    }
+
+    RecordingPictureBox surface{700, 400};
+    frmMain form{surface};
+};
+
+struct StepCase {
+    const char* name;
+    Ymd from;
+    std::int16_t code;
+    Ymd to;
+};
+
+TEST_F(Navigation, KeysFollowTheMonthEndAndMonthStartRules)
+{
+    const std::vector<StepCase> cases = {
+        {"right into a leap day", {2024, 2, 28}, keyRight, {2024, 2, 29}},
+        {"right past a common February", {2023, 2, 28}, keyRight, {2023, 3, 1}},
+        {"down across a month end lands on the 1st", {2024, 1, 28}, keyDown, {2024, 2, 1}},
+        {"up across a month start lands on the last day", {2024, 3, 5}, keyUp, {2024, 2, 29}},
+        {"up from the 8th", {2024, 5, 8}, keyUp, {2024, 5, 1}},
+        {"up from the 7th", {2024, 5, 7}, keyUp, {2024, 4, 30}},
+        {"left across a year", {2024, 1, 1}, keyLeft, {2023, 12, 31}},
+        {"right across a year", {2023, 12, 31}, keyRight, {2024, 1, 1}},
+        {"page up keeps to the 1st", {2024, 3, 31}, keyPageUp, {2024, 2, 1}},
+        {"page up across a year", {2024, 1, 15}, keyPageUp, {2023, 12, 1}},
+        {"page down from a 31st", {2024, 1, 31}, keyPageDown, {2024, 2, 1}},
+        {"page down across a year", {2023, 12, 9}, keyPageDown, {2024, 1, 1}},
+        {"any other key", {2024, 2, 10}, 36, {2024, 2, 10}},
+        {"a letter", {2024, 2, 10}, 65, {2024, 2, 10}},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(c.from);
+        const auto redraws = form.Redraws;
+        form.picMain_KeyDown(c.code, 0);
+        EXPECT_EQ(Selected(), c.to);
+        EXPECT_EQ(form.Redraws, redraws + 1);
+    }
+}
+
+TEST_F(Navigation, TheYearBoundsWrapWithinTheBoundaryYear)
+{
+    const std::vector<StepCase> cases = {
+        {"right on the last day", {2049, 12, 31}, keyRight, {2049, 1, 1}},
+        {"down from the 25th of December 2049", {2049, 12, 25}, keyDown, {2049, 1, 1}},
+        {"down from the 24th stays in December", {2049, 12, 24}, keyDown, {2049, 12, 31}},
+        {"page down in December 2049", {2049, 12, 15}, keyPageDown, {2049, 1, 1}},
+        {"left on the first day", {1901, 1, 1}, keyLeft, {1901, 12, 31}},
+        {"up on 1901-01-01", {1901, 1, 1}, keyUp, {1901, 12, 31}},
+        {"up on 1901-01-07", {1901, 1, 7}, keyUp, {1901, 12, 31}},
+        {"up on 1901-01-08", {1901, 1, 8}, keyUp, {1901, 1, 1}},
+        {"page up in January 1901", {1901, 1, 20}, keyPageUp, {1901, 12, 1}},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(c.from);
+        form.picMain_KeyDown(c.code, 0);
+        EXPECT_EQ(Selected(), c.to);
+    }
+}
+
+TEST_F(Navigation, ShiftIsIgnored)
+{
+    Select({2024, 2, 28});
+    form.picMain_KeyDown(keyRight, 1);
+    EXPECT_EQ(Selected(), (Ymd{2024, 2, 29}));
+}
+
+TEST_F(Navigation, ButtonsMoveByMonthOrYearToTheFirst)
+{
+    const std::vector<StepCase> cases = {
+        {"previous year keeps the month", {2024, 2, 29}, image2PreviousYear, {2023, 2, 1}},
+        {"next year keeps the month", {2024, 2, 29}, image2NextYear, {2025, 2, 1}},
+        {"previous year in 1901", {1901, 5, 20}, image2PreviousYear, {1901, 5, 1}},
+        {"next year in 2049", {2049, 7, 9}, image2NextYear, {2049, 7, 1}},
+        {"previous month", {2024, 3, 31}, image2PreviousMonth, {2024, 2, 1}},
+        {"previous month in January 1901", {1901, 1, 3}, image2PreviousMonth, {1901, 12, 1}},
+        {"next month", {2024, 1, 31}, image2NextMonth, {2024, 2, 1}},
+        {"next month in December 2049", {2049, 12, 3}, image2NextMonth, {2049, 1, 1}},
+        {"today", {1950, 7, 3}, image2Today, {2024, 2, 10}},
+        {"no such button", {1950, 7, 3}, 5, {1950, 7, 3}},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(c.from);
+        const auto redraws = form.Redraws;
+        form.Image2_Click(c.code);
+        EXPECT_EQ(Selected(), c.to);
+        EXPECT_EQ(form.Redraws, redraws + 1);
+    }
+}
+
+TEST_F(Navigation, TodayOutsideTheCoveredYearsIsHeldAtTheNearestEnd)
+{
+    pinnedToday = {1899, 5, 5};
+    form.SelectToday();
+    EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
+    pinnedToday = {2077, 3, 3};
+    Select({2024, 6, 6});
+    form.Image2_Click(image2Today);
+    EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
+    pinnedToday = {2049, 12, 31};
+    form.SelectToday();
+    EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
+    pinnedToday = {1901, 1, 1};
+    form.SelectToday();
+    EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
+}
+
+TEST_F(Navigation, ClickOnACellSelectsItsDayWithAnyButton)
+{
+    Select({2022, 10, 3});  // starts on a Saturday
+    ClickCell(0, 6);
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 1}));
+    ClickCell(2, 3, 2);  // right button
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 12}));
+    ClickCell(5, 1, 4);  // middle button
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 31}));
+}
+
+TEST_F(Navigation, ClickOutsideTheMonthRedrawsWithoutSelecting)
+{
+    Select({2022, 10, 3});
+    auto redraws = form.Redraws;
+    ClickCell(0, 0);  // candidate -5
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
+    EXPECT_EQ(form.Redraws, redraws + 1);
+    ClickCell(5, 2);  // candidate 32
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
+    EXPECT_EQ(form.Redraws, redraws + 2);
+    // A click on a cell never changes the month.
+    EXPECT_EQ(form.CurMonth, 10);
+}
+
+TEST_F(Navigation, ClickOnTheHeadingDoesNothingAtAll)
+{
+    Select({2022, 10, 3});
+    const auto redraws = form.Redraws;
+    form.picMain_MouseDown(1, 0, 650, 17.9f);
+    EXPECT_EQ(form.Redraws, redraws);
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
+    form.picMain_MouseDown(1, 0, 650, 18);  // the first row starts here
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 1}));
+}
+
+TEST_F(Navigation, ClickArithmeticRoundsHalfToEvenBeforeDividing)
+{
+    Select({2023, 1, 10});  // starts on a Sunday
+    // N(99.5 + 1) = 100 is column 1; N(98.5 + 1) = 100 as well; N(97.5 + 1) = 98 is column 0.
+    form.picMain_MouseDown(1, 0, 99.5f, 40);
+    EXPECT_EQ(form.CurDay, 2);
+    form.picMain_MouseDown(1, 0, 98.5f, 40);
+    EXPECT_EQ(form.CurDay, 2);
+    form.picMain_MouseDown(1, 0, 97.5f, 40);
+    EXPECT_EQ(form.CurDay, 1);
+}
+
+TEST_F(Navigation, TheLastPixelsOfTheGridStayInTheLastColumnAndRow)
+{
+    Select({2022, 10, 3});
+    form.picMain_MouseDown(1, 0, 699.5f, 50);  // N(700.5) / 100 would be column 7
+    EXPECT_EQ(Selected(), (Ymd{2022, 10, 1}));
+    // 343 pixels high: cells of 54.5, rounded to 54 for the click arithmetic.
+    RecordingPictureBox shortSurface(700, 343);
+    frmMain shortForm(shortSurface);
+    shortForm.CurYear = 2022, shortForm.CurMonth = 10, shortForm.CurDay = 3;
+    shortForm.ReDrawCalendar();
+    shortForm.picMain_MouseDown(1, 0, 50, 342.9f);  // N(324.9) / 54 would be row 6
+    EXPECT_EQ(shortForm.CurDay, 30);
+}
+
+TEST_F(Navigation, ClickOnCellsWithoutSizeSelectsNothing)
+{
+    RecordingPictureBox tiny(3, 100);  // cells 0.43 wide, rounded to 0
+    frmMain tinyForm(tiny);
+    tinyForm.CurYear = 2024, tinyForm.CurMonth = 2, tinyForm.CurDay = 10;
+    tinyForm.ReDrawCalendar();
+    const auto redraws = tinyForm.Redraws;
+    tinyForm.picMain_MouseDown(1, 0, 1, 50);
+    EXPECT_EQ(tinyForm.CurDay, 10);
+    EXPECT_EQ(tinyForm.Redraws, redraws + 1);
+
+    RecordingPictureBox empty(0, 0);  // no cells at all; the heading test lets y = 30 through
+    frmMain emptyForm(empty);
+    emptyForm.CurYear = 2024, emptyForm.CurMonth = 2, emptyForm.CurDay = 10;
+    emptyForm.ReDrawCalendar();
+    emptyForm.picMain_MouseDown(1, 0, 0, 30);
+    EXPECT_EQ(emptyForm.CurDay, 10);
+}
+
+TEST(GetMonthDayCount, CountsEveryFourthYearAsLeap)
+{
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 2), 29);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2023, 2), 28);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2000, 2), 29);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 4), 30);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 1), 31);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 12), 31);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 13), 0);
+    EXPECT_EQ(frmMain::GetMonthDayCount(2024, 0), 0);
+    // Agrees with the full Gregorian rule over the navigation's years.
+    for (int year = frmMain::firstYear; year <= frmMain::lastYear; ++year)
+        for (int month = 1; month <= 12; ++month)
+            ASSERT_EQ(frmMain::GetMonthDayCount(static_cast<std::int16_t>(year),
+                                                static_cast<std::int16_t>(month)),
+                      dovrin::DaysInMonth(year, month))
+                << year << "-" << month;
+}
+
+TEST_F(Navigation, FontListAppliesTheEntryAndRedraws)
+{
+    Select({2024, 2, 10});
+    const auto redraws = form.Redraws;
+    form.Combo1_Click("Noto Serif CJK SC");
+    EXPECT_EQ(surface.FontName(), "Noto Serif CJK SC");
+    EXPECT_EQ(form.Redraws, redraws + 1);
+    form.Combo1_Change("DejaVu Sans");
+    EXPECT_EQ(surface.FontName(), "DejaVu Sans");
+    EXPECT_EQ(form.Redraws, redraws + 2);
+}
+
+TEST(FormQueryUnload, RefusesUntilReady)
+{
+    RecordingPictureBox surface(700, 400);
+    frmMain form(surface);
+    std::int16_t cancel = 0;
+    form.Form_QueryUnload(cancel, 0);
+    EXPECT_EQ(cancel, 1);
+    form.IsReady = true;
+    cancel = 0;
+    form.Form_QueryUnload(cancel, 1);
+    EXPECT_EQ(cancel, 0);
+}
+
+}  // namespace

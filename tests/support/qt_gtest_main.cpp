@@ -1,0 +1,13 @@
+// Entry point of the Qt widget tests: one QApplication for all of GoogleTest's cases.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // Listing the tests at build time happens without the test's environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
