@@ -1,0 +1,73 @@
+// The information window: one read-only text box filling the client area.
+#include "frmInfoWidget.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "main_window/layout.h"
+
+frmInfoWidget::frmInfoWidget()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      Text1(new QPlainTextEdit(this))
+{
+    setWindowTitle(QStringLiteral("日程信息"));
+    // Showing it beside the main window must not take the focus from the grid.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The day text centres its head lines in columns where a Chinese character takes two
+    // Latin ones, as 宋体 draws them; the stand-ins keep that proportion.
+    QFont font(QStringLiteral("宋体"), 9);
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("NSimSun"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("monospace")});
+    Text1->setFont(font);
+
+    const float twipsPerPixel = dovrin::TwipsPerPixel(static_cast<float>(logicalDpiX()));
+    setFixedSize(dovrin::TwipsToPixels(dovrin::designInfoClientWidth, twipsPerPixel),
+                 dovrin::TwipsToPixels(dovrin::designInfoClientHeight, twipsPerPixel));
+}
+
+void frmInfoWidget::SetText(const std::string& text)
+{
+    // The text box breaks a block at a lone CR as well, so CR LF would show an empty line.
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(shown);
+    Text1->verticalScrollBar()->setValue(0);
+}
+
+void frmInfoWidget::PlaceOuter(int left, int top, int outerWidth, int outerHeight)
+{
+    const QRect frame = frameGeometry();
+    const int frameWidth = frame.width() - width();
+    const int frameHeight = frame.height() - height();
+    setFixedSize(std::max(1, outerWidth - frameWidth), std::max(1, outerHeight - frameHeight));
+    // For a window, move() places the outer frame.
+    move(left, top);
+}
+
+void frmInfoWidget::Unload()
+{
+    unloading = true;
+    close();
+}
+
+void frmInfoWidget::resizeEvent(QResizeEvent*)
+{
+    Text1->setGeometry(rect());
+}
+
+void frmInfoWidget::closeEvent(QCloseEvent* event)
+{
+    if (unloading)
+        event->accept();
+    else
+        event->ignore();
+}

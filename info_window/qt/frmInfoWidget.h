@@ -1,0 +1,32 @@
+// frmInfo: the companion window beside the main window that shows the day information text.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include <string>
+
+class frmInfoWidget final : public QWidget {
+public:
+    frmInfoWidget();
+
+    // Replaces the whole text in one assignment and returns to its first line. Lines end
+    // in CR LF.
+    void SetText(const std::string& text);
+
+    // Places the window by its outer frame; the width is the frame's too. The window keeps
+    // a fixed size so that the user cannot resize it.
+    void PlaceOuter(int left, int top, int outerWidth, int outerHeight);
+
+    // Closes for good; the user's own close command is refused.
+    void Unload();
+
+    QPlainTextEdit* Text1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool unloading = false;
+};

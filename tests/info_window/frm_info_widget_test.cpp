@@ -1,0 +1,82 @@
+// The information window: its text box, the text assignment and the refused close.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QTest>
+
+#include <string>
+
+#include "info_window/qt/frmInfoWidget.h"
+
+namespace {
+
+std::string LongText(int lines)
+{
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += "第" + std::to_string(i) + "行\r\n";
+    return text;
+}
+
+TEST(frmInfo, IsACompanionToolWindowWithItsCaptionAndFont)
+{
+    frmInfoWidget info;
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("日程信息"));
+    EXPECT_TRUE(info.windowFlags() & Qt::Tool);  // not listed in the task bar
+    EXPECT_FALSE(info.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(info.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(info.Text1->font().family(), QStringLiteral("宋体"));
+    EXPECT_EQ(info.Text1->font().pointSize(), 9);
+    EXPECT_TRUE(info.Text1->isReadOnly());
+    EXPECT_EQ(info.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(info.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(info.Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    // 3555 x 5970 twips at 96 dpi.
+    EXPECT_EQ(info.size(), QSize(237, 398));
+}
+
+TEST(frmInfo, CrLfIsOneLineBreakAndEveryTextReplacesTheLast)
+{
+    frmInfoWidget info;
+    info.SetText("公历：2008年2月8日 星期五\r\n\r\n农历节日：\r\n");
+    EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("公历：2008年2月8日 星期五\n\n农历节日：\n"));
+    info.SetText("a\nb");  // a lone LF inside a record stays a break of its own
+    EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("a\nb"));
+}
+
+TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
+{
+    frmInfoWidget info;
+    info.show();
+    info.SetText(LongText(300));
+    QScrollBar* bar = info.Text1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    info.SetText(LongText(301));
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(frmInfo, TextBoxCoversTheClientAreaAtAnyHeight)
+{
+    frmInfoWidget info;
+    info.show();
+    const int width = info.width();
+    info.PlaceOuter(300, 40, info.frameGeometry().width(), 600);
+    EXPECT_EQ(info.frameGeometry().height(), 600);
+    EXPECT_EQ(info.width(), width);  // the window keeps its own width
+    EXPECT_EQ(info.Text1->geometry(), info.rect());
+    EXPECT_EQ(info.frameGeometry().topLeft(), QPoint(300, 40));
+    // The user cannot resize it.
+    EXPECT_EQ(info.minimumSize(), info.maximumSize());
+}
+
+TEST(frmInfo, RefusesTheUsersCloseButNotTheProgramsUnload)
+{
+    frmInfoWidget info;
+    info.show();
+    EXPECT_FALSE(info.close());
+    EXPECT_TRUE(info.isVisible());
+    info.Unload();
+    EXPECT_FALSE(info.isVisible());
+}
+
+}  // namespace
