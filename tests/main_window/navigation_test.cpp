@@ -7,26 +7,16 @@
 #include "calendar/date_serial.h"
 #include "main_window/frmMain.h"
 #include "tests/support/recording_picture_box.h"
+#include "tests/support/pinned_today.h"
 
 namespace {
 
 using dovrin::CivilDate;
 using dovrin::RecordingPictureBox;
 
-CivilDate pinnedToday{2024, 2, 10};
-CivilDate PinnedToday()
-{
-    return pinnedToday;
-}
-
-struct Ymd {
-    int year, month, day;
-    friend bool operator==(const Ymd&, const Ymd&) = default;
-};
-std::ostream& operator<<(std::ostream& out, const Ymd& d)
-{
-    return out << d.year << "-" << d.month << "-" << d.day;
-}
+using dovrin::test::PinnedToday;
+using dovrin::test::pinnedToday;
+using dovrin::test::Ymd;
 
 // 700 x 400 with 12-pixel text: heading height 18, cells of 100 x 64.
 class Navigation : public ::testing::Test {

@@ -10,23 +10,13 @@
 #include "main_window/day_info_text.h"
 #include "main_window/font_filter.h"
 #include "main_window/qt/frmMainWidget.h"
+#include "tests/support/pinned_today.h"
 
 namespace {
 
-dovrin::CivilDate pinnedToday{2024, 2, 10};
-dovrin::CivilDate PinnedToday()
-{
-    return pinnedToday;
-}
-
-struct Ymd {
-    int year, month, day;
-    friend bool operator==(const Ymd&, const Ymd&) = default;
-};
-std::ostream& operator<<(std::ostream& out, const Ymd& d)
-{
-    return out << d.year << "-" << d.month << "-" << d.day;
-}
+using dovrin::test::PinnedToday;
+using dovrin::test::pinnedToday;
+using dovrin::test::Ymd;
 
 // One started main window shared by the cases, as start-up fills the font list once.
 class MainWindow : public ::testing::Test {

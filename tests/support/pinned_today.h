@@ -1,0 +1,25 @@
+// A clock fixed at a day the test chooses, and a printable year-month-day to compare selections.
+#pragma once
+
+#include <ostream>
+
+#include "calendar/date_serial.h"
+
+namespace dovrin::test {
+
+inline CivilDate pinnedToday{2024, 2, 10};
+inline CivilDate PinnedToday()
+{
+    return pinnedToday;
+}
+
+struct Ymd {
+    int year, month, day;
+    friend bool operator==(const Ymd&, const Ymd&) = default;
+};
+inline std::ostream& operator<<(std::ostream& out, const Ymd& d)
+{
+    return out << d.year << "-" << d.month << "-" << d.day;
+}
+
+}  // namespace dovrin::test
