@@ -1,10 +1,9 @@
 // The date object's conversions between Gregorian and lunar dates, and its weekday.
-#include "clsDate.h"
+#include "calendar/clsDate.h"
 
-#include <array>
-
-#include "date_serial.h"
-#include "lunar_table.h"
+#include "calendar/date_serial.h"
+#include "calendar/locale_names.h"
+#include "calendar/lunar_table.h"
 
 namespace {
 
@@ -79,13 +78,16 @@ clsDate::LunarDate clsDate::LunarOfDayNumber(std::int64_t dayNumber)
 
 void clsDate::sInitDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    m_sYear = year;
-    m_sMonth = month;
-    m_sDay = day;
     const std::int64_t serial = dovrin::DayNumber(year, month, day);
     m_Date = static_cast<double>(serial);
+    // A rolled-over date (month 13, day 32) is kept as the day it names, so that the
+    // holiday and solar-term lookups read a real date.
+    const dovrin::CivilDate civil = dovrin::DateOfDayNumber(serial);
+    m_sYear = civil.year;
+    m_sMonth = civil.month;
+    m_sDay = civil.day;
 
-    const LunarDate lunar = LunarOfDayNumber(serial - 31);
+    const LunarDate lunar = LunarOfDayNumber(serial - dovrin::DayNumberEpoch);
     m_lYear = lunar.year;
     m_lMonth = lunar.month;
     m_lDay = lunar.day;
@@ -123,7 +125,7 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
     }
     total += day;
 
-    const std::int64_t serial = 31 + total;
+    const std::int64_t serial = dovrin::DayNumberEpoch + total;
     m_Date = static_cast<double>(serial);
     const dovrin::CivilDate civil = dovrin::DateOfDayNumber(serial);
     m_sYear = civil.year;
@@ -138,13 +140,11 @@ std::int32_t clsDate::sWeekDay() const
 
 std::string clsDate::sWeekDayStr() const
 {
-    static constexpr std::array<const char*, 7> names = {
-        "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
-    return names[sWeekDay() - 1];
+    return dovrin::WeekdayName(sWeekDay());
 }
 
 bool clsDate::IsToday(std::int32_t year, std::int32_t month, std::int32_t day) const
 {
-    const dovrin::CivilDate today = dovrin::Today();
+    const dovrin::CivilDate today = clock->Today();
     return today.year == year && today.month == month && today.day == day;
 }

@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/clock.h"
+
 class clsDate {
 public:
+    // IsToday asks the system clock, or the clock given here.
     clsDate() = default;
+    explicit clsDate(const dovrin::Clock& today) : clock(&today) {}
 
     // Derived from the last conversion.
     std::string lSolarTerm() const;
@@ -54,7 +58,7 @@ private:
         std::int32_t day = 0;
         bool leap = false;
     };
-    // Lunar date of a day number (serial - 31); all zero outside the covered span.
+    // Lunar date of a day number (serial - DayNumberEpoch); all zero outside the covered span.
     static LunarDate LunarOfDayNumber(std::int64_t dayNumber);
 
     std::int32_t m_sYear = 0;
@@ -65,4 +69,5 @@ private:
     std::int32_t m_lDay = 0;
     bool m_IsLeap = false;
     double m_Date = 0;  // date serial, whole days
+    const dovrin::Clock* clock = &dovrin::TheSystemClock();
 };

@@ -1,8 +1,8 @@
 // Date serials: whole days since 1899-12-30, from Hinnant's civil-day algorithms.
-#include "date_serial.h"
+#include "calendar/date_serial.h"
 
 #include <cmath>
-#include <ctime>
+#include <cstdio>
 
 namespace dovrin {
 namespace {
@@ -33,16 +33,6 @@ CivilDate CivilFromDays(std::int64_t z)
 }
 
 constexpr std::int64_t SerialEpochFromUnix = 25569;  // 1970-01-01 is serial 25569
-
-CivilDate SystemToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-TodayFunction currentClock = &SystemToday;
 
 }  // namespace
 
@@ -95,14 +85,11 @@ bool IsValidDate(std::int32_t year, std::int32_t month, std::int32_t day)
     return day >= 1 && day <= DaysInMonth(year, month);
 }
 
-CivilDate Today()
+std::string IsoDate(CivilDate date)
 {
-    return currentClock();
-}
-
-void SetTodayFunction(TodayFunction clock)
-{
-    currentClock = clock ? clock : &SystemToday;
+    char iso[32];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return iso;
 }
 
 }  // namespace dovrin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace dovrin {
 
@@ -38,11 +39,7 @@ std::int32_t DaysInMonth(std::int32_t year, std::int32_t month);
 
 bool IsValidDate(std::int32_t year, std::int32_t month, std::int32_t day);
 
-// The local calendar date now, from the current clock function.
-CivilDate Today();
-
-// The clock is replaceable so that tests can pin "today"; nullptr restores the system clock.
-using TodayFunction = CivilDate (*)();
-void SetTodayFunction(TodayFunction clock);
+// YYYY-MM-DD, four-digit year.
+std::string IsoDate(CivilDate date);
 
 }  // namespace dovrin

@@ -1,7 +1,7 @@
 // Sexagenary cycle and zodiac animals of a year.
 #include <array>
 
-#include "clsDate.h"
+#include "calendar/clsDate.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Holidays: fixed Gregorian days, fixed lunar days and days named by a weekday of a month.
 #include <array>
 
-#include "clsDate.h"
-#include "date_serial.h"
-#include "lunar_table.h"
+#include "calendar/clsDate.h"
+#include "calendar/date_serial.h"
+#include "calendar/lunar_table.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ std::string clsDate::lHoliday() const
 {
     if (m_lMonth == 12 && (m_lDay == 29 || m_lDay == 30)) {
         // New Year's Eve is the last day of the twelfth month, whichever length it has.
-        const std::int64_t tomorrow = static_cast<std::int64_t>(m_Date) - 31 + 1;
+        const std::int64_t tomorrow = static_cast<std::int64_t>(m_Date) - dovrin::DayNumberEpoch + 1;
         if (tomorrow > dovrin::LastDayNumber) return "除夕";  // the table's last day ends lunar 2049
         return LunarOfDayNumber(tomorrow).year == m_lYear + 1 ? "除夕" : "";
     }

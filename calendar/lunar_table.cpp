@@ -1,5 +1,5 @@
 // Lunar years 1900-2049: one packed word per year and the year lengths.
-#include "lunar_table.h"
+#include "calendar/lunar_table.h"
 
 namespace dovrin {
 

@@ -4,17 +4,16 @@
 #include <array>
 #include <cstdint>
 
-namespace dovrin {
+#include "calendar/span.h"
 
-inline constexpr std::int32_t FirstLunarYear = 1900;
-inline constexpr std::int32_t LastLunarYear = 2049;
+namespace dovrin {
 
 // Bits 0-3 leap month (0 = none), bit 16-m month m big (30 days), bit 16 leap month big.
 extern const std::array<std::int32_t, 150> LunarInfo;
 extern const std::array<std::int32_t, 150> LunarYearDays;
 extern const std::array<std::int32_t, 32> BitMask;
 
-// Day numbers (serial - 31) of the covered span: 1900-01-31 .. 2050-01-22.
+// Day numbers (serial - DayNumberEpoch) of the covered span: 1900-01-31 .. 2050-01-22.
 inline constexpr std::int64_t FirstDayNumber = 1;
 inline constexpr std::int64_t LastDayNumber = 54779;
 

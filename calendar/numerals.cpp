@@ -2,8 +2,8 @@
 #include <array>
 #include <vector>
 
-#include "clsDate.h"
-#include "utf8.h"
+#include "calendar/clsDate.h"
+#include "calendar/utf8.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Solar terms: the 24 offsets from the 1900 epoch, on a mean tropical year.
 #include <array>
 
-#include "clsDate.h"
-#include "date_serial.h"
+#include "calendar/clsDate.h"
+#include "calendar/date_serial.h"
 
 namespace {
 

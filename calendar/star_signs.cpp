@@ -1,8 +1,8 @@
 // Star signs of a month and day, and the era phrase of a year.
 #include <array>
 
-#include "clsDate.h"
-#include "date_serial.h"
+#include "calendar/clsDate.h"
+#include "calendar/date_serial.h"
 
 namespace {
 

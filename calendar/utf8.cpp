@@ -1,5 +1,5 @@
-// UTF-8 text counted in characters (code points).
-#include "utf8.h"
+// UTF-8 text: characters, display columns and string operations.
+#include "calendar/utf8.h"
 
 namespace dovrin {
 namespace {
@@ -58,6 +58,38 @@ std::size_t Utf8Length(std::string_view text)
     std::size_t count = 0;
     for (std::size_t at = 0; at < text.size(); at += SequenceLength(text, at)) ++count;
     return count;
+}
+
+std::string Centred(std::string_view text, std::size_t width)
+{
+    const std::size_t used = DisplayWidth(text);
+    if (used >= width) return std::string(text);
+    const std::size_t left = (width - used) / 2;
+    return std::string(left, ' ') + std::string(text) + std::string(width - used - left, ' ');
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
+{
+    if (from.empty()) return text;
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string WithLineFeeds(std::string_view text)
+{
+    return ReplaceAll(std::string(text), "\r\n", "\n");
+}
+
+std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter)
+{
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (std::size_t at; !delimiter.empty() && (at = text.find(delimiter, start)) != std::string_view::npos;
+         start = at + delimiter.size())
+        pieces.emplace_back(text.substr(start, at - start));
+    pieces.emplace_back(text.substr(start));
+    return pieces;
 }
 
 }  // namespace dovrin

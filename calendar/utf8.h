@@ -1,4 +1,5 @@
-// UTF-8 text counted in characters (code points), as the calendar's texts are measured.
+// UTF-8 text: characters (code points), display columns, and the few string operations
+// the calendar's texts need.
 #pragma once
 
 #include <string>
@@ -15,5 +16,18 @@ std::size_t Utf8Length(std::string_view text);
 // Columns the text takes on a terminal or in a fixed-width layout: a wide (CJK,
 // full-width) character counts two, every other character one.
 std::size_t DisplayWidth(std::string_view text);
+
+// The text in the middle of `width` display columns, padded with spaces on both sides (the
+// odd column on the right); a text as wide or wider stays as it is.
+std::string Centred(std::string_view text, std::size_t width);
+
+// Every occurrence of `from` replaced by `to`, left to right.
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+
+// CR LF line ends become LF; a lone CR stays.
+std::string WithLineFeeds(std::string_view text);
+
+// The pieces between the delimiters: n delimiters give n + 1 pieces, empty ones included.
+std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter);
 
 }  // namespace dovrin

@@ -1,12 +1,12 @@
 // The month grid for a terminal: Sunday first, a Gregorian line and a lunar line per day.
-#include "month_view.h"
+#include "cli/month_view.h"
 
-#include <array>
 #include <vector>
 
 #include "calendar/clsDate.h"
+#include "calendar/day_tone.h"
+#include "calendar/locale_names.h"
 #include "calendar/utf8.h"
-#include "main_window/locale_names.h"
 
 namespace dovrin::cli {
 namespace {
@@ -19,14 +19,6 @@ constexpr const char* Green = "\x1b[32m";
 constexpr const char* Blue = "\x1b[34m";
 constexpr const char* TodayMark = "\x1b[1;7m";  // bold, reverse video
 constexpr const char* Reset = "\x1b[0m";
-
-std::string Centered(const std::string& text, std::size_t width)
-{
-    const std::size_t used = DisplayWidth(text);
-    if (used >= width) return text;
-    const std::size_t left = (width - used) / 2;
-    return std::string(left, ' ') + text + std::string(width - used - left, ' ');
-}
 
 // The first name of a text ("国庆节 国际音乐日" -> "国庆节"), cut to fit the cell.
 std::string Shortened(const std::string& text)
@@ -41,15 +33,17 @@ std::string Shortened(const std::string& text)
     return out;
 }
 
-// The colour of a day, as on the desktop grid: weekend, then today, then rest days win.
+// The colour of a day, as on the desktop grid.
 const char* DayColor(const clsDate& date, CivilDate today)
 {
-    const char* color = nullptr;
-    if (date.sWeekDay() == 1) color = Red;
-    if (date.sWeekDay() == 7) color = Green;
-    if (CivilDate{date.sYear(), date.sMonth(), date.sDay()} == today) color = Blue;
-    if (date.sHolidayRecess()) color = Red;
-    return color;
+    switch (ToneOfDay(date, today)) {
+    case DayTone::Sunday:
+    case DayTone::RestDay: return Red;
+    case DayTone::Saturday: return Green;
+    case DayTone::Today: return Blue;
+    case DayTone::Plain: break;
+    }
+    return nullptr;
 }
 
 std::string Paint(const std::string& cell, const char* color, bool isToday, bool enabled)
@@ -91,14 +85,13 @@ std::string RenderMonth(std::int32_t year, std::int32_t month, CivilDate today, 
         lunarYears += lunarYears.empty() ? LunarYearName(date, date.lYear()) : " / " + LunarYearName(date, date.lYear());
 
     const std::size_t width = CellWidth * 7;
-    std::string out = Centered(std::to_string(year) + "年" + std::to_string(month) + "月  农历" + lunarYears, width);
+    std::string out = Centred(std::to_string(year) + "年" + std::to_string(month) + "月  农历" + lunarYears, width);
     while (!out.empty() && out.back() == ' ') out.pop_back();
     out += "\n";
-    static constexpr std::array<const char*, 7> headings = {"日", "一", "二", "三", "四", "五", "六"};
     std::string headingLine;
-    for (std::size_t i = 0; i < headings.size(); ++i) {
-        const char* headingColor = i == 0 ? Red : i == 6 ? Green : nullptr;
-        headingLine += Paint(Centered(headings[i], CellWidth), headingColor, false, color);
+    for (std::int32_t weekday = 1; weekday <= 7; ++weekday) {
+        const char* headingColor = weekday == 1 ? Red : weekday == 7 ? Green : nullptr;
+        headingLine += Paint(Centred(ShortWeekdayName(weekday), CellWidth), headingColor, false, color);
     }
     out += headingLine + "\n";
 
@@ -114,8 +107,8 @@ std::string RenderMonth(std::int32_t year, std::int32_t month, CivilDate today, 
             date.sInitDate(year, month, day);
             const char* dayColor = DayColor(date, today);
             const bool isToday = CivilDate{year, month, day} == today;
-            numbers += Paint(Centered(std::to_string(day), CellWidth), dayColor, isToday, color);
-            lunar += Paint(Centered(LunarLine(year, month, day), CellWidth), dayColor, isToday, color);
+            numbers += Paint(Centred(std::to_string(day), CellWidth), dayColor, isToday, color);
+            lunar += Paint(Centred(LunarLine(year, month, day), CellWidth), dayColor, isToday, color);
         }
         for (std::string* line : {&numbers, &lunar}) {
             while (!line->empty() && line->back() == ' ') line->pop_back();

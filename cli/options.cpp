@@ -1,16 +1,37 @@
 // dovrin-cal's command line: what to show, parsed and checked before anything prints.
-#include "options.h"
+#include "cli/options.h"
 
 #include <charconv>
 
 #include "calendar/clsDate.h"
+#include "calendar/span.h"
 
 namespace dovrin::cli {
 namespace {
 
-constexpr CivilDate SpanStart{1900, 1, 31};
-constexpr CivilDate SpanEnd{2050, 1, 22};
-constexpr const char* SpanText = "1900-01-31..2050-01-22";
+constexpr CivilDate FirstTextDay{FirstWholeYear, 1, 1};
+constexpr CivilDate LastTextDay{LastWholeYear, 12, 31};
+
+std::string Range(CivilDate first, CivilDate last)
+{
+    return IsoDate(first) + ".." + IsoDate(last);
+}
+
+std::string YearRange(std::int32_t first, std::int32_t last)
+{
+    return std::to_string(first) + ".." + std::to_string(last);
+}
+
+// Months are counted as year * 12 + month.
+constexpr std::int32_t MonthCount(CivilDate date)
+{
+    return date.year * 12 + date.month;
+}
+
+std::string MonthRange()
+{
+    return IsoDate(FirstCoveredDay).substr(0, 7) + ".." + IsoDate(LastCoveredDay).substr(0, 7);
+}
 
 bool ParseNumber(const std::string& text, std::int32_t& value)
 {
@@ -41,16 +62,18 @@ bool Before(CivilDate a, CivilDate b)
     return DayNumber(a.year, a.month, a.day) < DayNumber(b.year, b.month, b.day);
 }
 
-std::string InSpan(CivilDate date, const std::string& text, CivilDate first, CivilDate last, const char* range)
+std::string InSpan(CivilDate date, const std::string& text, CivilDate first, CivilDate last)
 {
-    if (Before(date, first) || Before(last, date)) return "'" + text + "' is outside the covered range " + range;
+    if (Before(date, first) || Before(last, date))
+        return "'" + text + "' is outside the covered range " + Range(first, last);
     return {};
 }
 
 std::string CheckLunar(const Options& o)
 {
-    if (o.lunarYear < 1900 || o.lunarYear > 2049)
-        return "lunar year " + std::to_string(o.lunarYear) + " is outside the covered range 1900..2049";
+    if (o.lunarYear < FirstLunarYear || o.lunarYear > LastLunarYear)
+        return "lunar year " + std::to_string(o.lunarYear) + " is outside the covered range " +
+               YearRange(FirstLunarYear, LastLunarYear);
     if (o.lunarMonth < 1 || o.lunarMonth > 12)
         return "lunar month " + std::to_string(o.lunarMonth) + " is not a month; valid months are 1..12";
     if (o.lunarDay < 1 || o.lunarDay > 30)
@@ -59,11 +82,20 @@ std::string CheckLunar(const Options& o)
     date.lInitDate(o.lunarYear, o.lunarMonth, o.lunarDay, o.leap);
     if (o.leap && !date.IsLeap())
         return "lunar year " + std::to_string(o.lunarYear) + " has no leap month " + std::to_string(o.lunarMonth);
-    clsDate back;
-    back.sInitDate(date.sYear(), date.sMonth(), date.sDay());
-    if (back.lDay() != o.lunarDay)
-        return "that lunar month has only " + std::to_string(o.lunarDay - back.lDay()) + " days";
+    // The month's length: the day after its 29th is either its 30th or the next month's 1st.
+    clsDate day29;
+    day29.lInitDate(o.lunarYear, o.lunarMonth, 29, date.IsLeap());
+    clsDate next;
+    next.sInitDate(day29.sYear(), day29.sMonth(), day29.sDay() + 1);
+    const std::int32_t length = next.lDay() == 30 ? 30 : 29;
+    if (o.lunarDay > length) return "that lunar month has only " + std::to_string(length) + " days";
     return {};
+}
+
+bool MonthCovered(const Options& o)
+{
+    const std::int32_t shown = MonthCount({o.year, o.month, 1});
+    return shown >= MonthCount(FirstCoveredDay) && shown <= MonthCount(LastCoveredDay);
 }
 
 }  // namespace
@@ -117,9 +149,9 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
         if (positional.size() != 2) return fail("--table takes two dates, FROM and TO (YYYY-MM-DD)");
         std::string why;
         if (!ParseDate(positional[0], o.from, why) || !ParseDate(positional[1], o.to, why))
-            return fail(why + "; the covered range is " + SpanText);
+            return fail(why + "; the covered range is " + Range(FirstCoveredDay, LastCoveredDay));
         for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
-            if (std::string out = InSpan(date, text, SpanStart, SpanEnd, SpanText); !out.empty()) return fail(out);
+            if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return fail(out);
         if (Before(o.to, o.from)) return fail("FROM " + positional[0] + " is after TO " + positional[1]);
         return result;
     }
@@ -137,9 +169,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
         const std::string text = positional.empty() ? "today" : positional[0];
         std::string why;
         if (!positional.empty() && !ParseDate(positional[0], o.from, why))
-            return fail(why + "; the day text covers 1901-01-01..2049-12-31");
-        if (std::string out = InSpan(o.from, text, {1901, 1, 1}, {2049, 12, 31}, "1901-01-01..2049-12-31");
-            !out.empty())
+            return fail(why + "; the day text covers " + Range(FirstTextDay, LastTextDay));
+        if (std::string out = InSpan(o.from, text, FirstTextDay, LastTextDay); !out.empty())
             return fail(out);
         return result;
     }
@@ -148,24 +179,26 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     if (positional.size() == 1) {
         o.command = Command::Year;
         if (!ParseNumber(positional[0], o.year)) return fail("'" + positional[0] + "' is not a year");
-        if (o.year < 1900 || o.year > 2049)
-            return fail("year " + positional[0] + " is outside the covered years 1900..2049");
+        if (o.year < FirstLunarYear || o.year > LastLunarYear)
+            return fail("year " + positional[0] + " is outside the covered years " +
+                        YearRange(FirstLunarYear, LastLunarYear));
     } else if (positional.size() == 2) {
         o.command = Command::Month;
         if (!ParseNumber(positional[0], o.year)) return fail("'" + positional[0] + "' is not a year");
         if (!ParseNumber(positional[1], o.month) || o.month < 1 || o.month > 12)
             return fail("'" + positional[1] + "' is not a month; valid months are 1..12");
-        if (o.year * 12 + o.month < 1900 * 12 + 1 || o.year * 12 + o.month > 2050 * 12 + 1)
-            return fail("month " + positional[0] + "-" + positional[1] + " is outside the covered months 1900-01..2050-01");
-    } else if (o.year * 12 + o.month < 1900 * 12 + 1 || o.year * 12 + o.month > 2050 * 12 + 1) {
-        return fail("today's month is outside the covered months 1900-01..2050-01; name a month, e.g. dovrin-cal 2008 2");
+        if (!MonthCovered(o))
+            return fail("month " + positional[0] + "-" + positional[1] + " is outside the covered months " + MonthRange());
+    } else if (!MonthCovered(o)) {
+        return fail("today's month is outside the covered months " + MonthRange() +
+                    "; name a month, e.g. dovrin-cal 2008 2");
     }
     return result;
 }
 
 std::string Usage()
 {
-    return "Usage: dovrin-cal [OPTION]... [YEAR [MONTH]]\n"
+    return std::string("Usage: dovrin-cal [OPTION]... [YEAR [MONTH]]\n"
            "Shows the Gregorian calendar with the Chinese lunar calendar, holidays and solar terms.\n"
            "\n"
            "  dovrin-cal                     this month\n"
@@ -180,8 +213,10 @@ std::string Usage()
            "  --color=WHEN   colour the grid: never, always or auto (default; honours NO_COLOR)\n"
            "  --help         show this help and exit\n"
            "  --version      show the version and exit\n"
-           "\n"
-           "Covered span: 1900-01-31..2050-01-22 (lunar years 1900..2049); the day text covers 1901..2049.\n"
+           "\n") +
+           "Covered span: " + Range(FirstCoveredDay, LastCoveredDay) + " (lunar years " +
+           YearRange(FirstLunarYear, LastLunarYear) + "); the day text covers " +
+           YearRange(FirstWholeYear, LastWholeYear) + ".\n"
            "Exit status: 0 on success, 2 on bad arguments.\n";
 }
 

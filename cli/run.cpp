@@ -1,11 +1,12 @@
 // dovrin-cal from arguments to output, without touching the process's streams.
-#include "run.h"
+#include "cli/run.h"
 
 #include "calendar/clsDate.h"
-#include "main_window/day_info_text.h"
-#include "month_view.h"
-#include "options.h"
-#include "table.h"
+#include "calendar/utf8.h"
+#include "cli/month_view.h"
+#include "cli/options.h"
+#include "cli/table.h"
+#include "info_window/day_info_text.h"
 
 namespace dovrin::cli {
 namespace {
@@ -20,29 +21,12 @@ bool UseColor(ColorMode mode, const Terminal& terminal)
     return false;
 }
 
-std::string WithLineFeeds(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
-std::string IsoDate(const clsDate& date)
-{
-    char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.sYear(), date.sMonth(), date.sDay());
-    return iso;
-}
-
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, const Terminal& terminal, std::string& out, std::string& err)
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,
+           std::string& err)
 {
-    const CivilDate today = Today();
+    const CivilDate today = clock.Today();
     const ParseResult parsed = ParseOptions(args, today);
     if (!parsed.error.empty()) {
         err = "dovrin-cal: " + parsed.error + " (see dovrin-cal --help)\n";
@@ -70,7 +54,7 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, std::
     case Command::Lunar: {
         clsDate date;
         date.lInitDate(o.lunarYear, o.lunarMonth, o.lunarDay, o.leap);
-        out = IsoDate(date) + " " + date.sWeekDayStr() + "\n";
+        out = IsoDate({date.sYear(), date.sMonth(), date.sDay()}) + " " + date.sWeekDayStr() + "\n";
         break;
     }
     case Command::Info: {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/clock.h"
+
 namespace dovrin::cli {
 
 struct Terminal {
@@ -12,6 +14,7 @@ struct Terminal {
 };
 
 // Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty).
-int RunCli(const std::vector<std::string>& args, const Terminal& terminal, std::string& out, std::string& err);
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,
+           std::string& err);
 
 }  // namespace dovrin::cli

@@ -1,7 +1,5 @@
 // dovrin-cal --table: every calendar fact of a day as one tab-separated line.
-#include "table.h"
-
-#include <cstdio>
+#include "cli/table.h"
 
 #include "calendar/clsDate.h"
 
@@ -20,13 +18,11 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to)
     for (std::int64_t day = DayNumber(from.year, from.month, from.day); day <= last; ++day) {
         const CivilDate d = DateOfDayNumber(day);
         date.sInitDate(d.year, d.month, d.day);
-        char iso[16];
-        std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year, d.month, d.day);
         const auto field = [&out](const std::string& text) {
             out += text;
             out += '\t';
         };
-        field(iso);
+        field(IsoDate(d));
         field(std::to_string(date.sWeekDay()));
         field(std::to_string(date.lYear()));
         field(std::to_string(date.lMonth()));

@@ -1,5 +1,5 @@
 // The font list's exclusion list and prefix rules.
-#include "font_filter.h"
+#include "main_window/font_filter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,10 @@
 // The main window's logic: month grid drawing, navigation and the close guard.
-#include "frmMain.h"
+#include "main_window/frmMain.h"
 
 #include "calendar/date_serial.h"
-#include "main_window/day_info_text.h"
-#include "main_window/locale_names.h"
+#include "calendar/day_tone.h"
+#include "calendar/locale_names.h"
+#include "info_window/day_info_text.h"
 #include "main_window/round_half_even.h"
 
 using dovrin::RoundHalfEven;
@@ -22,13 +23,28 @@ constexpr Rgb gridLine{182, 189, 210};
 // The heading's measuring text: one line of weekday names.
 constexpr const char* headingSample = "星期";
 
+Rgb ColourOf(dovrin::DayTone tone)
+{
+    switch (tone) {
+    case dovrin::DayTone::Sunday:
+    case dovrin::DayTone::RestDay: return red;
+    case dovrin::DayTone::Saturday: return green;
+    case dovrin::DayTone::Today: return blue;
+    case dovrin::DayTone::Plain: break;
+    }
+    return black;
+}
+
 }  // namespace
 
-frmMain::frmMain(dovrin::PictureBox& picMain) : picMain(picMain) {}
+frmMain::frmMain(dovrin::PictureBox& surface, dovrin::MainView& outputs, const dovrin::Clock& today)
+    : CalDate(today), picMain(surface), view(outputs), clock(today)
+{
+}
 
 void frmMain::SelectToday()
 {
-    dovrin::CivilDate today = dovrin::Today();
+    dovrin::CivilDate today = clock.Today();
     if (today.year < firstYear) today = {firstYear, 1, 1};
     if (today.year > lastYear) today = {lastYear, 12, 31};
     CurYear = static_cast<std::int16_t>(today.year);
@@ -59,25 +75,21 @@ void frmMain::ReDrawCalendar()
     // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
     const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
     const std::int32_t firstWeekday = dovrin::WeekdayOfDate(CurYear, CurMonth, 1);
-    const dovrin::CivilDate today = dovrin::Today();
+    const dovrin::CivilDate today = clock.Today();
 
     for (std::int32_t d = 1; d <= days; ++d) {
         const std::int32_t p = (firstWeekday - 1) + (d - 1);  // [0, 36]
         const std::int32_t column = p % 7;
         const std::int32_t row = p / 7;
-        const auto x = static_cast<std::int16_t>(RoundHalfEven(column * CellWidth + 1));
-        const auto y = static_cast<std::int16_t>(RoundHalfEven(row * CellHeight + (th + 5 + 1)));
+        const auto x = static_cast<std::int16_t>(RoundHalfEven(static_cast<float>(column) * CellWidth + 1));
+        const auto y = static_cast<std::int16_t>(RoundHalfEven(static_cast<float>(row) * CellHeight + (th + 5 + 1)));
 
         picMain.FontBold(d == CurDay);
         picMain.ForeColor(white);
         picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
 
-        const std::int32_t weekday = dovrin::WeekdayOfDate(CurYear, CurMonth, d);
-        Rgb colour = weekday == 1 ? red : weekday == 7 ? green : black;
-        if (today == dovrin::CivilDate{CurYear, CurMonth, d}) colour = blue;
         CalDate.sInitDate(CurYear, CurMonth, d);
-        if (CalDate.sHolidayRecess()) colour = red;  // a rest day that is today stays red
-        picMain.ForeColor(colour);
+        picMain.ForeColor(ColourOf(dovrin::ToneOfDay(CalDate, today)));
 
         const auto textX = static_cast<std::int16_t>(x + 4);
         picMain.CurrentX(textX);
@@ -93,15 +105,20 @@ void frmMain::ReDrawCalendar()
     }
 
     picMain.ForeColor(gridLine);
-    for (int i = 1; i <= 7; ++i) picMain.Line(i * CellWidth, 0, i * CellWidth, sh);
+    for (int i = 1; i <= 7; ++i) {
+        const auto x = static_cast<float>(i) * CellWidth;
+        picMain.Line(x, 0, x, sh);
+    }
     // The heading separator stands in for the line at i = 0.
-    for (int i = 1; i <= 6; ++i)
-        picMain.Line(0, i * CellHeight + th + 4, sw, i * CellHeight + th + 4);
+    for (int i = 1; i <= 6; ++i) {
+        const auto y = static_cast<float>(i) * CellHeight + th + 4;
+        picMain.Line(0, y, sw, y);
+    }
 
     picMain.ForeColor(black);
     picMain.FontBold(false);
     for (int i = 1; i <= 7; ++i) {
-        picMain.CurrentX((i - 1) * CellWidth + 3);
+        picMain.CurrentX(static_cast<float>(i - 1) * CellWidth + 3);
         picMain.CurrentY(3);
         picMain.Print(dovrin::WeekdayName(i));
     }
@@ -110,20 +127,24 @@ void frmMain::ReDrawCalendar()
     // The stem-branch year and animal are those of the lunar year of the date shown, so
     // that a day before the lunar new year is not named with next year's animal.
     const std::int32_t lunarYear = CalDate.lYear();
-    Label1.Caption = std::to_string(CurYear) + "年" + std::to_string(CurMonth) + "月" +
-                     std::to_string(CurDay) + "日 " + CalDate.sWeekDayStr() + "  " +
-                     CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
-                     dovrin::MonthName(CalDate.lMonth()) + CalDate.CDayStr(CalDate.lDay());
-    Label2.Caption = Label1.Caption;
-
-    ++Redraws;
-    ShowDayInfo();
+    const std::string label1 = std::to_string(CurYear) + "年" + std::to_string(CurMonth) + "月" +
+                               std::to_string(CurDay) + "日 " + CalDate.sWeekDayStr() + "  " +
+                               CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
+                               dovrin::MonthName(CalDate.lMonth()) + CalDate.CDayStr(CalDate.lDay());
+    view.ShowLabels(label1, label1);
+    ShowDayInfo(label1);
 }
 
-void frmMain::ShowDayInfo()
+void frmMain::ShowDayInfo(const std::string& label1)
 {
-    Caption = dovrin::DayInfoCaption(Label1.Caption);
-    InfoText = dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay);
+    view.ShowCaption(dovrin::DayInfoCaption(label1));
+    view.ShowDayText(dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay));
+}
+
+void frmMain::KeepYearInRange()
+{
+    if (CurYear < firstYear) CurYear = firstYear;
+    if (CurYear > lastYear) CurYear = lastYear;
 }
 
 std::int16_t frmMain::GetMonthDayCount(std::int16_t year, std::int16_t month)
@@ -145,7 +166,7 @@ void frmMain::DayForward(std::int16_t days)
         if (CurMonth > 12) {
             CurMonth = 1;
             ++CurYear;
-            if (CurYear == lastYear + 1) CurYear = lastYear;
+            KeepYearInRange();
         }
     }
 }
@@ -159,7 +180,7 @@ void frmMain::DayBack(std::int16_t days)
         if (CurMonth <= 0) {
             CurMonth = 12;
             --CurYear;
-            if (CurYear == firstYear - 1) CurYear = firstYear;
+            KeepYearInRange();
         }
         CurDay = GetMonthDayCount(CurYear, CurMonth);
     }
@@ -174,7 +195,7 @@ void frmMain::MonthBack()
         CurMonth = 12;
         --CurYear;
     }
-    if (CurYear == firstYear - 1) CurYear = firstYear;
+    KeepYearInRange();
 }
 
 void frmMain::MonthForward()
@@ -185,7 +206,7 @@ void frmMain::MonthForward()
         CurMonth = 1;
         ++CurYear;
     }
-    if (CurYear == lastYear + 1) CurYear = lastYear;
+    KeepYearInRange();
 }
 
 void frmMain::picMain_KeyDown(std::int16_t keyCode, std::int16_t)
@@ -232,14 +253,14 @@ void frmMain::Image2_Click(std::int16_t index)
     case image2PreviousYear:
         CurDay = 1;
         --CurYear;
-        if (CurYear == firstYear - 1) CurYear = firstYear;
+        KeepYearInRange();
         break;
     case image2PreviousMonth: MonthBack(); break;
     case image2NextMonth: MonthForward(); break;
     case image2NextYear:
         CurDay = 1;
         ++CurYear;
-        if (CurYear == lastYear + 1) CurYear = lastYear;
+        KeepYearInRange();
         break;
     case image2Today: SelectToday(); break;
     default: break;

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/clock.h"
 #include "calendar/clsDate.h"
+#include "calendar/span.h"
+#include "main_window/main_view.h"
 #include "main_window/picture_box.h"
 #include "resources/reference_texts.h"
 
@@ -27,19 +30,16 @@ enum Image2Index : std::int16_t {
     image2Today = 4,
 };
 
-struct Label {
-    std::string Caption;
-};
-
 // The members are public: the Qt widget that wraps this class is the other half of the
 // same form, and it reads and sets them as the form's own code does.
 class frmMain {
 public:
-    explicit frmMain(dovrin::PictureBox& picMain);
+    // Draws on `surface`, pushes every redraw to `outputs`; "today" comes from `today`.
+    frmMain(dovrin::PictureBox& surface, dovrin::MainView& outputs, const dovrin::Clock& today);
 
     // The selection stays within these years.
-    static constexpr std::int16_t firstYear = 1901;
-    static constexpr std::int16_t lastYear = 2049;
+    static constexpr std::int16_t firstYear = dovrin::FirstWholeYear;
+    static constexpr std::int16_t lastYear = dovrin::LastWholeYear;
 
     clsDate CalDate;
     bool IsReady = false;
@@ -51,13 +51,6 @@ public:
     float CellWidth = 0;   // pixels of picMain
     float CellHeight = 0;  // pixels of picMain
     dovrin::ReferenceTexts Texts;
-
-    Label Label1;
-    Label Label2;          // grey shadow of Label1
-    std::string Caption;   // the main window's title
-    std::string InfoText;  // frmInfo's text box, lines ending in CR LF
-    // Grows by one with every ReDrawCalendar, so the widget knows when to show the outputs.
-    std::uint64_t Redraws = 0;
 
     // Today's date, held within firstYear..lastYear so that a wrong clock cannot select a
     // day the calendar does not cover.
@@ -79,11 +72,16 @@ public:
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) const;
 
 private:
-    void ShowDayInfo();
+    // The caption for the long date in Label1, and the day text.
+    void ShowDayInfo(const std::string& label1);
+    // A step past firstYear or lastYear stays on that year.
+    void KeepYearInRange();
     void DayForward(std::int16_t days);
     void DayBack(std::int16_t days);
     void MonthBack();
     void MonthForward();
 
     dovrin::PictureBox& picMain;
+    dovrin::MainView& view;
+    const dovrin::Clock& clock;
 };

@@ -1,7 +1,7 @@
 // Layout arithmetic of the main window, free of any windowing toolkit.
-#include "layout.h"
+#include "main_window/layout.h"
 
-#include "round_half_even.h"
+#include "main_window/round_half_even.h"
 
 namespace dovrin {
 

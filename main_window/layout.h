@@ -47,21 +47,21 @@ float TwipsPerPixel(float logicalDpi);
 std::int32_t TwipsToPixels(float twips, float twipsPerPixel);
 float PixelsToTwips(float pixels, float twipsPerPixel);
 
-// Form_Resize steps 1 and 2: a side below its minimum snaps back to it.
+// A side below its minimum snaps back to it.
 float AtLeast(float size, float minimum);
 
-// Form_Resize steps 3 to 5: Combo1 and then picToolbar keep to the client area's right
-// edge, picMain fills the client area below its own top. scaleWidth and scaleHeight are
+// Combo1 and then picToolbar keep to the client area's right edge, picMain fills the
+// client area below its own top. scaleWidth and scaleHeight are
 // the client area. A picMain height that would be negative (a minimized window has no
 // client height) leaves picMain as it was.
 MovingControls FollowRightEdge(const MovingControls& current, float scaleWidth,
                                float scaleHeight);
 
-// Form_Resize step 6: flush against the main window's right edge, same top and outer
-// height, the information window's own outer width.
+// The information window's place: flush against the main window's right edge, same top
+// and outer height, its own outer width.
 TwipsRect AttachInfoWindow(const TwipsRect& mainOuter, float infoOuterWidth);
 
-// Form_Resize step 7: the information window is shown only beside a normal main window.
+// The information window is shown only beside a normal main window.
 bool InfoWindowShown(WindowState mainState);
 
 }  // namespace dovrin

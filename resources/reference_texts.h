@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/gbk.h"
+
 namespace dovrin {
 
 struct ReferenceTexts {
@@ -17,17 +19,12 @@ struct ReferenceTexts {
 };
 
 // Loads 101 to 106 in that order from the data embedded in the executable.
-// A damaged byte sequence decodes to U+FFFD and is reported on standard error.
+// A damaged byte sequence decodes to U+FFFD and is reported on standard error, and so is
+// a C library without a GBK converter (the texts are then empty).
 ReferenceTexts LoadReferenceTexts();
 
 // The raw GBK bytes of resource 101..106; empty for any other number.
 std::string_view ResourceBytes(int number);
-
-struct DecodeResult {
-    std::string text;      // UTF-8
-    std::size_t damaged = 0;  // byte sequences replaced by U+FFFD
-};
-DecodeResult DecodeGbk(std::string_view bytes);
 
 // Splits at CR LF only; a lone CR or LF stays inside its record. A text ending in
 // CR LF yields an empty last element.

@@ -1,5 +1,5 @@
 // The information window: one read-only text box filling the client area.
-#include "frmInfoWidget.h"
+#include "info_window/qt/frmInfoWidget.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "main_window/layout.h"
+#include "calendar/utf8.h"
 
-frmInfoWidget::frmInfoWidget()
+frmInfoWidget::frmInfoWidget(QSize clientSize)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       Text1(new QPlainTextEdit(this))
@@ -29,17 +29,13 @@ frmInfoWidget::frmInfoWidget()
                       QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("monospace")});
     Text1->setFont(font);
 
-    const float twipsPerPixel = dovrin::TwipsPerPixel(static_cast<float>(logicalDpiX()));
-    setFixedSize(dovrin::TwipsToPixels(dovrin::designInfoClientWidth, twipsPerPixel),
-                 dovrin::TwipsToPixels(dovrin::designInfoClientHeight, twipsPerPixel));
+    setFixedSize(clientSize);
 }
 
 void frmInfoWidget::SetText(const std::string& text)
 {
     // The text box breaks a block at a lone CR as well, so CR LF would show an empty line.
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(shown);
+    Text1->setPlainText(QString::fromStdString(dovrin::WithLineFeeds(text)));
     Text1->verticalScrollBar()->setValue(0);
 }
 

@@ -8,7 +8,8 @@
 
 class frmInfoWidget final : public QWidget {
 public:
-    frmInfoWidget();
+    // clientSize: the text box's area, as the main window lays it out.
+    explicit frmInfoWidget(QSize clientSize);
 
     // Replaces the whole text in one assignment and returns to its first line. Lines end
     // in CR LF.

@@ -1,5 +1,5 @@
 // The Qt drawing surface of the month grid.
-#include "QtPictureBox.h"
+#include "main_window/qt/QtPictureBox.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,5 +1,5 @@
 // The main window on Qt: building the controls, start-up, layout, input and shutdown.
-#include "frmMainWidget.h"
+#include "main_window/qt/frmMainWidget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,8 +77,8 @@ QFont LabelFont()
 
 namespace dovrin {
 
-ImageButton::ImageButton(QPixmap picture, QWidget* parent)
-    : QAbstractButton(parent), picture(std::move(picture))
+ImageButton::ImageButton(QPixmap image, QWidget* parent)
+    : QAbstractButton(parent), picture(std::move(image))
 {
     // Image buttons take no focus, so the keys keep going to the grid.
     setFocusPolicy(Qt::NoFocus);
@@ -99,7 +99,7 @@ void ImageButton::paintEvent(QPaintEvent*)
 
 }  // namespace dovrin
 
-frmMainWidget::frmMainWidget()
+frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
@@ -109,7 +109,7 @@ frmMainWidget::frmMainWidget()
       Label1(new QLabel(this)),
       picToolbar(new QWidget(this)),
       Combo1(new QComboBox(this)),
-      logic(*picMain)
+      logic(*picMain, *this, clock)
 {
     twipsPerPixel = TwipsPerPixel(static_cast<float>(logicalDpiX()));
     const qreal ratio = devicePixelRatioF();
@@ -129,12 +129,11 @@ frmMainWidget::frmMainWidget()
     for (int i = 0; i < image2Count; ++i) {
         auto* button = new ImageButton(Image2Pixmap(i, ratio), picToolbar);
         TwipsRect place = designImage2;
-        place.Left = i * designImage2.Width;
+        place.Left = static_cast<float>(i) * designImage2.Width;
         button->setGeometry(PixelsOf(place));
         button->setToolTip(QString::fromUtf8(image2Tips[i]));
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             logic.Image2_Click(static_cast<std::int16_t>(i));
-            ShowOutputs();
         });
         Image2[i] = button;
     }
@@ -143,7 +142,6 @@ frmMainWidget::frmMainWidget()
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         logic.Combo1_Click(Combo1->itemText(index).toStdString());
-        ShowOutputs();
     });
 
     picMain->setGeometry(PixelsOf(designControls.picMain));
@@ -176,8 +174,10 @@ void frmMainWidget::Form_Load()
 {
     logic.Texts = LoadReferenceTexts();
 
-    info = std::make_unique<frmInfoWidget>();
+    info = std::make_unique<frmInfoWidget>(
+        QSize(TwipsToPixels(designInfoClientWidth, twipsPerPixel), TwipsToPixels(designInfoClientHeight, twipsPerPixel)));
     info->installEventFilter(this);
+    info->SetText(dayText);
     info->show();
 
     // The designed size, read before the window is first shown. The window manager is
@@ -254,7 +254,6 @@ void frmMainWidget::Form_Resize()
     AttachInfoWindow();
 
     logic.ReDrawCalendar();
-    ShowOutputs();
 }
 
 void frmMainWidget::moveEvent(QMoveEvent*)
@@ -292,16 +291,26 @@ void frmMainWidget::AttachInfoWindow()
     }
 }
 
-void frmMainWidget::ShowOutputs()
+void frmMainWidget::ShowLabels(const std::string& label1, const std::string& label2)
 {
-    if (shownRedraws == logic.Redraws) return;
-    shownRedraws = logic.Redraws;
-    Label1->setText(QString::fromStdString(logic.Label1.Caption));
-    Label2->setText(QString::fromStdString(logic.Label2.Caption));
+    ++redraws;
+    Label1->setText(QString::fromStdString(label1));
+    Label2->setText(QString::fromStdString(label2));
     Label1->adjustSize();
     Label2->adjustSize();
-    setWindowTitle(QString::fromStdString(logic.Caption));
-    if (info) info->SetText(logic.InfoText);
+}
+
+void frmMainWidget::ShowCaption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void frmMainWidget::ShowDayText(const std::string& text)
+{
+    if (info)
+        info->SetText(text);
+    else
+        dayText = text;
 }
 
 bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
@@ -310,7 +319,6 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
-            ShowOutputs();
             return true;
         }
         if (event->type() == QEvent::MouseButtonPress ||
@@ -320,7 +328,6 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
             logic.picMain_MouseDown(ButtonOf(mouse->button()), ShiftOf(mouse->modifiers()),
                                     static_cast<float>(mouse->position().x()),
                                     static_cast<float>(mouse->position().y()));
-            ShowOutputs();
             return true;
         }
     } else if (info && watched == info.get() && event->type() == QEvent::Move &&

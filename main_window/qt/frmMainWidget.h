@@ -10,9 +10,11 @@
 #include <array>
 #include <memory>
 
+#include "calendar/clock.h"
 #include "info_window/qt/frmInfoWidget.h"
 #include "main_window/frmMain.h"
 #include "main_window/layout.h"
+#include "main_window/main_view.h"
 #include "main_window/qt/QtPictureBox.h"
 
 namespace dovrin {
@@ -20,7 +22,7 @@ namespace dovrin {
 // An Image2 button: a 16 x 16 picture that answers clicks, as an image control does.
 class ImageButton final : public QAbstractButton {
 public:
-    ImageButton(QPixmap picture, QWidget* parent);
+    ImageButton(QPixmap image, QWidget* parent);
     QSize sizeHint() const override;
 
 protected:
@@ -32,9 +34,10 @@ private:
 
 }  // namespace dovrin
 
-class frmMainWidget final : public QWidget {
+// The widget is also frmMain's view: every redraw lands in the labels, the title and frmInfo.
+class frmMainWidget final : public QWidget, private dovrin::MainView {
 public:
-    frmMainWidget();
+    explicit frmMainWidget(const dovrin::Clock& clock = dovrin::TheSystemClock());
     ~frmMainWidget() override;
 
     // Start-up: reference texts, frmInfo, minimum size, today, the window shown and
@@ -43,6 +46,8 @@ public:
 
     frmMain& Logic() { return logic; }
     frmInfoWidget* frmInfo() const { return info.get(); }
+    // How many redraws have reached the labels.
+    std::uint64_t Redraws() const { return redraws; }
 
     dovrin::QtPictureBox* picMain;
     QLabel* Image1;
@@ -62,12 +67,15 @@ protected:
 private:
     void Form_Resize();
     void Form_Unload();
-    // Form_Resize steps 6 and 7, also run whenever the window moves or changes state.
+    // Places frmInfo beside the window and shows it only beside a normal window; run on
+    // every resize, move and change of state.
     void AttachInfoWindow();
     // Where frmInfo's outer frame belongs, in pixels.
     QRect InfoWindowPlace() const;
-    // Puts the labels, the caption and frmInfo's text in line with the last redraw.
-    void ShowOutputs();
+
+    void ShowLabels(const std::string& label1, const std::string& label2) override;
+    void ShowCaption(const std::string& caption) override;
+    void ShowDayText(const std::string& text) override;
 
     dovrin::TwipsRect TwipsOf(const QRect& pixels) const;
     QRect PixelsOf(const dovrin::TwipsRect& twips) const;
@@ -76,6 +84,7 @@ private:
     std::unique_ptr<frmInfoWidget> info;
     float twipsPerPixel = 15;
     bool dateSelected = false;
-    std::uint64_t shownRedraws = 0;
+    std::uint64_t redraws = 0;
+    std::string dayText;  // kept for frmInfo, which is created after the first redraws
     bool correctingInfoMove = false;
 };

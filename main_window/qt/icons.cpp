@@ -1,5 +1,5 @@
 // Painted logo and navigation icons; vector drawing keeps them sharp at any scale.
-#include "icons.h"
+#include "main_window/qt/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,16 +2,15 @@
 // file that embeds them. Each source line is one record; records are joined with CR LF.
 //
 // embed_texts OUT.cpp OUT_DIR { --resource NUMBER trailing|none SOURCE... }...
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
+#include <charconv>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "resources/gbk.h"
 
 namespace {
 
@@ -31,31 +30,43 @@ bool ReadFile(const std::string& path, std::string& text)
     return true;
 }
 
-// UTF-8 to GBK; fails on any character GBK cannot hold, naming its position.
+// UTF-8 to GBK; fails on any character GBK cannot hold, naming its record.
 bool ToGbk(const std::string& utf8, std::string& gbk, std::string& error)
 {
-    iconv_t cd = iconv_open("GBK", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        error = "iconv cannot convert UTF-8 to GBK on this system";
+    dovrin::EncodeResult encoded = dovrin::EncodeGbk(utf8);
+    if (!encoded.error.empty()) {
+        error = encoded.error;
         return false;
     }
-    gbk.assign(utf8.size() * 2 + 16, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* out = gbk.data();
-    std::size_t outLeft = gbk.size();
-    const bool ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-    iconv_close(cd);
-    if (!ok) {
-        const std::size_t at = utf8.size() - inLeft;
+    if (encoded.unconvertible != std::string::npos) {
+        const std::size_t at = encoded.unconvertible;
         const std::size_t lineStart = utf8.rfind('\n', at) == std::string::npos ? 0 : utf8.rfind('\n', at) + 1;
         error = "record " + std::to_string(std::count(utf8.begin(), utf8.begin() + static_cast<long>(at), '\n') + 1) +
                 ": no GBK form for the text at \"" + utf8.substr(at, 12) + "\" (record starts \"" +
                 utf8.substr(lineStart, 24) + "\")";
         return false;
     }
-    gbk.resize(gbk.size() - outLeft);
+    gbk = std::move(encoded.bytes);
     return true;
+}
+
+// A resource number of 1 to 4 digits, nothing else.
+bool ParseNumber(const std::string& text, int& number)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
+    return !text.empty() && text.size() <= 4 && ec == std::errc() && ptr == end;
+}
+
+// Writes the whole file or reports why not.
+bool WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out) return true;
+    std::cerr << "embed_texts: cannot write " << path << "\n";
+    return false;
 }
 
 // The records of one resource: every line of every source, in order, joined with CR LF.
@@ -97,7 +108,12 @@ int main(int argc, char** argv)
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--resource" && i + 2 < argc) {
-            resources.push_back({std::stoi(argv[i + 1]), std::string(argv[i + 2]) == "trailing", {}});
+            int number = 0;
+            if (!ParseNumber(argv[i + 1], number)) {
+                std::cerr << "embed_texts: '" << argv[i + 1] << "' is not a resource number\n";
+                return 2;
+            }
+            resources.push_back({number, std::string(argv[i + 2]) == "trailing", {}});
             i += 2;
         } else if (!resources.empty()) {
             resources.back().sources.push_back(arg);
@@ -116,7 +132,7 @@ int main(int argc, char** argv)
             std::cerr << "embed_texts: resource " << resource.number << ": " << error << "\n";
             return 1;
         }
-        std::ofstream(outDir + "/" + std::to_string(resource.number) + ".gbk", std::ios::binary) << gbk;
+        if (!WriteFile(outDir + "/" + std::to_string(resource.number) + ".gbk", gbk)) return 1;
         cpp << "const unsigned char Resource" << resource.number << "[] = {";
         for (std::size_t i = 0; i < gbk.size(); ++i) {
             cpp << (i % 24 == 0 ? "\n    " : "") << static_cast<int>(static_cast<unsigned char>(gbk[i])) << ",";
@@ -130,7 +146,5 @@ int main(int argc, char** argv)
     }
     cpp << "    default: return {};\n    }\n}\n\n}  // namespace dovrin\n";
 
-    std::ofstream out(outCpp);
-    out << cpp.str();
-    return out ? 0 : 1;
+    return WriteFile(outCpp, cpp.str()) ? 0 : 1;
 }

@@ -106,12 +106,20 @@ TEST(ClsDate, LunarToGregorianWithUnusualArguments)
     EXPECT_EQ((dovrin::CivilDate{date.sYear(), date.sMonth(), date.sDay()}), (dovrin::CivilDate{2020, 6, 21}));
 }
 
-TEST(ClsDate, GregorianFieldsKeepAnImpossibleDateWhileTheDayRollsOver)
+TEST(ClsDate, AnImpossibleDateIsKeptAsTheDayItRollsOverTo)
 {
     clsDate date;
     date.sInitDate(2008, 2, 30);
+    EXPECT_EQ(date.sMonth(), 3);
+    EXPECT_EQ(date.sDay(), 1);
+    // Month 13 and day 32 are real days too, so the lookups read a date that exists.
+    date.sInitDate(2007, 13, 1);
+    EXPECT_EQ(date.sYear(), 2008);
+    EXPECT_EQ(date.sHoliday(), "元旦");
+    date.sInitDate(2008, 1, 32);
     EXPECT_EQ(date.sMonth(), 2);
-    EXPECT_EQ(date.sDay(), 30);
+    EXPECT_EQ(date.sDay(), 1);
+    date.sInitDate(2008, 2, 30);
     clsDate march;
     march.sInitDate(2008, 3, 1);
     EXPECT_EQ(date.lDay(), march.lDay());
@@ -179,7 +187,8 @@ TEST(ClsDate, DatesOutsideTheSpanLeaveTheLunarFieldsEmpty)
     for (const auto& d : {dovrin::CivilDate{1900, 1, 30}, dovrin::CivilDate{2050, 1, 23}, dovrin::CivilDate{1, 1, 1},
                           dovrin::CivilDate{9999, 12, 31}, dovrin::CivilDate{-32768, -32768, -32768}}) {
         date.sInitDate(d.year, d.month, d.day);
-        EXPECT_EQ(date.sYear(), d.year);
+        // The impossible last date is kept as the day it rolls over to.
+        EXPECT_EQ(date.sYear(), dovrin::DateOfDayNumber(dovrin::DayNumber(d.year, d.month, d.day)).year);
         EXPECT_EQ(date.lYear(), 0);
         EXPECT_EQ(date.lMonth(), 0);
         EXPECT_EQ(date.lDay(), 0);
@@ -198,11 +207,10 @@ TEST(ClsDate, DatesOutsideTheSpanLeaveTheLunarFieldsEmpty)
 
 TEST(ClsDate, IsTodayComparesItsArgumentsWithTheClock)
 {
-    dovrin::SetTodayFunction([] { return dovrin::CivilDate{2008, 2, 8}; });
-    clsDate date;
+    const dovrin::FixedClock clock({2008, 2, 8});
+    clsDate date(clock);
     date.sInitDate(1950, 6, 1);
     EXPECT_TRUE(date.IsToday(2008, 2, 8));
     EXPECT_FALSE(date.IsToday(2008, 2, 9));
     EXPECT_EQ(date.sYear(), 1950);
-    dovrin::SetTodayFunction(nullptr);
 }

@@ -1,7 +1,10 @@
 // Date serials: anchors, roll-over, weekdays and the replaceable clock.
+#include "calendar/clock.h"
 #include "calendar/date_serial.h"
 
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 using namespace dovrin;
 
@@ -57,11 +60,27 @@ TEST(DateSerial, MonthLengthsFollowTheFullLeapRule)
     EXPECT_FALSE(IsValidDate(2023, 1, 0));
 }
 
-TEST(DateSerial, TodayComesFromTheReplaceableClock)
+TEST(Clock, AFixedClockKeepsItsDay)
 {
-    SetTodayFunction([] { return CivilDate{2008, 2, 8}; });
-    EXPECT_EQ(Today(), (CivilDate{2008, 2, 8}));
-    SetTodayFunction(nullptr);
-    const CivilDate system = Today();
-    EXPECT_TRUE(IsValidDate(system.year, system.month, system.day));
+    FixedClock clock({2008, 2, 8});
+    EXPECT_EQ(clock.Today(), (CivilDate{2008, 2, 8}));
+    clock.Day = {1901, 1, 1};
+    EXPECT_EQ(clock.Today(), (CivilDate{1901, 1, 1}));
+}
+
+TEST(Clock, TheSystemClockAgreesWithTheCLibrary)
+{
+    // Read the C library on both sides of the clock, so that a midnight in between
+    // cannot fail the comparison.
+    const auto local = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm tm{};
+        localtime_r(&now, &tm);
+        return CivilDate{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+    };
+    const CivilDate before = local();
+    const CivilDate today = TheSystemClock().Today();
+    const CivilDate after = local();
+    EXPECT_TRUE(today == before || today == after) << today.year << "-" << today.month << "-" << today.day;
+    EXPECT_TRUE(IsValidDate(today.year, today.month, today.day));
 }

@@ -16,10 +16,12 @@ struct Result {
     std::string err;
 };
 
+// Today is 2008-02-08 for every case.
 Result Cal(std::vector<std::string> args, dovrin::cli::Terminal terminal = {})
 {
+    const dovrin::FixedClock clock({2008, 2, 8});
     Result r;
-    r.status = dovrin::cli::RunCli(args, terminal, r.out, r.err);
+    r.status = dovrin::cli::RunCli(args, terminal, clock, r.out, r.err);
     return r;
 }
 
@@ -41,11 +43,7 @@ std::vector<std::string> Fields(const std::string& line)
     return fields;
 }
 
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override { dovrin::SetTodayFunction([] { return dovrin::CivilDate{2008, 2, 8}; }); }
-    void TearDown() override { dovrin::SetTodayFunction(nullptr); }
-};
+class Cli : public ::testing::Test {};
 
 }  // namespace
 
@@ -168,6 +166,7 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--lunar", "2050", "1", "1"}, "1900..2049"},
              {{"--lunar", "2020", "3", "1", "--leap"}, "no leap month"},
              {{"--lunar", "2020", "4", "30", "--leap"}, "only 29 days"},
+             {{"--lunar", "2049", "12", "30"}, "only 29 days"},  // the month ends the table
              {{"--leap"}, "--lunar"},
              {{"--color=sometimes"}, "never, always or auto"},
              {{"--info", "1900-12-31"}, "1901-01-01..2049-12-31"},

@@ -5,8 +5,9 @@
 set -u
 
 program=${1:?usage: end_to_end.sh PATH_TO_DOVRIN}
+# Without the tools there is nothing to drive: report the case as skipped.
 for tool in Xvfb xdotool xwininfo faketime; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 xvfb_pid=

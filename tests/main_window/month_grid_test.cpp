@@ -7,6 +7,7 @@
 #include "calendar/date_serial.h"
 #include "main_window/frmMain.h"
 #include "main_window/round_half_even.h"
+#include "tests/support/recording_main_view.h"
 #include "tests/support/recording_picture_box.h"
 
 namespace {
@@ -14,22 +15,9 @@ namespace {
 using dovrin::CivilDate;
 using dovrin::RecordingPictureBox;
 
-CivilDate pinnedToday{2000, 6, 15};
-CivilDate PinnedToday()
-{
-    return pinnedToday;
-}
-
 // A 700 x 400 surface with 12-pixel text: cells of 100 x 64, the first row at y = 18.
 class MonthGrid : public ::testing::Test {
 protected:
-    void SetUp() override { dovrin::SetTodayFunction(&PinnedToday); }
-    void TearDown() override
-    {
-        dovrin::SetTodayFunction(nullptr);
-        pinnedToday = {2000, 6, 15};
-    }
-
     const std::vector<std::string>& Draw(std::int16_t year, std::int16_t month, std::int16_t day)
     {
         form.CurYear = year;
@@ -59,8 +47,10 @@ protected:
         return std::stof(box.substr(comma + 1, box.find(' ', comma) - comma - 1));
     }
 
+    dovrin::FixedClock clock{{2000, 6, 15}};
+    dovrin::RecordingMainView view;
     RecordingPictureBox surface{700, 400};
-    frmMain form{surface};
+    frmMain form{surface, view, clock};
 };
 
 TEST_F(MonthGrid, HeadingBandSeparatorAndCellSize)
@@ -153,15 +143,15 @@ TEST_F(MonthGrid, WeekendColours)
 
 TEST_F(MonthGrid, TodayIsBlueOnAnyWeekdayButARestDayStaysRed)
 {
-    pinnedToday = {2022, 10, 8};  // Saturday
+    clock.Day = {2022, 10, 8};  // Saturday
     Draw(2022, 10, 3);
     EXPECT_NE(DayLine(8).find(" #0000FF "), std::string::npos);
-    pinnedToday = {2022, 10, 9};  // Sunday
+    clock.Day = {2022, 10, 9};  // Sunday
     surface.Calls.clear();
     Draw(2022, 10, 3);
     EXPECT_NE(DayLine(9).find(" #0000FF "), std::string::npos);
     EXPECT_NE(DayLine(8).find(" #008000 "), std::string::npos);
-    pinnedToday = {2024, 5, 1};  // Labour Day, a Wednesday and a rest day
+    clock.Day = {2024, 5, 1};  // Labour Day, a Wednesday and a rest day
     surface.Calls.clear();
     Draw(2024, 5, 20);
     EXPECT_NE(DayLine(1).find(" #FF0000 "), std::string::npos);
@@ -219,7 +209,7 @@ TEST_F(MonthGrid, HolidaysTakeTheSecondAndThirdLines)
 TEST_F(MonthGrid, CellOriginsRoundHalfToEven)
 {
     RecordingPictureBox narrow(500.5f, 400);  // cells 71.5 wide
-    frmMain narrowForm(narrow);
+    frmMain narrowForm(narrow, view, clock);
     narrowForm.CurYear = 2023, narrowForm.CurMonth = 1, narrowForm.CurDay = 1;
     narrowForm.ReDrawCalendar();
     auto startsWith = [&](const std::string& prefix) {
@@ -238,7 +228,7 @@ TEST_F(MonthGrid, CellOriginsRoundHalfToEven)
 TEST_F(MonthGrid, CellsStayInTheirRowWhenBoldTextIsTaller)
 {
     RecordingPictureBox tallBold(700, 400, 12, 14);
-    frmMain boldForm(tallBold);
+    frmMain boldForm(tallBold, view, clock);
     boldForm.CurYear = 2023, boldForm.CurMonth = 1, boldForm.CurDay = 9;
     boldForm.ReDrawCalendar();
     EXPECT_FALSE(tallBold.Starting("Box 101,82 201,146 ").empty());  // the 9th, bold
@@ -249,26 +239,29 @@ TEST_F(MonthGrid, CellsStayInTheirRowWhenBoldTextIsTaller)
 TEST_F(MonthGrid, LabelNamesTheLunarYearOfTheLunarDateItShows)
 {
     Draw(2008, 1, 15);  // lunar 2007-12-08, before the lunar new year
-    EXPECT_EQ(form.Label1.Caption, "2008年1月15日 星期二  丁亥(猪) 十二月初八");
-    EXPECT_EQ(form.Label2.Caption, form.Label1.Caption);
+    EXPECT_EQ(view.Label1, "2008年1月15日 星期二  丁亥(猪) 十二月初八");
+    EXPECT_EQ(view.Label2, view.Label1);
     Draw(2008, 2, 8);  // lunar 2008-01-02
-    EXPECT_EQ(form.Label1.Caption, "2008年2月8日 星期五  戊子(鼠) 一月初二");
+    EXPECT_EQ(view.Label1, "2008年2月8日 星期五  戊子(鼠) 一月初二");
     Draw(1901, 1, 1);  // still lunar 1900
-    EXPECT_EQ(form.Label1.Caption, "1901年1月1日 星期二  庚子(鼠) 十一月十一");
+    EXPECT_EQ(view.Label1, "1901年1月1日 星期二  庚子(鼠) 十一月十一");
 }
 
 TEST_F(MonthGrid, EndsWithTheCaptionAndTheDayTextOfTheSelectedDay)
 {
     Draw(2008, 2, 8);
-    EXPECT_EQ(form.Caption, "Dovrin万年历 - [2008年2月8日 星期五  戊子(鼠) 一月初二]");
-    EXPECT_NE(form.InfoText.find("日程信息 (2008年2月8日)"), std::string::npos);
+    EXPECT_EQ(view.Caption, "Dovrin万年历 - [2008年2月8日 星期五  戊子(鼠) 一月初二]");
+    EXPECT_NE(view.DayText.find("日程信息 (2008年2月8日)"), std::string::npos);
     EXPECT_EQ(form.CalDate.sYear(), 2008);
     EXPECT_EQ(form.CalDate.sMonth(), 2);
     EXPECT_EQ(form.CalDate.sDay(), 8);
-    const auto before = form.Redraws;
+    const auto before = view.Redraws;
+    view.Updates.clear();
     Draw(2008, 2, 9);
-    EXPECT_EQ(form.Redraws, before + 1);
-    EXPECT_EQ(form.InfoText.find("2008年2月8日"), std::string::npos);
+    EXPECT_EQ(view.Redraws, before + 1);
+    // Each redraw pushes every output once, the labels first.
+    EXPECT_EQ(view.Updates, (std::vector<std::string>{"Labels", "Caption", "DayText"}));
+    EXPECT_EQ(view.DayText.find("2008年2月8日"), std::string::npos);
 }
 
 }  // namespace

@@ -6,27 +6,20 @@
 
 #include "calendar/date_serial.h"
 #include "main_window/frmMain.h"
-#include "tests/support/recording_picture_box.h"
 #include "tests/support/pinned_today.h"
+#include "tests/support/recording_main_view.h"
+#include "tests/support/recording_picture_box.h"
 
 namespace {
 
 using dovrin::CivilDate;
 using dovrin::RecordingPictureBox;
 
-using dovrin::test::PinnedToday;
-using dovrin::test::pinnedToday;
 using dovrin::test::Ymd;
 
 // 700 x 400 with 12-pixel text: heading height 18, cells of 100 x 64.
 class Navigation : public ::testing::Test {
 protected:
-    void SetUp() override { dovrin::SetTodayFunction(&PinnedToday); }
-    void TearDown() override
-    {
-        dovrin::SetTodayFunction(nullptr);
-        pinnedToday = {2024, 2, 10};
-    }
 
     void Select(Ymd day)
     {
@@ -38,14 +31,16 @@ protected:
     Ymd Selected() const { return {form.CurYear, form.CurMonth, form.CurDay}; }
 
     // Centre of the cell in row r, column c.
-    void ClickCell(int row, int column, std::int16_t button = 1)
+    void ClickCell(float row, float column, std::int16_t button = 1)
     {
         form.picMain_MouseDown(button, 0, column * form.CellWidth + form.CellWidth / 2,
                                18 + row * form.CellHeight + form.CellHeight / 2);
     }
 
+    dovrin::FixedClock clock{{2024, 2, 10}};
+    dovrin::RecordingMainView view;
     RecordingPictureBox surface{700, 400};
-    frmMain form{surface};
+    frmMain form{surface, view, clock};
 };
 
 struct StepCase {
@@ -76,10 +71,10 @@ TEST_F(Navigation, KeysFollowTheMonthEndAndMonthStartRules)
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         Select(c.from);
-        const auto redraws = form.Redraws;
+        const auto redraws = view.Redraws;
         form.picMain_KeyDown(c.code, 0);
         EXPECT_EQ(Selected(), c.to);
-        EXPECT_EQ(form.Redraws, redraws + 1);
+        EXPECT_EQ(view.Redraws, redraws + 1);
     }
 }
 
@@ -128,26 +123,26 @@ TEST_F(Navigation, ButtonsMoveByMonthOrYearToTheFirst)
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         Select(c.from);
-        const auto redraws = form.Redraws;
+        const auto redraws = view.Redraws;
         form.Image2_Click(c.code);
         EXPECT_EQ(Selected(), c.to);
-        EXPECT_EQ(form.Redraws, redraws + 1);
+        EXPECT_EQ(view.Redraws, redraws + 1);
     }
 }
 
 TEST_F(Navigation, TodayOutsideTheCoveredYearsIsHeldAtTheNearestEnd)
 {
-    pinnedToday = {1899, 5, 5};
+    clock.Day = {1899, 5, 5};
     form.SelectToday();
     EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
-    pinnedToday = {2077, 3, 3};
+    clock.Day = {2077, 3, 3};
     Select({2024, 6, 6});
     form.Image2_Click(image2Today);
     EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
-    pinnedToday = {2049, 12, 31};
+    clock.Day = {2049, 12, 31};
     form.SelectToday();
     EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
-    pinnedToday = {1901, 1, 1};
+    clock.Day = {1901, 1, 1};
     form.SelectToday();
     EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
 }
@@ -166,13 +161,13 @@ TEST_F(Navigation, ClickOnACellSelectsItsDayWithAnyButton)
 TEST_F(Navigation, ClickOutsideTheMonthRedrawsWithoutSelecting)
 {
     Select({2022, 10, 3});
-    auto redraws = form.Redraws;
+    auto redraws = view.Redraws;
     ClickCell(0, 0);  // candidate -5
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
-    EXPECT_EQ(form.Redraws, redraws + 1);
+    EXPECT_EQ(view.Redraws, redraws + 1);
     ClickCell(5, 2);  // candidate 32
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
-    EXPECT_EQ(form.Redraws, redraws + 2);
+    EXPECT_EQ(view.Redraws, redraws + 2);
     // A click on a cell never changes the month.
     EXPECT_EQ(form.CurMonth, 10);
 }
@@ -180,9 +175,9 @@ TEST_F(Navigation, ClickOutsideTheMonthRedrawsWithoutSelecting)
 TEST_F(Navigation, ClickOnTheHeadingDoesNothingAtAll)
 {
     Select({2022, 10, 3});
-    const auto redraws = form.Redraws;
+    const auto redraws = view.Redraws;
     form.picMain_MouseDown(1, 0, 650, 17.9f);
-    EXPECT_EQ(form.Redraws, redraws);
+    EXPECT_EQ(view.Redraws, redraws);
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 3}));
     form.picMain_MouseDown(1, 0, 650, 18);  // the first row starts here
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 1}));
@@ -191,7 +186,7 @@ TEST_F(Navigation, ClickOnTheHeadingDoesNothingAtAll)
 TEST_F(Navigation, ClickArithmeticRoundsHalfToEvenBeforeDividing)
 {
     Select({2023, 1, 10});  // starts on a Sunday
-    // N(99.5 + 1) = 100 is column 1; N(98.5 + 1) = 100 as well; N(97.5 + 1) = 98 is column 0.
+    // 99.5 + 1 rounds (half to even) to 100: column 1; 98.5 + 1 rounds to 100 as well; 97.5 + 1 to 98: column 0.
     form.picMain_MouseDown(1, 0, 99.5f, 40);
     EXPECT_EQ(form.CurDay, 2);
     form.picMain_MouseDown(1, 0, 98.5f, 40);
@@ -203,30 +198,30 @@ TEST_F(Navigation, ClickArithmeticRoundsHalfToEvenBeforeDividing)
 TEST_F(Navigation, TheLastPixelsOfTheGridStayInTheLastColumnAndRow)
 {
     Select({2022, 10, 3});
-    form.picMain_MouseDown(1, 0, 699.5f, 50);  // N(700.5) / 100 would be column 7
+    form.picMain_MouseDown(1, 0, 699.5f, 50);  // 700.5 rounds to 700, and 700 / 100 would be column 7
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 1}));
     // 343 pixels high: cells of 54.5, rounded to 54 for the click arithmetic.
     RecordingPictureBox shortSurface(700, 343);
-    frmMain shortForm(shortSurface);
+    frmMain shortForm(shortSurface, view, clock);
     shortForm.CurYear = 2022, shortForm.CurMonth = 10, shortForm.CurDay = 3;
     shortForm.ReDrawCalendar();
-    shortForm.picMain_MouseDown(1, 0, 50, 342.9f);  // N(324.9) / 54 would be row 6
+    shortForm.picMain_MouseDown(1, 0, 50, 342.9f);  // 324.9 rounds to 325, and 325 / 54 would be row 6
     EXPECT_EQ(shortForm.CurDay, 30);
 }
 
 TEST_F(Navigation, ClickOnCellsWithoutSizeSelectsNothing)
 {
     RecordingPictureBox tiny(3, 100);  // cells 0.43 wide, rounded to 0
-    frmMain tinyForm(tiny);
+    frmMain tinyForm(tiny, view, clock);
     tinyForm.CurYear = 2024, tinyForm.CurMonth = 2, tinyForm.CurDay = 10;
     tinyForm.ReDrawCalendar();
-    const auto redraws = tinyForm.Redraws;
+    const auto redraws = view.Redraws;
     tinyForm.picMain_MouseDown(1, 0, 1, 50);
     EXPECT_EQ(tinyForm.CurDay, 10);
-    EXPECT_EQ(tinyForm.Redraws, redraws + 1);
+    EXPECT_EQ(view.Redraws, redraws + 1);
 
     RecordingPictureBox empty(0, 0);  // no cells at all; the heading test lets y = 30 through
-    frmMain emptyForm(empty);
+    frmMain emptyForm(empty, view, clock);
     emptyForm.CurYear = 2024, emptyForm.CurMonth = 2, emptyForm.CurDay = 10;
     emptyForm.ReDrawCalendar();
     emptyForm.picMain_MouseDown(1, 0, 0, 30);
@@ -255,19 +250,21 @@ TEST(GetMonthDayCount, CountsEveryFourthYearAsLeap)
 TEST_F(Navigation, FontListAppliesTheEntryAndRedraws)
 {
     Select({2024, 2, 10});
-    const auto redraws = form.Redraws;
+    const auto redraws = view.Redraws;
     form.Combo1_Click("Noto Serif CJK SC");
     EXPECT_EQ(surface.FontName(), "Noto Serif CJK SC");
-    EXPECT_EQ(form.Redraws, redraws + 1);
+    EXPECT_EQ(view.Redraws, redraws + 1);
     form.Combo1_Change("DejaVu Sans");
     EXPECT_EQ(surface.FontName(), "DejaVu Sans");
-    EXPECT_EQ(form.Redraws, redraws + 2);
+    EXPECT_EQ(view.Redraws, redraws + 2);
 }
 
 TEST(FormQueryUnload, RefusesUntilReady)
 {
+    dovrin::FixedClock clock{{2024, 2, 10}};
+    dovrin::RecordingMainView view;
     RecordingPictureBox surface(700, 400);
-    frmMain form(surface);
+    frmMain form(surface, view, clock);
     std::int16_t cancel = 0;
     form.Form_QueryUnload(cancel, 0);
     EXPECT_EQ(cancel, 1);

@@ -3,15 +3,9 @@
 
 #include <ostream>
 
-#include "calendar/date_serial.h"
+#include "calendar/clock.h"
 
 namespace dovrin::test {
-
-inline CivilDate pinnedToday{2024, 2, 10};
-inline CivilDate PinnedToday()
-{
-    return pinnedToday;
-}
 
 struct Ymd {
     int year, month, day;

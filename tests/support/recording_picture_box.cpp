@@ -1,5 +1,5 @@
 // The recording drawing surface.
-#include "recording_picture_box.h"
+#include "tests/support/recording_picture_box.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,12 +23,12 @@ std::string FormatColour(Rgb colour)
     return buffer;
 }
 
-RecordingPictureBox::RecordingPictureBox(float scaleWidth, float scaleHeight, float textHeight,
-                                         float boldTextHeight)
-    : scaleWidth(scaleWidth),
-      scaleHeight(scaleHeight),
-      textHeight(textHeight),
-      boldTextHeight(boldTextHeight)
+RecordingPictureBox::RecordingPictureBox(float width, float height, float regularTextHeight,
+                                         float boldTextHeightToo)
+    : scaleWidth(width),
+      scaleHeight(height),
+      textHeight(regularTextHeight),
+      boldTextHeight(boldTextHeightToo)
 {
 }
 

@@ -17,8 +17,8 @@ namespace dovrin {
 // Coordinates print as whole numbers when they are whole, else with up to three decimals.
 class RecordingPictureBox final : public PictureBox {
 public:
-    RecordingPictureBox(float scaleWidth, float scaleHeight, float textHeight = 12,
-                        float boldTextHeight = 12);
+    RecordingPictureBox(float width, float height, float regularTextHeight = 12,
+                        float boldTextHeightToo = 12);
 
     std::vector<std::string> Calls;
 
@@ -33,7 +33,7 @@ public:
     void CurrentY(float y) override { currentY = y; }
     void Print(const std::string& text) override;
     float TextHeight(const std::string& text) const override;
-    void FontBold(bool bold) override { this->bold = bold; }
+    void FontBold(bool isBold) override { bold = isBold; }
     std::string FontName() const override { return fontName; }
     void FontName(const std::string& name) override;
 

@@ -7,15 +7,13 @@
 #include <QTimer>
 
 #include "calendar/date_serial.h"
-#include "main_window/day_info_text.h"
+#include "info_window/day_info_text.h"
 #include "main_window/font_filter.h"
 #include "main_window/qt/frmMainWidget.h"
 #include "tests/support/pinned_today.h"
 
 namespace {
 
-using dovrin::test::PinnedToday;
-using dovrin::test::pinnedToday;
 using dovrin::test::Ymd;
 
 // One started main window shared by the cases, as start-up fills the font list once.
@@ -23,15 +21,13 @@ class MainWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        dovrin::SetTodayFunction(&PinnedToday);
-        window = new frmMainWidget;
+        window = new frmMainWidget(clock);
         window->Form_Load();
     }
     static void TearDownTestSuite()
     {
         delete window;
         window = nullptr;
-        dovrin::SetTodayFunction(nullptr);
     }
     void SetUp() override { Select({2024, 2, 10}); }
 
@@ -46,7 +42,7 @@ protected:
     }
     static void Press(Qt::Key key) { QTest::keyClick(window->picMain, key); }
     // Centre of the cell in row r, column c, in picMain's pixels.
-    static QPoint CellCentre(int row, int column)
+    static QPoint CellCentre(float row, float column)
     {
         const float heading = window->picMain->TextHeight("星期") + 6;
         return QPoint(static_cast<int>(column * Form().CellWidth + Form().CellWidth / 2),
@@ -54,6 +50,7 @@ protected:
     }
     static QString Title() { return window->windowTitle(); }
 
+    static inline dovrin::FixedClock clock{{2024, 2, 10}};
     static frmMainWidget* window;
 };
 frmMainWidget* MainWindow::window = nullptr;
@@ -63,6 +60,8 @@ TEST_F(MainWindow, StartsOnTodayWithBothWindowsAndAFilteredFontList)
     EXPECT_TRUE(window->isVisible());
     ASSERT_NE(window->frmInfo(), nullptr);
     EXPECT_TRUE(window->frmInfo()->isVisible());
+    // 3555 twips wide at 96 dpi, as the main window lays it out.
+    EXPECT_EQ(window->frmInfo()->width(), 237);
     EXPECT_TRUE(Form().IsReady);
     EXPECT_TRUE(window->Combo1->isEnabled());
     ASSERT_GT(window->Combo1->count(), 0);
@@ -139,13 +138,13 @@ TEST_F(MainWindow, ClicksOnCellCentresSelectWithEveryButton)
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 31}));
     EXPECT_TRUE(Title().contains(QStringLiteral("2022年10月31日")));
     // An empty cell redraws without selecting.
-    const auto redraws = Form().Redraws;
+    const auto redraws = window->Redraws();
     QTest::mouseClick(window->picMain, Qt::LeftButton, {}, CellCentre(0, 0));
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 31}));
-    EXPECT_EQ(Form().Redraws, redraws + 1);
+    EXPECT_EQ(window->Redraws(), redraws + 1);
     // The heading does nothing at all.
     QTest::mouseClick(window->picMain, Qt::LeftButton, {}, QPoint(CellCentre(0, 2).x(), 2));
-    EXPECT_EQ(Form().Redraws, redraws + 1);
+    EXPECT_EQ(window->Redraws(), redraws + 1);
     EXPECT_EQ(Selected(), (Ymd{2022, 10, 31}));
 }
 
@@ -173,24 +172,24 @@ TEST_F(MainWindow, FiveButtonsWithTheirTooltips)
 
 TEST_F(MainWindow, GoToTodayHoldsAWrongClockWithinTheRange)
 {
-    pinnedToday = {2101, 6, 1};
+    clock.Day = {2101, 6, 1};
     QTest::mouseClick(window->Image2[4], Qt::LeftButton);
     EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
-    pinnedToday = {1850, 6, 1};
+    clock.Day = {1850, 6, 1};
     QTest::mouseClick(window->Image2[4], Qt::LeftButton);
     EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
-    pinnedToday = {2024, 2, 10};
+    clock.Day = {2024, 2, 10};
 }
 
 TEST_F(MainWindow, ChoosingAFontRedrawsTheGridInIt)
 {
     ASSERT_GT(window->Combo1->count(), 1);
     const int other = window->Combo1->currentIndex() == 0 ? 1 : 0;
-    const auto redraws = Form().Redraws;
+    const auto redraws = window->Redraws();
     window->Combo1->setCurrentIndex(other);
     EXPECT_EQ(QString::fromStdString(window->picMain->FontName()),
               window->Combo1->itemText(other));
-    EXPECT_EQ(Form().Redraws, redraws + 1);
+    EXPECT_EQ(window->Redraws(), redraws + 1);
 }
 
 TEST_F(MainWindow, GridPaintsTheBandTheSeparatorAndWhiteCells)
@@ -216,7 +215,7 @@ TEST_F(MainWindow, WideningMovesTheRightEdgeControlsAndRedrawsTheGrid)
     EXPECT_EQ(window->width() - window->Combo1->geometry().right() - 1, gap);
     EXPECT_EQ(window->Combo1->x() - window->picToolbar->geometry().right() - 1, gap);
     EXPECT_EQ(window->picMain->geometry(), QRect(0, 80, window->width(), window->height() - 80));
-    EXPECT_FLOAT_EQ(Form().CellWidth, window->width() / 7.0f);
+    EXPECT_FLOAT_EQ(Form().CellWidth, static_cast<float>(window->width()) / 7.0f);
     EXPECT_EQ(window->picMain->Picture().size() / window->picMain->Picture().devicePixelRatio(),
               window->picMain->size());
     EXPECT_EQ(window->Image1->pos(), QPoint(8, 8));
@@ -261,8 +260,8 @@ TEST_F(MainWindow, TheUserCannotCloseTheInformationWindow)
 
 TEST(MainWindowLifetime, ClosingIsRefusedWhileTheFontListFillsThenEndsBothWindows)
 {
-    dovrin::SetTodayFunction(&PinnedToday);
-    frmMainWidget window;
+    const dovrin::FixedClock clock({2024, 2, 10});
+    frmMainWidget window(clock);
     bool closedWhileLoading = true;
     bool readyWhileLoading = true;
     QTimer::singleShot(0, &window, [&] {
@@ -275,19 +274,17 @@ TEST(MainWindowLifetime, ClosingIsRefusedWhileTheFontListFillsThenEndsBothWindow
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(window.frmInfo()->isVisible());
-    dovrin::SetTodayFunction(nullptr);
 }
 
 TEST(MainWindowLifetime, StartsWithinTheRangeWhenTheClockIsWrong)
 {
-    dovrin::SetTodayFunction([] { return dovrin::CivilDate{2077, 7, 7}; });
-    frmMainWidget window;
+    const dovrin::FixedClock clock({2077, 7, 7});
+    frmMainWidget window(clock);
     window.Form_Load();
     EXPECT_EQ(window.Logic().CurYear, 2049);
     EXPECT_EQ(window.Logic().CurMonth, 12);
     EXPECT_EQ(window.Logic().CurDay, 31);
     EXPECT_TRUE(window.Label1->text().startsWith(QStringLiteral("2049年12月31日")));
-    dovrin::SetTodayFunction(nullptr);
     window.close();
 }
 

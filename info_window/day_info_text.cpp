@@ -1,8 +1,8 @@
 // Composes the day information text from the date object and the reference texts.
-#include "day_info_text.h"
+#include "info_window/day_info_text.h"
 
 #include "calendar/utf8.h"
-#include "locale_names.h"
+#include "calendar/locale_names.h"
 
 namespace dovrin {
 namespace {
@@ -16,22 +16,6 @@ const char* const CreditLines[] = {
     "电子邮件：team@dovrin.invalid",
     "网址：https://dovrin.invalid/",
 };
-
-// Centred in the header's columns, a Chinese character counting two.
-std::string Centred(const std::string& text)
-{
-    const std::size_t width = DisplayWidth(text);
-    if (width >= HeaderColumns) return text;
-    const std::size_t left = (HeaderColumns - width) / 2;
-    return std::string(left, ' ') + text + std::string(HeaderColumns - width - left, ' ');
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
-{
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
-}
 
 // The records keep their line-break markers; they become CR LF only here.
 std::string WithBreaks(const std::string& record, const std::string& marker)
@@ -83,7 +67,7 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
         t += text;
         t += CrLf;
     };
-    for (const char* credit : CreditLines) line(Centred(credit));
+    for (const char* credit : CreditLines) line(Centred(credit, HeaderColumns));  // a Chinese character counts two columns
     line(Sep);
     line("日程信息 (" + y + "年" + m + "月" + d + "日)");
     line(Sep);

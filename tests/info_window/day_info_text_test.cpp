@@ -3,7 +3,7 @@
 
 #include "calendar/date_serial.h"
 #include "calendar/utf8.h"
-#include "main_window/day_info_text.h"
+#include "info_window/day_info_text.h"
 
 namespace {
 

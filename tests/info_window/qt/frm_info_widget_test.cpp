@@ -19,7 +19,7 @@ std::string LongText(int lines)
 
 TEST(frmInfo, IsACompanionToolWindowWithItsCaptionAndFont)
 {
-    frmInfoWidget info;
+    frmInfoWidget info(QSize(237, 398));
     EXPECT_EQ(info.windowTitle(), QStringLiteral("日程信息"));
     EXPECT_TRUE(info.windowFlags() & Qt::Tool);  // not listed in the task bar
     EXPECT_FALSE(info.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -36,7 +36,7 @@ TEST(frmInfo, IsACompanionToolWindowWithItsCaptionAndFont)
 
 TEST(frmInfo, CrLfIsOneLineBreakAndEveryTextReplacesTheLast)
 {
-    frmInfoWidget info;
+    frmInfoWidget info(QSize(237, 398));
     info.SetText("公历：2008年2月8日 星期五\r\n\r\n农历节日：\r\n");
     EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("公历：2008年2月8日 星期五\n\n农历节日：\n"));
     info.SetText("a\nb");  // a lone LF inside a record stays a break of its own
@@ -45,7 +45,7 @@ TEST(frmInfo, CrLfIsOneLineBreakAndEveryTextReplacesTheLast)
 
 TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
 {
-    frmInfoWidget info;
+    frmInfoWidget info(QSize(237, 398));
     info.show();
     info.SetText(LongText(300));
     QScrollBar* bar = info.Text1->verticalScrollBar();
@@ -57,7 +57,7 @@ TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
 
 TEST(frmInfo, TextBoxCoversTheClientAreaAtAnyHeight)
 {
-    frmInfoWidget info;
+    frmInfoWidget info(QSize(237, 398));
     info.show();
     const int width = info.width();
     info.PlaceOuter(300, 40, info.frameGeometry().width(), 600);
@@ -71,7 +71,7 @@ TEST(frmInfo, TextBoxCoversTheClientAreaAtAnyHeight)
 
 TEST(frmInfo, RefusesTheUsersCloseButNotTheProgramsUnload)
 {
-    frmInfoWidget info;
+    frmInfoWidget info(QSize(237, 398));
     info.show();
     EXPECT_FALSE(info.close());
     EXPECT_TRUE(info.isVisible());

@@ -1,4 +1,4 @@
-// Weekday and month names for the grid headings, the title label and the day text.
+// Weekday and month names for the grid headings, the title label, the day text and the terminal.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,9 @@ namespace dovrin {
 
 // 1 = Sunday ... 7 = Saturday: "星期日" ... "星期六"; "" outside that range.
 std::string WeekdayName(std::int32_t weekday);
+
+// The last character of the weekday's name, for narrow headings: "日" ... "六".
+std::string ShortWeekdayName(std::int32_t weekday);
 
 // 1..12: "一月" ... "十二月"; "" outside that range.
 std::string MonthName(std::int32_t month);

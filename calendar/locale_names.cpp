@@ -1,7 +1,8 @@
 // Fixed Chinese names: the program uses no locale service, so every machine shows the same.
-#include "locale_names.h"
+#include "calendar/locale_names.h"
 
 #include <array>
+#include <string_view>
 
 namespace dovrin {
 
@@ -11,6 +12,12 @@ std::string WeekdayName(std::int32_t weekday)
         "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
     if (weekday < 1 || weekday > 7) return {};
     return names[weekday - 1];
+}
+
+std::string ShortWeekdayName(std::int32_t weekday)
+{
+    const std::string name = WeekdayName(weekday);
+    return name.empty() ? name : name.substr(std::string_view("星期").size());
 }
 
 std::string MonthName(std::int32_t month)
