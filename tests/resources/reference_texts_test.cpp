@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -51,6 +52,14 @@ std::vector<std::string> Split(const std::string& text, const std::string& marke
         parts.push_back(text.substr(start, at - start));
     parts.push_back(text.substr(start));
     return parts;
+}
+
+// The body of the flower-record section that opens with the label, or "" if there is none.
+std::string FlowerSection(const std::string& record, const std::string& label)
+{
+    for (const std::string& section : Split(record, "\\n"))
+        if (section.rfind(label, 0) == 0) return section.substr(label.size());
+    return "";
 }
 
 template <typename Key>
@@ -244,4 +253,64 @@ TEST(ReferenceTexts, EveryAnimalFindsItsOwnRecordFirst)
     const clsDate date;
     for (int year = 2000; year < 2012; ++year)
         EXPECT_LT(FirstContaining(animals, date.YearAttribute(year)), 12u) << year;
+}
+
+TEST(ReferenceTexts, GuardianStarOpensWithTheRulerOfTheDaysSign)
+{
+    const std::map<std::string, std::vector<std::string>> rulers = {
+        {"山羊", {"火星"}}, {"金牛", {"金星"}}, {"双子", {"水星"}},           {"巨蟹", {"月亮"}},
+        {"狮子", {"太阳"}}, {"处女", {"水星"}}, {"天平", {"金星"}},           {"天蝎", {"冥王星", "火星"}},
+        {"射手", {"木星"}}, {"摩蝎", {"土星"}}, {"水瓶", {"天王星", "土星"}}, {"双鱼", {"海王星", "木星"}}};
+    const clsDate date;
+    const auto days = DaysOfALeapYear();
+    const auto records = SourceRecords(MonthFiles("flowers"));
+    ASSERT_EQ(records.size(), days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::string star = FlowerSection(records[i], "【守护星】");
+        bool opens = false;
+        for (const std::string& ruler : rulers.at(date.Constellation(days[i].month, days[i].day)))
+            opens = opens || star.rfind(ruler + "，", 0) == 0 || star.rfind(ruler + "与", 0) == 0;
+        EXPECT_TRUE(opens) << days[i].month << "/" << days[i].day << " " << star;
+    }
+}
+
+TEST(ReferenceTexts, BirthdayFlowersAreNoTreesLeavesOrFerns)
+{
+    const auto days = DaysOfALeapYear();
+    const auto records = SourceRecords(MonthFiles("flowers"));
+    ASSERT_EQ(records.size(), days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::string flower = FlowerSection(records[i], "【生日花】");
+        for (const char* part : {"蕨", "松", "柏", "杉", "桦", "树", "叶"})
+            EXPECT_EQ(flower.find(part), std::string::npos) << days[i].month << "/" << days[i].day << " " << flower;
+    }
+}
+
+TEST(ReferenceTexts, BirthdaySentenceAndFlowerRecordShareNoLongPassage)
+{
+    constexpr std::size_t run = 12;  // characters in a row that the two texts of one day must not share
+    const auto passages = [](const std::string& text) {
+        const auto characters = dovrin::Utf8Characters(text);
+        std::vector<std::string> passages;
+        for (std::size_t at = 0; at + run <= characters.size(); ++at) {
+            std::string passage;
+            for (std::size_t k = at; k < at + run; ++k) passage += characters[k];
+            passages.push_back(passage);
+        }
+        return passages;
+    };
+    const auto days = DaysOfALeapYear();
+    const auto sentences = SourceRecords(MonthFiles("day_birth"));
+    const auto records = SourceRecords(MonthFiles("flowers"));
+    ASSERT_EQ(sentences.size(), days.size());
+    ASSERT_EQ(records.size(), days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const auto inSentence = passages(sentences[i]);
+        const std::set<std::string> known(inSentence.begin(), inSentence.end());
+        for (const std::string& passage : passages(records[i]))
+            if (known.count(passage)) {
+                ADD_FAILURE() << days[i].month << "/" << days[i].day << " shares " << passage;
+                break;
+            }
+    }
 }
