@@ -291,13 +291,13 @@ TEST(ReferenceTexts, BirthdaySentenceAndFlowerRecordShareNoLongPassage)
     constexpr std::size_t run = 12;  // characters in a row that the two texts of one day must not share
     const auto passages = [](const std::string& text) {
         const auto characters = dovrin::Utf8Characters(text);
-        std::vector<std::string> passages;
+        std::vector<std::string> found;
         for (std::size_t at = 0; at + run <= characters.size(); ++at) {
             std::string passage;
             for (std::size_t k = at; k < at + run; ++k) passage += characters[k];
-            passages.push_back(passage);
+            found.push_back(passage);
         }
-        return passages;
+        return found;
     };
     const auto days = DaysOfALeapYear();
     const auto sentences = SourceRecords(MonthFiles("day_birth"));
