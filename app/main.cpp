@@ -1,12 +1,45 @@
 // The desktop perpetual calendar: the application and its main window.
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "main_window/qt/frmMainWidget.h"
 
+namespace {
+
+// Answered before QApplication exists, so that they work without a display.
+bool AnswerInfoOption(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("dovrin " DOVRIN_VERSION "\n", stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs("Usage: dovrin [--help | --version]\n"
+                       "Dovrin万年历, the desktop perpetual calendar: a Gregorian month with the\n"
+                       "Chinese lunar calendar, holidays and solar terms, and an information window\n"
+                       "about the selected day. It takes no other options.\n"
+                       "\n"
+                       "  --help     show this help and exit\n"
+                       "  --version  show the version and exit\n"
+                       "\n"
+                       "The calendar in a terminal: dovrin-cal(1). More: man dovrin\n",
+                       stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (AnswerInfoOption(argc, argv)) return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+
     // The information window must stand beside the main window, and a Wayland session does
     // not let a program place its windows: run through XWayland unless a platform was chosen.
     if (std::getenv("WAYLAND_DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr)
@@ -14,7 +47,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dovrin"));
-    QApplication::setDesktopFileName(QStringLiteral("dovrin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.dovrin.Dovrin"));
 
     frmMainWidget window;
     window.Form_Load();

@@ -6,8 +6,12 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils faketime
-  fonts-noto-cjk
+  xvfb xauth xdotool x11-utils faketime openbox
+  fonts-arphic-uming fonts-noto-cjk
+  clang libclang-rt-14-dev
+  libical-dev python3-icalendar gettext
+  scdoc librsvg2-bin desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip
+  bash-completion
 )
 
 missing=()

@@ -1,0 +1,46 @@
+#!/bin/sh
+# Builds the Debian package from the build tree, runs lintian on it (an error fails, the rest
+# is shown), checks its control data and file modes, and runs dovrin-cal from the unpacked tree.
+# Usage: deb_package.sh BUILD_DIR VERSION GUI(0|1) CPACK
+set -u
+build=$1 version=$2 gui=$3 cpack=$4
+
+for tool in "$cpack" dpkg-deb lintian; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail=0
+bad() { echo "FAIL: $*"; fail=1; }
+
+# Packed outside the build tree so that a second run or a user's own cpack is not disturbed.
+(cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) ||
+  { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+deb=$work/out/dovrin_${version}_amd64.deb
+[ -f "$deb" ] || { ls "$work/out"; echo "FAIL: no $deb"; exit 1; }
+
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+cat "$work/lintian.log"
+grep -q '^E:' "$work/lintian.log" && bad "lintian reports errors"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+echo "$depends" | grep -q 'libc6' || bad "no shared-library dependencies in: $depends"
+if [ "$gui" = 1 ]; then
+  echo "$depends" | grep -q 'fonts-arphic-uming | fonts-noto-cjk' || bad "no CJK font in: $depends"
+fi
+
+# Owned by root, directories 0755, files 0644 or 0755 for programs.
+dpkg-deb -c "$deb" | awk '
+  $2 != "root/root" { print "owner: " $0; bad = 1 }
+  $1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x)$/ { print "mode: " $0; bad = 1 }
+  END { exit bad }' || bad "owners or modes"
+
+dpkg-deb -x "$deb" "$work/root"
+out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" --version 2>&1)
+[ "$out" = "dovrin-cal $version" ] || bad "dovrin-cal --version: $out"
+out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" 2008 2 2>&1) || bad "dovrin-cal 2008 2 failed: $out"
+echo "$out" | grep -q 春节 || bad "dovrin-cal 2008 2 printed: $out"
+
+exit $fail
