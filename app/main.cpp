@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "main_window/qt/frmMainWidget.h"
+#include "resources/rest_days.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.dovrin.Dovrin"));
 
     frmMainWidget window;
+    window.RestDaysFile = dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     window.Form_Load();
     return QApplication::exec();
 }

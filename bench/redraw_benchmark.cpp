@@ -26,6 +26,7 @@ public:
     void CurrentY(float) override {}
     void Print(const std::string&) override {}
     float TextHeight(const std::string&) const override { return 12; }
+    float TextWidth(const std::string&) const override { return 36; }
     void FontBold(bool) override {}
     std::string FontName() const override { return {}; }
     void FontName(const std::string&) override {}

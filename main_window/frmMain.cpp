@@ -17,6 +17,7 @@ constexpr Rgb black{0, 0, 0};
 constexpr Rgb red{255, 0, 0};
 constexpr Rgb green{0, 128, 0};
 constexpr Rgb blue{0, 0, 255};
+constexpr Rgb darkGrey{96, 96, 96};
 constexpr Rgb headingBand{236, 233, 216};
 constexpr Rgb gridLine{182, 189, 210};
 
@@ -94,7 +95,8 @@ void frmMain::ReDrawCalendar()
         const auto textX = static_cast<std::int16_t>(x + 4);
         picMain.CurrentX(textX);
         picMain.CurrentY(static_cast<std::int16_t>(y + 4));
-        picMain.Print(std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay()));
+        const std::string firstLine = std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay());
+        picMain.Print(firstLine);
         // Empty texts still take their line, so the solar term is always the fourth.
         picMain.CurrentX(textX);
         picMain.Print(CalDate.sHoliday());
@@ -102,6 +104,7 @@ void frmMain::ReDrawCalendar()
         picMain.Print(CalDate.lHoliday());
         picMain.CurrentX(textX);
         picMain.Print(CalDate.lSolarTerm());
+        MarkDayOff(d, x, y, firstLine);
     }
 
     picMain.ForeColor(gridLine);
@@ -139,6 +142,20 @@ void frmMain::ShowDayInfo(const std::string& label1)
 {
     view.ShowCaption(dovrin::DayInfoCaption(label1));
     view.ShowDayText(dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay));
+}
+
+void frmMain::MarkDayOff(std::int32_t day, float x, float y, const std::string& firstLine)
+{
+    const dovrin::RestDayInfo info = OfficialDays.Lookup({CurYear, CurMonth, day});
+    if (info.kind == dovrin::DayOff::None) return;
+    const std::string mark = info.kind == dovrin::DayOff::Rest ? "休" : "班";
+    const float markX = x + CellWidth - 4 - picMain.TextWidth(mark);
+    // A cell too narrow for both leaves the mark out rather than draw it over the date.
+    if (markX < x + 4 + picMain.TextWidth(firstLine) + 2) return;
+    picMain.ForeColor(info.kind == dovrin::DayOff::Rest ? red : darkGrey);
+    picMain.CurrentX(markX);
+    picMain.CurrentY(y + 4);
+    picMain.Print(mark);
 }
 
 void frmMain::KeepYearInRange()

@@ -10,6 +10,7 @@
 #include "main_window/main_view.h"
 #include "main_window/picture_box.h"
 #include "resources/reference_texts.h"
+#include "resources/rest_days.h"
 
 // Key codes that picMain_KeyDown acts on.
 enum KeyCode : std::int16_t {
@@ -51,6 +52,8 @@ public:
     float CellWidth = 0;   // pixels of picMain
     float CellHeight = 0;  // pixels of picMain
     dovrin::ReferenceTexts Texts;
+    // The official days off (休) and make-up working days (班) marked in the cells.
+    dovrin::RestDays OfficialDays;
 
     // Today's date, held within firstYear..lastYear so that a wrong clock cannot select a
     // day the calendar does not cover.
@@ -76,6 +79,9 @@ private:
     void ShowDayInfo(const std::string& label1);
     // A step past firstYear or lastYear stays on that year.
     void KeepYearInRange();
+    // 休 or 班 at the top right of the cell whose top-left corner is (x, y), when it fits
+    // beside the day's first line.
+    void MarkDayOff(std::int32_t day, float x, float y, const std::string& firstLine);
     void DayForward(std::int16_t days);
     void DayBack(std::int16_t days);
     void MonthBack();

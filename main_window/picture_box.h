@@ -40,6 +40,8 @@ public:
     // CurrentX = 0, CurrentY grows by one line height.
     virtual void Print(const std::string& text) = 0;
     virtual float TextHeight(const std::string& text) const = 0;
+    // How far Print advances along the line for this text.
+    virtual float TextWidth(const std::string& text) const = 0;
 
     virtual void FontBold(bool bold) = 0;
     virtual std::string FontName() const = 0;

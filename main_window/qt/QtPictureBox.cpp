@@ -142,6 +142,11 @@ float QtPictureBox::TextHeight(const std::string&) const
     return std::ceil(EmPixels());
 }
 
+float QtPictureBox::TextWidth(const std::string& text) const
+{
+    return static_cast<float>(QFontMetricsF(font, this).horizontalAdvance(QString::fromStdString(text)));
+}
+
 void QtPictureBox::FontBold(bool bold)
 {
     font.setBold(bold);

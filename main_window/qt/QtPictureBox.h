@@ -27,6 +27,7 @@ public:
     void CurrentY(float y) override { currentY = y; }
     void Print(const std::string& text) override;
     float TextHeight(const std::string& text) const override;
+    float TextWidth(const std::string& text) const override;
     void FontBold(bool bold) override;
     std::string FontName() const override;
     void FontName(const std::string& name) override;

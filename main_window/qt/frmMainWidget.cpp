@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include <iostream>
+
 #include "main_window/font_filter.h"
 #include "main_window/qt/icons.h"
 #include "resources/reference_texts.h"
@@ -173,6 +175,9 @@ QRect frmMainWidget::PixelsOf(const TwipsRect& twips) const
 void frmMainWidget::Form_Load()
 {
     logic.Texts = LoadReferenceTexts();
+    std::vector<std::string> skipped;
+    logic.OfficialDays = LoadRestDays(RestDaysFile, skipped);
+    for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
 
     info = std::make_unique<frmInfoWidget>(
         QSize(TwipsToPixels(designInfoClientWidth, twipsPerPixel), TwipsToPixels(designInfoClientHeight, twipsPerPixel)));

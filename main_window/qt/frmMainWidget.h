@@ -44,6 +44,10 @@ public:
     // focused, then the font list. Returns once the font list is complete.
     void Form_Load();
 
+    // The user's file of days off and working days that Form_Load lays over the built-in
+    // arrangement; none when empty.
+    std::string RestDaysFile;
+
     frmMain& Logic() { return logic; }
     frmInfoWidget* frmInfo() const { return info.get(); }
     // How many redraws have reached the labels.

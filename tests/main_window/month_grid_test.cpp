@@ -164,6 +164,28 @@ TEST_F(MonthGrid, RestDaysAreRedOnWorkdays)
     EXPECT_NE(DayLine(2).find(" #000000 "), std::string::npos);
 }
 
+TEST_F(MonthGrid, OfficialDaysOffAndWorkingDaysAreMarkedTopRight)
+{
+    Draw(2026, 10, 14);
+    // 10-01, a Thursday, column 4 of row 0; 10-10, a Saturday, column 6 of row 1: the mark
+    // ends 4 pixels inside the cell's right edge, on the day number's line.
+    EXPECT_TRUE(Has("Print 485,22 #FF0000 \"休\""));
+    EXPECT_TRUE(Has("Print 685,86 #606060 \"班\""));
+    const auto marks = [&] {
+        int count = 0;
+        for (const std::string& call : surface.Starting("Print "))
+            count += call.ends_with("\"休\"") || call.ends_with("\"班\"");
+        return count;
+    };
+    EXPECT_EQ(marks(), 8);  // 1 to 7 off, 10 at work; the 14th and the rest unmarked
+    // A cell too narrow for the mark beside the date goes without it.
+    RecordingPictureBox narrow(280, 400);
+    frmMain narrowForm(narrow, view, clock);
+    narrowForm.CurYear = 2026, narrowForm.CurMonth = 10, narrowForm.CurDay = 14;
+    narrowForm.ReDrawCalendar();
+    for (const std::string& call : narrow.Starting("Print ")) EXPECT_FALSE(call.ends_with("\"休\"")) << call;
+}
+
 TEST_F(MonthGrid, OnlyTheSelectedDayIsBoldAndBoldEndsWithTheGrid)
 {
     Draw(2023, 1, 10);

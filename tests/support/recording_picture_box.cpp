@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calendar/utf8.h"
+
 namespace dovrin {
 
 std::string FormatNumber(float value)
@@ -57,6 +59,11 @@ void RecordingPictureBox::Print(const std::string& text)
                     FormatColour(foreColour) + (bold ? " bold" : "") + " \"" + text + "\"");
     currentX = 0;
     currentY += TextHeight(text);
+}
+
+float RecordingPictureBox::TextWidth(const std::string& text) const
+{
+    return static_cast<float>(DisplayWidth(text)) * TextHeight(text) / 2;
 }
 
 float RecordingPictureBox::TextHeight(const std::string&) const

@@ -33,6 +33,8 @@ public:
     void CurrentY(float y) override { currentY = y; }
     void Print(const std::string& text) override;
     float TextHeight(const std::string& text) const override;
+    // Half a line height a column, a Chinese character taking two.
+    float TextWidth(const std::string& text) const override;
     void FontBold(bool isBold) override { bold = isBold; }
     std::string FontName() const override { return fontName; }
     void FontName(const std::string& name) override;

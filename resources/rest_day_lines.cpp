@@ -1,0 +1,88 @@
+// The line format of the official days off and make-up working days.
+#include "resources/rest_day_lines.h"
+
+#include <charconv>
+#include <set>
+
+#include "calendar/utf8.h"
+
+namespace dovrin {
+namespace {
+
+constexpr std::size_t LongestLine = 200;  // bytes; a real line has about 30
+
+bool IsUtf8(std::string_view text)
+{
+    // A malformed byte stands alone as a one-byte "character" that is not ASCII.
+    for (std::string_view character : Utf8Characters(text))
+        if (character.size() == 1 && static_cast<unsigned char>(character[0]) >= 0x80) return false;
+    return true;
+}
+
+bool ParseDigits(std::string_view text, std::int32_t& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+// YYYY-MM-DD of a real Gregorian day.
+bool ParseIsoDate(std::string_view text, CivilDate& date)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    return ParseDigits(text.substr(0, 4), date.year) && ParseDigits(text.substr(5, 2), date.month) &&
+           ParseDigits(text.substr(8, 2), date.day) && IsValidDate(date.year, date.month, date.day);
+}
+
+// Why the line cannot be used, or "" when `line` holds it.
+std::string ReadLine(std::string_view text, RestDayLine& line)
+{
+    if (text.size() > LongestLine) return "the line is longer than " + std::to_string(LongestLine) + " bytes";
+    if (!IsUtf8(text)) return "the line is not UTF-8 text";
+    const std::vector<std::string> fields = SplitAt(text, "\t");
+    if (fields.size() != 3) return "expected three fields separated by tabs: date, 休 or 班, holiday";
+    if (!ParseIsoDate(fields[0], line.date)) return "'" + fields[0] + "' is not a date of the form YYYY-MM-DD";
+    if (fields[1] == "休")
+        line.kind = DayOff::Rest;
+    else if (fields[1] == "班")
+        line.kind = DayOff::Work;
+    else
+        return "'" + fields[1] + "' is neither 休 nor 班";
+    const std::int32_t weekday = WeekdayOfDate(line.date.year, line.date.month, line.date.day);
+    if (line.kind == DayOff::Work && weekday != 1 && weekday != 7)
+        return "班 on " + fields[0] + ", which is no Saturday or Sunday";
+    if (fields[2].empty()) return "the holiday is missing";
+    line.holiday = fields[2];
+    return {};
+}
+
+}  // namespace
+
+RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder)
+{
+    RestDayLines result;
+    std::set<std::int64_t> seen;
+    std::int64_t last = 0;
+    std::size_t number = 0;
+    for (std::string_view raw : SplitAt(text, "\n")) {
+        ++number;
+        std::string_view body = raw;
+        if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+        if (body.empty() || body.front() == '#') continue;
+        RestDayLine line;
+        std::string why = ReadLine(body, line);
+        const std::int64_t day = why.empty() ? DayNumber(line.date.year, line.date.month, line.date.day) : 0;
+        if (why.empty() && seen.count(day)) why = IsoDate(line.date) + " is given twice";
+        if (why.empty() && inOrder && day < last) why = IsoDate(line.date) + " comes before the date above it";
+        if (!why.empty()) {
+            result.errors.push_back(std::string(name) + ":" + std::to_string(number) + ": " + why);
+            continue;
+        }
+        seen.insert(day);
+        last = day;
+        result.lines.push_back(std::move(line));
+    }
+    return result;
+}
+
+}  // namespace dovrin

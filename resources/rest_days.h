@@ -1,0 +1,55 @@
+// The official days off and make-up working days: the built-in arrangement, with a user's
+// file laid over it. The one place that answers whether a day is 休 or 班.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calendar/date_serial.h"
+#include "resources/rest_day_lines.h"
+
+namespace dovrin {
+
+struct RestDayInfo {
+    DayOff kind = DayOff::None;
+    std::string holiday;  // "" for an ordinary day
+};
+
+// A run of consecutive 休 days of one holiday, or one 班 day.
+struct RestDayPeriod {
+    CivilDate first, last;
+    DayOff kind = DayOff::Rest;
+    std::string holiday;
+};
+
+class RestDays {
+public:
+    // The built-in arrangement.
+    RestDays();
+
+    // The user's line wins for its date.
+    void Overlay(const std::vector<RestDayLine>& lines);
+
+    RestDayInfo Lookup(CivilDate date) const;
+    // The last year with any line; 0 when there is none.
+    std::int32_t LastYear() const;
+    // The periods and working days that touch from..to, in date order.
+    std::vector<RestDayPeriod> Periods(CivilDate from, CivilDate to) const;
+
+private:
+    std::map<std::int64_t, RestDayLine> days;  // by day number
+};
+
+// $XDG_DATA_HOME/dovrin/rest-days.tsv, or ~/.local/share/dovrin/rest-days.tsv when that
+// variable is unset or empty; "" when HOME is unset too. The arguments are the variables'
+// values, or nullptr.
+std::string UserRestDaysPath(const char* xdgDataHome, const char* home);
+
+// The built-in arrangement with the file at `userPath` laid over it. A missing file is
+// silence; a refused line is skipped and its "FILE:LINE: what is wrong" added to `skipped`.
+// At most the first 1 MiB of the file is read.
+RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& skipped);
+
+}  // namespace dovrin
