@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need; only the missing ones.
+# Installs the Debian 12 packages the build and the program need, and with --tests those the
+# tests need as well; only the missing ones.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils faketime openbox
   fonts-arphic-uming fonts-noto-cjk
-  clang libclang-rt-14-dev
-  libical-dev python3-icalendar gettext
-  scdoc librsvg2-bin desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip
-  bash-completion
+  libical-dev gettext
+  scdoc librsvg2-bin
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    libgtest-dev libbenchmark-dev
+    xvfb xauth xdotool x11-utils faketime openbox imagemagick
+    clang libclang-rt-14-dev
+    python3-icalendar
+    desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip bash-completion
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
