@@ -1,39 +1,86 @@
-// The month grid for a terminal: Sunday first, a Gregorian line and a lunar line per day.
+// The month grids for a terminal.
 #include "cli/month_view.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "calendar/clsDate.h"
 #include "calendar/day_tone.h"
 #include "calendar/locale_names.h"
 #include "calendar/utf8.h"
+#include "cli/named_days.h"
 
 namespace dovrin::cli {
 namespace {
 
-constexpr std::size_t CellWidth = 8;  // columns; four Chinese characters
-constexpr std::size_t LunarLineCharacters = 4;
+// A cell is two Chinese characters wide: the lunar line, or the day number (right-aligned in
+// NumberWidth) with room for a one-character mark after it. Cells keep one blank column between them.
+constexpr std::size_t CellWidth = 4;
+constexpr std::size_t NumberWidth = 2;
+constexpr std::size_t CellGap = 1;
+constexpr std::size_t BlockWidth = 7 * CellWidth + 6 * CellGap;
+constexpr std::size_t BlockGap = 3;
+// The list of named days has two entries to a line where they fit; the second starts here.
+constexpr std::size_t ListSecondColumn = 18;
+constexpr std::size_t ListEntryWidth = BlockWidth - ListSecondColumn;
+constexpr std::int32_t WeeksInFullGrid = 6;
 
 constexpr const char* Red = "\x1b[31m";
 constexpr const char* Green = "\x1b[32m";
 constexpr const char* Blue = "\x1b[34m";
-constexpr const char* TodayMark = "\x1b[1;7m";  // bold, reverse video
+constexpr const char* TodayInColor = "\x1b[1;7m";  // bold, reverse video
+constexpr const char* TodayPlain = "\x1b[7m";      // reverse video
 constexpr const char* Reset = "\x1b[0m";
 
-// The first name of a text ("国庆节 国际音乐日" -> "国庆节"), cut to fit the cell.
-std::string Shortened(const std::string& text)
+// One line of a month block; `width` is its display width without the escape codes.
+struct Line {
+    std::string text;
+    std::size_t width = 0;
+};
+using Block = std::vector<Line>;
+
+std::string Padded(std::string text, std::size_t width)
 {
-    const std::string first = text.substr(0, text.find(' '));
-    std::string out;
-    std::size_t count = 0;
-    for (std::string_view character : Utf8Characters(first)) {
-        if (++count > LunarLineCharacters) break;
-        out += character;
-    }
-    return out;
+    const std::size_t used = DisplayWidth(text);
+    if (used < width) text.append(width - used, ' ');
+    return text;
 }
 
-// The colour of a day, as on the desktop grid.
+// The name, or as much of it as fits with "…" after it.
+std::string Fitted(std::string_view name, std::size_t width)
+{
+    if (DisplayWidth(name) <= width) return std::string(name);
+    std::string out;
+    std::size_t used = 0;
+    for (std::string_view character : Utf8Characters(name)) {
+        const std::size_t next = DisplayWidth(character);
+        if (used + next + 1 > width) break;
+        out += character;
+        used += next;
+    }
+    return out + "…";
+}
+
+// The lunar month on its first day, in two characters: 十一月 and 十二月 by their old names.
+std::string MonthLabel(std::int32_t month, bool leap)
+{
+    static constexpr std::array<const char*, 12> numbers = {"一", "二", "三", "四", "五", "六",
+                                                            "七", "八", "九", "十", "冬", "腊"};
+    if (month < 1 || month > 12) return {};
+    if (leap) return std::string("闰") + numbers[static_cast<std::size_t>(month - 1)];
+    return month <= 10 ? MonthName(month) : std::string(numbers[static_cast<std::size_t>(month - 1)]) + "月";
+}
+
+std::string CellText(const clsDate& date, const std::vector<NamedDay>& named, CivilDate day)
+{
+    if (date.lDay() == 0) return {};  // outside the lunar table
+    for (const NamedDay& entry : named)
+        if (entry.first == day) return Fitted(entry.text, CellWidth);
+    if (date.lDay() == 1) return MonthLabel(date.lMonth(), date.IsLeap());
+    return date.CDayStr(date.lDay());
+}
+
 const char* DayColor(const clsDate& date, CivilDate today)
 {
     switch (ToneOfDay(date, today)) {
@@ -46,15 +93,137 @@ const char* DayColor(const clsDate& date, CivilDate today)
     return nullptr;
 }
 
-std::string Paint(const std::string& cell, const char* color, bool isToday, bool enabled)
+std::string Paint(const std::string& cell, const char* color, bool isToday, const GridStyle& style)
 {
-    if (!enabled || (!color && !isToday)) return cell;
-    return std::string(isToday ? TodayMark : "") + (color ? color : "") + cell + Reset;
+    std::string start;
+    if (isToday && style.markToday) start = style.color ? TodayInColor : TodayPlain;
+    if (color && style.color) start += color;
+    return start.empty() ? cell : start + cell + Reset;
 }
 
 std::string LunarYearName(const clsDate& names, std::int32_t lunarYear)
 {
-    return names.GanZhi(lunarYear) + "(" + names.YearAttribute(lunarYear) + ")年";
+    return names.GanZhi(lunarYear) + "(" + names.YearAttribute(lunarYear) + ")";
+}
+
+// "2008年2月 农历丁亥(猪)/戊子(鼠)年": the lunar years the month's days belong to.
+std::string Title(std::int32_t year, std::int32_t month)
+{
+    clsDate date;
+    std::string lunarYears;
+    std::int32_t previous = 0;
+    for (std::int32_t day : {1, DaysInMonth(year, month)}) {
+        date.sInitDate(year, month, day);
+        if (date.lYear() == 0 || date.lYear() == previous) continue;
+        if (!lunarYears.empty()) lunarYears += '/';
+        lunarYears += LunarYearName(date, date.lYear());
+        previous = date.lYear();
+    }
+    std::string title = std::to_string(year) + "年" + std::to_string(month) + "月";
+    if (!lunarYears.empty()) title += " 农历" + lunarYears + "年";
+    return title;
+}
+
+std::string EntryText(const NamedDay& entry)
+{
+    std::string when = std::to_string(entry.first.day) + "日";
+    if (entry.last != entry.first) {
+        when += "–";
+        if (entry.last.month != entry.first.month) when += std::to_string(entry.last.month) + "月";
+        when += std::to_string(entry.last.day) + "日";
+    }
+    return when + " " + entry.text;
+}
+
+// The month's named days, two to a line where both fit, a long one on a line of its own.
+void AppendList(Block& block, const std::vector<NamedDay>& named)
+{
+    std::string pending;
+    const auto flush = [&] {
+        if (!pending.empty()) block.push_back({pending, DisplayWidth(pending)});
+        pending.clear();
+    };
+    for (const NamedDay& entry : named) {
+        const std::string text = EntryText(entry);
+        const std::size_t width = DisplayWidth(text);
+        if (!pending.empty() && width <= ListEntryWidth) {
+            block.push_back({Padded(pending, ListSecondColumn) + text, ListSecondColumn + width});
+            pending.clear();
+            continue;
+        }
+        flush();
+        if (width <= ListEntryWidth) {
+            pending = text;
+            continue;
+        }
+        // Wider than the block (no built-in name is): cut into pieces that fit.
+        std::string piece;
+        for (std::string_view character : Utf8Characters(text)) {
+            if (DisplayWidth(piece) + DisplayWidth(character) > BlockWidth) {
+                block.push_back({piece, DisplayWidth(piece)});
+                piece.clear();
+            }
+            piece += character;
+        }
+        block.push_back({piece, DisplayWidth(piece)});
+    }
+    flush();
+}
+
+Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid)
+{
+    Block block;
+    const std::string title = Centred(Title(year, month), BlockWidth);
+    block.push_back({title, DisplayWidth(title)});
+
+    const std::int32_t firstWeekday = style.mondayFirst ? 2 : 1;  // 1 = Sunday
+    Line heading;
+    for (std::int32_t column = 0; column < 7; ++column) {
+        const std::int32_t weekday = (firstWeekday - 1 + column) % 7 + 1;
+        const char* color = weekday == 1 ? Red : weekday == 7 ? Green : nullptr;
+        if (column > 0) heading.text += std::string(CellGap, ' ');
+        heading.text += Paint(Padded(ShortWeekdayName(weekday), CellWidth), color, false, style);
+    }
+    heading.width = BlockWidth;
+    block.push_back(heading);
+
+    const std::vector<NamedDay> named = NamedDaysOfMonth(year, month);
+    const std::int32_t days = DaysInMonth(year, month);
+    const std::int32_t offset = (WeekdayOfDate(year, month, 1) - firstWeekday + 7) % 7;
+    clsDate date;
+    std::int32_t row = 0;
+    for (; row * 7 - offset < days || (fullGrid && row < WeeksInFullGrid); ++row) {
+        Line numbers{{}, BlockWidth}, lunar{{}, BlockWidth};
+        for (std::int32_t column = 0; column < 7; ++column) {
+            if (column > 0) {
+                numbers.text += std::string(CellGap, ' ');
+                lunar.text += std::string(CellGap, ' ');
+            }
+            const std::int32_t day = row * 7 + column - offset + 1;
+            if (day < 1 || day > days) {
+                numbers.text += std::string(CellWidth, ' ');
+                lunar.text += std::string(CellWidth, ' ');
+                continue;
+            }
+            date.sInitDate(year, month, day);
+            const CivilDate civil{year, month, day};
+            const char* color = DayColor(date, today);
+            const bool isToday = civil == today;
+            const std::string number = std::to_string(day);
+            numbers.text += Paint(Padded(std::string(NumberWidth - number.size(), ' ') + number, CellWidth), color,
+                                  isToday, style);
+            lunar.text += Paint(Padded(CellText(date, named, civil), CellWidth), color, isToday, style);
+        }
+        block.push_back(numbers);
+        block.push_back(lunar);
+    }
+    AppendList(block, named);
+    return block;
+}
+
+void TrimRight(std::string& line)
+{
+    while (!line.empty() && line.back() == ' ') line.pop_back();
 }
 
 }  // namespace
@@ -63,67 +232,39 @@ std::string LunarLine(std::int32_t year, std::int32_t month, std::int32_t day)
 {
     clsDate date;
     date.sInitDate(year, month, day);
-    if (date.lDay() == 0) return {};  // outside the lunar table
-    if (std::string text = date.lHoliday(); !text.empty()) return Shortened(text);
-    if (std::string text = date.lSolarTerm(); !text.empty()) return text;
-    if (std::string text = date.sHoliday(); !text.empty()) return Shortened(text);
-    if (date.lDay() == 1) return (date.IsLeap() ? "闰" : "") + MonthName(date.lMonth());
-    return date.CDayStr(date.lDay());
+    return CellText(date, NamedDays({year, month, day}, {year, month, day}), {year, month, day});
 }
 
-std::string RenderMonth(std::int32_t year, std::int32_t month, CivilDate today, bool color)
+std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,
+                         const GridStyle& style)
 {
-    const std::int32_t days = DaysInMonth(year, month);
-    const std::int32_t offset = WeekdayOfDate(year, month, 1) - 1;  // [0, 6]
-
-    clsDate date;
-    date.sInitDate(year, month, 1);
-    std::string lunarYears = date.lYear() ? LunarYearName(date, date.lYear()) : "";
-    const std::int32_t firstLunarYear = date.lYear();
-    date.sInitDate(year, month, days);
-    if (date.lYear() && date.lYear() != firstLunarYear)
-        lunarYears += lunarYears.empty() ? LunarYearName(date, date.lYear()) : " / " + LunarYearName(date, date.lYear());
-
-    const std::size_t width = CellWidth * 7;
-    std::string out = Centred(std::to_string(year) + "年" + std::to_string(month) + "月  农历" + lunarYears, width);
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    out += "\n";
-    std::string headingLine;
-    for (std::int32_t weekday = 1; weekday <= 7; ++weekday) {
-        const char* headingColor = weekday == 1 ? Red : weekday == 7 ? Green : nullptr;
-        headingLine += Paint(Centred(ShortWeekdayName(weekday), CellWidth), headingColor, false, color);
+    const std::size_t perRow =
+        std::max<std::size_t>(1, (style.columns + BlockGap) / (BlockWidth + BlockGap));
+    // Side by side, the grids are all six weeks high so that the lists below them line up.
+    const bool fullGrids = count > 1 && perRow > 1;
+    std::vector<Block> blocks;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::int32_t index = year * 12 + month - 1 + i;
+        blocks.push_back(MonthBlock(index / 12, index % 12 + 1, today, style, fullGrids));
     }
-    out += headingLine + "\n";
 
-    for (std::int32_t row = 0; row * 7 - offset < days; ++row) {
-        std::string numbers, lunar;
-        for (std::int32_t column = 0; column < 7; ++column) {
-            const std::int32_t day = row * 7 + column - offset + 1;
-            if (day < 1 || day > days) {
-                numbers += std::string(CellWidth, ' ');
-                lunar += std::string(CellWidth, ' ');
-                continue;
-            }
-            date.sInitDate(year, month, day);
-            const char* dayColor = DayColor(date, today);
-            const bool isToday = CivilDate{year, month, day} == today;
-            numbers += Paint(Centred(std::to_string(day), CellWidth), dayColor, isToday, color);
-            lunar += Paint(Centred(LunarLine(year, month, day), CellWidth), dayColor, isToday, color);
-        }
-        for (std::string* line : {&numbers, &lunar}) {
-            while (!line->empty() && line->back() == ' ') line->pop_back();
-            out += *line + "\n";
-        }
-    }
-    return out;
-}
-
-std::string RenderYear(std::int32_t year, CivilDate today, bool color)
-{
     std::string out;
-    for (std::int32_t month = 1; month <= 12; ++month) {
-        if (month > 1) out += "\n";
-        out += RenderMonth(year, month, today, color);
+    for (std::size_t first = 0; first < blocks.size(); first += perRow) {
+        if (first > 0) out += "\n";
+        const std::size_t last = std::min(blocks.size(), first + perRow);
+        std::size_t height = 0;
+        for (std::size_t b = first; b < last; ++b) height = std::max(height, blocks[b].size());
+        for (std::size_t row = 0; row < height; ++row) {
+            std::string line;
+            for (std::size_t b = first; b < last; ++b) {
+                if (b > first) line += std::string(BlockGap, ' ');
+                const Line part = row < blocks[b].size() ? blocks[b][row] : Line{};
+                line += part.text;
+                if (part.width < BlockWidth) line.append(BlockWidth - part.width, ' ');
+            }
+            TrimRight(line);
+            out += line + "\n";
+        }
     }
     return out;
 }

@@ -1,20 +1,28 @@
-// The month grid for a terminal: Sunday first, a Gregorian line and a lunar line per day.
+// The month grids for a terminal: a Gregorian line and a lunar line per day, the list of the
+// month's named days under each grid, and the months side by side as far as the width allows.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "calendar/date_serial.h"
 
 namespace dovrin::cli {
 
-// One month; today is highlighted when it falls in the month. color adds ANSI colours.
-std::string RenderMonth(std::int32_t year, std::int32_t month, CivilDate today, bool color);
+struct GridStyle {
+    bool mondayFirst = false;  // weeks start on Sunday otherwise
+    bool color = false;        // ANSI colours: Sundays and rest days red, Saturdays green, today blue
+    bool markToday = false;    // today in reverse video
+    std::size_t columns = 80;  // the width the months are laid out in
+};
 
-// The twelve months of a year, one under another.
-std::string RenderYear(std::int32_t year, CivilDate today, bool color);
+// `count` months from year-month on. Today is marked when it falls in one of them.
+std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,
+                         const GridStyle& style);
 
-// What a day's lunar line shows: a lunar festival, a solar term, a Gregorian holiday,
-// the lunar month on its first day, otherwise the lunar day name.
+// What a day's lunar line shows, cut to the cell with "…" when the name is longer: the first
+// named day (a lunar festival, a solar term, a Gregorian or week-based holiday), the lunar
+// month on its first day, otherwise the lunar day name.
 std::string LunarLine(std::int32_t year, std::int32_t month, std::int32_t day);
 
 }  // namespace dovrin::cli

@@ -5,6 +5,8 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
+#include "cli/messages.h"
+#include "cli/named_days.h"
 
 namespace dovrin::cli {
 namespace {
@@ -22,10 +24,16 @@ std::string YearRange(std::int32_t first, std::int32_t last)
     return std::to_string(first) + ".." + std::to_string(last);
 }
 
-// Months are counted as year * 12 + month.
-constexpr std::int32_t MonthCount(CivilDate date)
+// Months are counted as year * 12 + month - 1.
+constexpr std::int32_t MonthIndex(std::int32_t year, std::int32_t month)
 {
-    return date.year * 12 + date.month;
+    return year * 12 + month - 1;
+}
+
+std::string MonthText(std::int32_t index)
+{
+    const std::string month = std::to_string(index % 12 + 1);
+    return std::to_string(index / 12) + "-" + (month.size() < 2 ? "0" : "") + month;
 }
 
 std::string MonthRange()
@@ -35,25 +43,29 @@ std::string MonthRange()
 
 bool ParseNumber(const std::string& text, std::int32_t& value)
 {
-    if (text.empty() || text.size() > 6) return false;
+    if (text.empty() || text.size() > 6 || text[0] == '-') return false;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;
 }
 
+bool IsFourDigits(const std::string& text)
+{
+    return text.size() == 4 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
 // YYYY-MM-DD, a real Gregorian day.
 bool ParseDate(const std::string& text, CivilDate& date, std::string& error)
 {
-    const auto bad = [&](const std::string& why) {
-        error = why;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text.substr(0, 4), date.year) ||
+        !ParseNumber(text.substr(5, 2), date.month) || !ParseNumber(text.substr(8, 2), date.day)) {
+        error = Format(_("'{1}' is not a date of the form YYYY-MM-DD"), {text});
         return false;
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return bad("'" + text + "' is not a date of the form YYYY-MM-DD");
-    if (!ParseNumber(text.substr(0, 4), date.year) || !ParseNumber(text.substr(5, 2), date.month) ||
-        !ParseNumber(text.substr(8, 2), date.day))
-        return bad("'" + text + "' is not a date of the form YYYY-MM-DD");
-    if (!IsValidDate(date.year, date.month, date.day)) return bad("'" + text + "' is not a day of the calendar");
+    }
+    if (!IsValidDate(date.year, date.month, date.day)) {
+        error = Format(_("'{1}' is not a day of the calendar"), {text});
+        return false;
+    }
     return true;
 }
 
@@ -65,37 +77,83 @@ bool Before(CivilDate a, CivilDate b)
 std::string InSpan(CivilDate date, const std::string& text, CivilDate first, CivilDate last)
 {
     if (Before(date, first) || Before(last, date))
-        return "'" + text + "' is outside the covered range " + Range(first, last);
+        return Format(_("'{1}' is outside the covered range {2}"), {text, Range(first, last)});
+    return {};
+}
+
+// FROM and TO of --table and --ics.
+std::string ParseDateRange(const std::vector<std::string>& positional, const char* option, Options& o)
+{
+    if (positional.size() != 2) return Format(_("{1} takes two dates, FROM and TO (YYYY-MM-DD)"), {option});
+    std::string why;
+    if (!ParseDate(positional[0], o.from, why) || !ParseDate(positional[1], o.to, why))
+        return Format(_("{1}; the covered range is {2}"), {why, Range(FirstCoveredDay, LastCoveredDay)});
+    for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
+        if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return out;
+    if (Before(o.to, o.from)) return Format(_("FROM {1} is after TO {2}"), {positional[0], positional[1]});
+    return {};
+}
+
+std::string CheckLunarMonthAndDay(std::int32_t month, std::int32_t day)
+{
+    if (month < 1 || month > 12)
+        return Format(_("lunar month {1} is not a month; valid months are 1..12"), {std::to_string(month)});
+    if (day < 1 || day > 30)
+        return Format(_("lunar day {1} is not a day; valid days are 1..30"), {std::to_string(day)});
     return {};
 }
 
 std::string CheckLunar(const Options& o)
 {
     if (o.lunarYear < FirstLunarYear || o.lunarYear > LastLunarYear)
-        return "lunar year " + std::to_string(o.lunarYear) + " is outside the covered range " +
-               YearRange(FirstLunarYear, LastLunarYear);
-    if (o.lunarMonth < 1 || o.lunarMonth > 12)
-        return "lunar month " + std::to_string(o.lunarMonth) + " is not a month; valid months are 1..12";
-    if (o.lunarDay < 1 || o.lunarDay > 30)
-        return "lunar day " + std::to_string(o.lunarDay) + " is not a day; valid days are 1..30";
-    clsDate date;
-    date.lInitDate(o.lunarYear, o.lunarMonth, o.lunarDay, o.leap);
-    if (o.leap && !date.IsLeap())
-        return "lunar year " + std::to_string(o.lunarYear) + " has no leap month " + std::to_string(o.lunarMonth);
-    // The month's length: the day after its 29th is either its 30th or the next month's 1st.
-    clsDate day29;
-    day29.lInitDate(o.lunarYear, o.lunarMonth, 29, date.IsLeap());
-    clsDate next;
-    next.sInitDate(day29.sYear(), day29.sMonth(), day29.sDay() + 1);
-    const std::int32_t length = next.lDay() == 30 ? 30 : 29;
-    if (o.lunarDay > length) return "that lunar month has only " + std::to_string(length) + " days";
+        return Format(_("lunar year {1} is outside the covered range {2}"),
+                      {std::to_string(o.lunarYear), YearRange(FirstLunarYear, LastLunarYear)});
+    if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return why;
+    if (o.leap && !HasLeapMonth(o.lunarYear, o.lunarMonth))
+        return Format(_("lunar year {1} has no leap month {2}"),
+                      {std::to_string(o.lunarYear), std::to_string(o.lunarMonth)});
+    const std::int32_t length = LunarMonthLength(o.lunarYear, o.lunarMonth, o.leap);
+    if (o.lunarDay > length) return Format(_("that lunar month has only {1} days"), {std::to_string(length)});
     return {};
 }
 
-bool MonthCovered(const Options& o)
+// Strict UTF-8 without control characters: what a calendar event's title may hold.
+bool IsPlainUtf8(const std::string& text)
 {
-    const std::int32_t shown = MonthCount({o.year, o.month, 1});
-    return shown >= MonthCount(FirstCoveredDay) && shown <= MonthCount(LastCoveredDay);
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+        const unsigned char lead = byte(at);
+        std::size_t length = 0;
+        char32_t code = 0;
+        if (lead < 0x80) length = 1, code = lead;
+        else if ((lead & 0xE0) == 0xC0) length = 2, code = lead & 0x1Fu;
+        else if ((lead & 0xF0) == 0xE0) length = 3, code = lead & 0x0Fu;
+        else if ((lead & 0xF8) == 0xF0) length = 4, code = lead & 0x07u;
+        else return false;
+        if (at + length > text.size()) return false;
+        for (std::size_t i = 1; i < length; ++i) {
+            if ((byte(at + i) & 0xC0) != 0x80) return false;
+            code = (code << 6) | (byte(at + i) & 0x3Fu);
+        }
+        static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) return false;
+        at += length;
+    }
+    return true;
+}
+
+// The value of an option: attached ("--months=3", "-n3") or the next argument.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& attached, bool hasAttached,
+               std::string& value)
+{
+    if (hasAttached) {
+        value = attached;
+        return true;
+    }
+    if (i + 1 >= args.size()) return false;
+    value = args[++i];
+    return true;
 }
 
 }  // namespace
@@ -113,9 +171,23 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     };
 
     std::vector<std::string> positional;
-    bool table = false, lunar = false, info = false;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
+    bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
+    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const bool hasAttached = arg.starts_with("--") && equals != std::string::npos;
+        const std::string name = hasAttached ? arg.substr(0, equals) : arg;
+        const std::string attached = hasAttached ? arg.substr(equals + 1) : "";
+        std::string value;
+        if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help") {
             o.command = Command::Help;
             return result;
         } else if (arg == "--version") {
@@ -127,97 +199,227 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
             lunar = true;
         } else if (arg == "--info") {
             info = true;
+        } else if (arg == "--ics") {
+            ics = true;
+        } else if (arg == "--ics-lunar") {
+            icsLunar = true;
         } else if (arg == "--leap") {
             o.leap = true;
-        } else if (arg.starts_with("--color=")) {
-            const std::string when = arg.substr(8);
+        } else if (arg == "--three") {
+            three = true;
+        } else if (arg == "--year") {
+            wholeYear = true;
+        } else if (arg == "--monday") {
+            o.mondayFirst = true;
+        } else if (arg == "--sunday") {
+            o.mondayFirst = false;
+        } else if (name == "--color") {
+            const std::string when = hasAttached ? attached : "always";
             if (when == "auto") o.color = ColorMode::Auto;
             else if (when == "always") o.color = ColorMode::Always;
             else if (when == "never") o.color = ColorMode::Never;
-            else return fail("--color takes never, always or auto, not '" + when + "'");
-        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
-            return fail("unknown option '" + arg + "'");
+            else return fail(Format(_("--color takes never, always or auto, not '{1}'"), {when}));
+        } else if (name == "--months") {
+            if (!TakeValue(args, i, attached, hasAttached, value) || !ParseNumber(value, o.months) || o.months < 1)
+                return fail(_("-n and --months take a number of months, 1 or more"));
+            monthCount = true;
+        } else if (name == "--summary") {
+            if (!TakeValue(args, i, attached, hasAttached, o.summary))
+                return fail(_("--summary takes the title of the event"));
+            summary = true;
+        } else if (arg == "--years") {
+            if (i + 2 >= args.size() || !ParseNumber(args[i + 1], o.fromYear) || !ParseNumber(args[i + 2], o.toYear))
+                return fail(_("--years takes two lunar years, A and B"));
+            i += 2;
+            years = true;
+        } else if (arg.starts_with("--")) {
+            return fail(Format(_("unknown option '{1}'"), {arg}));
         } else {
-            positional.push_back(arg);
+            // Short options, which may be bundled: "-3m", "-mn 4", "-n4".
+            for (std::size_t at = 1; at < arg.size(); ++at) {
+                const char letter = arg[at];
+                if (letter == 'h') {
+                    o.command = Command::Help;
+                    return result;
+                } else if (letter == '3') {
+                    three = true;
+                } else if (letter == 'y') {
+                    wholeYear = true;
+                } else if (letter == 'm') {
+                    o.mondayFirst = true;
+                } else if (letter == 's') {
+                    o.mondayFirst = false;
+                } else if (letter == 'n') {
+                    const bool rest = at + 1 < arg.size();
+                    if (!TakeValue(args, i, arg.substr(at + 1), rest, value) || !ParseNumber(value, o.months) ||
+                        o.months < 1)
+                        return fail(_("-n and --months take a number of months, 1 or more"));
+                    monthCount = true;
+                    break;
+                } else {
+                    return fail(Format(_("unknown option '{1}'"), {std::string("-") + letter}));
+                }
+            }
         }
     }
-    if (table + lunar + info > 1) return fail("--table, --lunar and --info cannot be combined");
-    if (o.leap && !lunar) return fail("--leap goes with --lunar");
 
-    if (table) {
-        o.command = Command::Table;
-        if (positional.size() != 2) return fail("--table takes two dates, FROM and TO (YYYY-MM-DD)");
-        std::string why;
-        if (!ParseDate(positional[0], o.from, why) || !ParseDate(positional[1], o.to, why))
-            return fail(why + "; the covered range is " + Range(FirstCoveredDay, LastCoveredDay));
-        for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
-            if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return fail(out);
-        if (Before(o.to, o.from)) return fail("FROM " + positional[0] + " is after TO " + positional[1]);
+    if (table + lunar + info + ics + icsLunar > 1)
+        return fail(_("--table, --lunar, --info, --ics and --ics-lunar cannot be combined"));
+    if (o.leap && !lunar && !icsLunar) return fail(_("--leap goes with --lunar or --ics-lunar"));
+    if ((summary || years) && !icsLunar) return fail(_("--summary and --years go with --ics-lunar"));
+    if (three + wholeYear + monthCount > 1) return fail(_("-3, -y and -n cannot be combined"));
+    if ((three || wholeYear || monthCount) && (table || lunar || info || ics || icsLunar))
+        return fail(_("-3, -y and -n go with the month grid only"));
+
+    if (table || ics) {
+        o.command = table ? Command::Table : Command::Ics;
+        if (std::string why = ParseDateRange(positional, table ? "--table" : "--ics", o); !why.empty())
+            return fail(why);
         return result;
     }
     if (lunar) {
         o.command = Command::Lunar;
         if (positional.size() != 3 || !ParseNumber(positional[0], o.lunarYear) ||
             !ParseNumber(positional[1], o.lunarMonth) || !ParseNumber(positional[2], o.lunarDay))
-            return fail("--lunar takes a lunar year, month and day as numbers, e.g. --lunar 2020 4 1 --leap");
+            return fail(_("--lunar takes a lunar year, month and day as numbers, e.g. --lunar 2020 4 1 --leap"));
         if (std::string why = CheckLunar(o); !why.empty()) return fail(why);
+        return result;
+    }
+    if (icsLunar) {
+        o.command = Command::IcsLunar;
+        if (positional.size() != 2 || !ParseNumber(positional[0], o.lunarMonth) ||
+            !ParseNumber(positional[1], o.lunarDay))
+            return fail(_("--ics-lunar takes a lunar month and day as numbers, e.g. --ics-lunar 8 15 --summary TEXT"));
+        if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return fail(why);
+        if (!summary || o.summary.empty()) return fail(_("--ics-lunar needs --summary TEXT, the title of the events"));
+        if (!IsPlainUtf8(o.summary))
+            return fail(_("the --summary text must be UTF-8 without control characters"));
+        if (!years) {
+            o.fromYear = FirstLunarYear;
+            o.toYear = LastLunarYear;
+        }
+        for (std::int32_t year : {o.fromYear, o.toYear})
+            if (year < FirstLunarYear || year > LastLunarYear)
+                return fail(Format(_("lunar year {1} is outside the covered range {2}"),
+                                   {std::to_string(year), YearRange(FirstLunarYear, LastLunarYear)}));
+        if (o.fromYear > o.toYear)
+            return fail(Format(_("--years {1} {2}: the first year is after the last"),
+                               {std::to_string(o.fromYear), std::to_string(o.toYear)}));
         return result;
     }
     if (info) {
         o.command = Command::Info;
-        if (positional.size() > 1) return fail("--info takes at most one date (YYYY-MM-DD)");
-        const std::string text = positional.empty() ? "today" : positional[0];
+        if (positional.size() > 1) return fail(_("--info takes at most one date (YYYY-MM-DD)"));
         std::string why;
         if (!positional.empty() && !ParseDate(positional[0], o.from, why))
-            return fail(why + "; the day text covers " + Range(FirstTextDay, LastTextDay));
-        if (std::string out = InSpan(o.from, text, FirstTextDay, LastTextDay); !out.empty())
-            return fail(out);
+            return fail(Format(_("{1}; the day text covers {2}"), {why, Range(FirstTextDay, LastTextDay)}));
+        const std::string text = positional.empty() ? _("today") : positional[0];
+        if (std::string out = InSpan(o.from, text, FirstTextDay, LastTextDay); !out.empty()) return fail(out);
         return result;
     }
 
-    if (positional.size() > 2) return fail("too many arguments; give YEAR or YEAR MONTH");
+    // The month grid: [YEAR], [YEAR MONTH] or [MONTH YEAR]; a four-digit number is the year.
+    o.command = Command::Months;
+    if (positional.size() > 2) return fail(_("too many arguments; give YEAR, or MONTH and YEAR in either order"));
     if (positional.size() == 1) {
-        o.command = Command::Year;
-        if (!ParseNumber(positional[0], o.year)) return fail("'" + positional[0] + "' is not a year");
+        if (!ParseNumber(positional[0], o.year)) return fail(Format(_("'{1}' is not a year"), {positional[0]}));
         if (o.year < FirstLunarYear || o.year > LastLunarYear)
-            return fail("year " + positional[0] + " is outside the covered years " +
-                        YearRange(FirstLunarYear, LastLunarYear));
+            return fail(Format(_("year {1} is outside the covered years {2}"),
+                               {positional[0], YearRange(FirstLunarYear, LastLunarYear)}));
+        o.month = 1;
+        if (!three && !monthCount) wholeYear = true;
     } else if (positional.size() == 2) {
-        o.command = Command::Month;
-        if (!ParseNumber(positional[0], o.year)) return fail("'" + positional[0] + "' is not a year");
-        if (!ParseNumber(positional[1], o.month) || o.month < 1 || o.month > 12)
-            return fail("'" + positional[1] + "' is not a month; valid months are 1..12");
-        if (!MonthCovered(o))
-            return fail("month " + positional[0] + "-" + positional[1] + " is outside the covered months " + MonthRange());
-    } else if (!MonthCovered(o)) {
-        return fail("today's month is outside the covered months " + MonthRange() +
-                    "; name a month, e.g. dovrin-cal 2008 2");
+        const bool firstIsYear = IsFourDigits(positional[0]);
+        if (firstIsYear == IsFourDigits(positional[1]))
+            return fail(Format(_("'{1} {2}': write the year with four digits, e.g. dovrin-cal 2 2008"),
+                               {positional[0], positional[1]}));
+        const std::string& yearText = positional[firstIsYear ? 0 : 1];
+        const std::string& monthText = positional[firstIsYear ? 1 : 0];
+        if (!ParseNumber(yearText, o.year)) return fail(Format(_("'{1}' is not a year"), {yearText}));
+        if (!ParseNumber(monthText, o.month) || o.month < 1 || o.month > 12)
+            return fail(Format(_("'{1}' is not a month; valid months are 1..12"), {monthText}));
     }
+
+    std::int32_t first = MonthIndex(o.year, o.month);
+    if (wholeYear) {
+        if (o.year < FirstLunarYear || o.year > LastLunarYear)
+            return fail(Format(_("year {1} is outside the covered years {2}"),
+                               {std::to_string(o.year), YearRange(FirstLunarYear, LastLunarYear)}));
+        first = MonthIndex(o.year, 1);
+        o.months = 12;
+    } else if (three) {
+        first -= 1;
+        o.months = 3;
+    }
+    const std::int32_t firstCovered = MonthIndex(FirstCoveredDay.year, FirstCoveredDay.month);
+    const std::int32_t lastCovered = MonthIndex(LastCoveredDay.year, LastCoveredDay.month);
+    if (first < firstCovered || first > lastCovered || o.months - 1 > lastCovered - first) {
+        if (positional.empty() && !three && !monthCount)
+            return fail(Format(_("today's month is outside the covered months {1}; name a month, e.g. dovrin-cal 2 2008"),
+                               {MonthRange()}));
+        const std::string shown = o.months == 1 || first > lastCovered
+                                      ? MonthText(first)
+                                      : MonthText(first) + ".." + MonthText(first + o.months - 1);
+        return fail(Format(_("month {1} is outside the covered months {2}"), {shown, MonthRange()}));
+    }
+    o.year = first / 12;
+    o.month = first % 12 + 1;
     return result;
 }
 
 std::string Usage()
 {
-    return std::string("Usage: dovrin-cal [OPTION]... [YEAR [MONTH]]\n"
-           "Shows the Gregorian calendar with the Chinese lunar calendar, holidays and solar terms.\n"
-           "\n"
-           "  dovrin-cal                     this month\n"
-           "  dovrin-cal 2008 2              February 2008\n"
-           "  dovrin-cal 2008                the whole year 2008\n"
-           "  dovrin-cal --table FROM TO     one tab-separated line per day, FROM and TO as YYYY-MM-DD\n"
-           "  dovrin-cal --lunar Y M D [--leap]\n"
-           "                                 the Gregorian date of a lunar date (--leap: the leap month)\n"
-           "  dovrin-cal --info [YYYY-MM-DD] the day information text (today when no date is given)\n"
-           "\n"
-           "Options:\n"
-           "  --color=WHEN   colour the grid: never, always or auto (default; honours NO_COLOR)\n"
-           "  --help         show this help and exit\n"
-           "  --version      show the version and exit\n"
-           "\n") +
-           "Covered span: " + Range(FirstCoveredDay, LastCoveredDay) + " (lunar years " +
-           YearRange(FirstLunarYear, LastLunarYear) + "); the day text covers " +
-           YearRange(FirstWholeYear, LastWholeYear) + ".\n"
-           "Exit status: 0 on success, 2 on bad arguments.\n";
+    std::string text = _("Usage: dovrin-cal [OPTION]... [[MONTH] YEAR]\n"
+                         "       dovrin-cal [OPTION]... [YEAR [MONTH]]\n"
+                         "Shows the Gregorian calendar with the Chinese lunar calendar, the holidays and\n"
+                         "the solar terms. A four-digit number is the year: MONTH and YEAR may come in\n"
+                         "either order.\n");
+    text += "\n";
+    text += _("  dovrin-cal                     this month\n"
+              "  dovrin-cal 2 2008              February 2008 (dovrin-cal 2008 2 as well)\n"
+              "  dovrin-cal 2008                the whole year 2008\n"
+              "  dovrin-cal --table FROM TO     one tab-separated line of facts per day\n"
+              "  dovrin-cal --lunar Y M D [--leap]\n"
+              "                                 the Gregorian date of a lunar date\n"
+              "  dovrin-cal --info [DATE]       the day information text (of today by default)\n"
+              "  dovrin-cal --ics FROM TO       iCalendar file of the holidays and solar terms\n"
+              "  dovrin-cal --ics-lunar M D [--leap] --summary TEXT [--years A B]\n"
+              "                                 one iCalendar event a year on a lunar date\n"
+              "Dates are written YYYY-MM-DD.\n");
+    text += "\n";
+    text += _("Month grid:\n"
+              "  -3, --three        the previous, this and the next month\n"
+              "  -y, --year         the whole year\n"
+              "  -n, --months N     N months from the given one on\n"
+              "  -m, --monday       weeks start on Monday\n"
+              "  -s, --sunday       weeks start on Sunday (the default)\n"
+              "  --color[=WHEN]     colours: never, always or auto; auto, the default, colours\n"
+              "                     on a terminal unless NO_COLOR is set; --color alone: always\n"
+              "Months stand side by side as far as the width allows: the terminal's, COLUMNS\n"
+              "when set, 80 when not a terminal. Under each month its holidays and solar\n"
+              "terms are listed in full. On a terminal today is shown in reverse video,\n"
+              "unless --color=never.\n");
+    text += "\n";
+    text += _("iCalendar (RFC 5545) export, all-day events for calendar programs:\n"
+              "  --ics FROM TO      every holiday and solar term from FROM to TO\n"
+              "  --ics-lunar M D    one event a lunar year on day D of lunar month M\n"
+              "  --summary TEXT     the title of those events\n"
+              "  --years A B        the lunar years A to B (every covered year without it)\n"
+              "  --leap             the leap month after month M (also with --lunar)\n"
+              "Day 30 in a year whose month has 29 days falls on the month's last day; a\n"
+              "leap-month date in a year without that leap month falls on the ordinary month.\n");
+    text += "\n";
+    text += _("Other options:\n"
+              "  -h, --help         show this help and exit\n"
+              "  --version          show the version and exit\n");
+    text += "\n";
+    text += Format(_("Covered span: {1} (lunar years {2});\n"
+                     "the day information text covers the years {3}.\n"
+                     "Exit status: 0 on success, 1 when the output cannot be written, 2 on bad\n"
+                     "arguments.\n"),
+                   {Range(FirstCoveredDay, LastCoveredDay), YearRange(FirstLunarYear, LastLunarYear),
+                    YearRange(FirstWholeYear, LastWholeYear)});
+    return text;
 }
 
 }  // namespace dovrin::cli

@@ -8,23 +8,27 @@
 
 namespace dovrin::cli {
 
-enum class Command { Month, Year, Table, Lunar, Info, Help, Version };
+enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, Help, Version };
 enum class ColorMode { Auto, Always, Never };
 
 struct Options {
-    Command command = Command::Month;
+    Command command = Command::Months;
     ColorMode color = ColorMode::Auto;
-    std::int32_t year = 0;   // Month and Year views
-    std::int32_t month = 0;  // Month view
-    CivilDate from;          // Table, and the day of Info
-    CivilDate to;            // Table
-    std::int32_t lunarYear = 0, lunarMonth = 0, lunarDay = 0;
+    std::int32_t year = 0;    // Months: the first month shown
+    std::int32_t month = 0;
+    std::int32_t months = 1;  // Months: how many
+    bool mondayFirst = false;
+    CivilDate from;           // Table and Ics, and the day of Info
+    CivilDate to;             // Table and Ics
+    std::int32_t lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // Lunar; IcsLunar without the year
     bool leap = false;
+    std::string summary;      // IcsLunar
+    std::int32_t fromYear = 0, toYear = 0;  // IcsLunar: lunar years
 };
 
 struct ParseResult {
     Options options;
-    std::string error;  // empty when the arguments are good
+    std::string error;  // empty when the arguments are good; in the user's language
 };
 
 // today fills in the defaults (the current month, the day of --info).

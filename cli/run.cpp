@@ -3,6 +3,8 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
+#include "cli/ics.h"
+#include "cli/messages.h"
 #include "cli/month_view.h"
 #include "cli/options.h"
 #include "cli/table.h"
@@ -11,14 +13,19 @@
 namespace dovrin::cli {
 namespace {
 
-bool UseColor(ColorMode mode, const Terminal& terminal)
+GridStyle StyleFor(const Options& o, const Terminal& terminal)
 {
-    switch (mode) {
-    case ColorMode::Always: return true;
-    case ColorMode::Never: return false;
-    case ColorMode::Auto: return terminal.stdoutIsTerminal && !terminal.noColor;
+    GridStyle style;
+    style.mondayFirst = o.mondayFirst;
+    style.columns = terminal.columns;
+    switch (o.color) {
+    case ColorMode::Always: style.color = true; break;
+    case ColorMode::Never: style.color = false; break;
+    case ColorMode::Auto: style.color = terminal.stdoutIsTerminal && !terminal.noColor; break;
     }
-    return false;
+    // Reverse video is no colour: a terminal shows today even under NO_COLOR, as cal does.
+    style.markToday = style.color || (terminal.stdoutIsTerminal && o.color != ColorMode::Never);
+    return style;
 }
 
 }  // namespace
@@ -29,11 +36,10 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
     const CivilDate today = clock.Today();
     const ParseResult parsed = ParseOptions(args, today);
     if (!parsed.error.empty()) {
-        err = "dovrin-cal: " + parsed.error + " (see dovrin-cal --help)\n";
+        err = Format(_("dovrin-cal: {1} (see dovrin-cal --help)"), {parsed.error}) + "\n";
         return 2;
     }
     const Options& o = parsed.options;
-    const bool color = UseColor(o.color, terminal);
     switch (o.command) {
     case Command::Help:
         out = Usage();
@@ -41,11 +47,8 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
     case Command::Version:
         out = std::string("dovrin-cal ") + DOVRIN_VERSION + "\n";
         break;
-    case Command::Month:
-        out = RenderMonth(o.year, o.month, today, color);
-        break;
-    case Command::Year:
-        out = RenderYear(o.year, today, color);
+    case Command::Months:
+        out = RenderMonths(o.year, o.month, o.months, today, StyleFor(o, terminal));
         break;
     case Command::Table:
         out = TableHeader();
@@ -64,6 +67,13 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
                                         static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day)));
         break;
     }
+    case Command::Ics:
+        out = IcsCalendar(NamedDayEvents(o.from, o.to), today, "Dovrin万年历 节日与节气");
+        break;
+    case Command::IcsLunar:
+        out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
+                          today, o.summary);
+        break;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // dovrin-cal from arguments to output, without touching the process's streams.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,12 @@ namespace dovrin::cli {
 
 struct Terminal {
     bool stdoutIsTerminal = false;
-    bool noColor = false;  // NO_COLOR is set and not empty
+    bool noColor = false;      // NO_COLOR is set and not empty
+    std::size_t columns = 80;  // the width the month grids are laid out in
 };
 
-// Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty).
+// Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty and `err` holds
+// one line). Messages come in the language of the text domain "dovrin-cal".
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,
            std::string& err);
 

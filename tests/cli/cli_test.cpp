@@ -106,12 +106,13 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     const auto lines = Lines(r.out);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_NE(lines[0].find("2008年2月"), std::string::npos);
-    EXPECT_EQ(lines[1].find("日"), 3u);
-    // February 2008 starts on a Friday: day 1 sits in the sixth column, 初二 under 8, 春节 under 7.
-    EXPECT_EQ(dovrin::DisplayWidth(lines[2]), 52u);
+    EXPECT_EQ(lines[1].find("日"), 0u);
+    // February 2008 starts on a Friday: day 2 ends the first week in the seventh cell (five
+    // columns a cell with its gap, the number right-aligned in two), 春节 under 7.
+    EXPECT_EQ(dovrin::DisplayWidth(lines[2]), 32u);
     EXPECT_NE(lines[5].find("春节"), std::string::npos);
     EXPECT_NE(lines[5].find("除夕"), std::string::npos);
-    for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 56u) << lines[i];
+    for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 34u) << lines[i];
     // No colour unless asked for or on a terminal.
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
@@ -121,19 +122,26 @@ TEST_F(Cli, LunarLineShowsFestivalsTermsAndNewMonths)
     using dovrin::cli::LunarLine;
     EXPECT_EQ(LunarLine(2008, 2, 7), "春节");
     EXPECT_EQ(LunarLine(2008, 2, 4), "立春");
-    EXPECT_EQ(LunarLine(2008, 10, 1), "国庆节");
+    EXPECT_EQ(LunarLine(2008, 10, 1), "国…");  // 国庆节, cut to the cell
     EXPECT_EQ(LunarLine(2008, 4, 6), "三月");
-    EXPECT_EQ(LunarLine(2008, 3, 8), "妇女节");  // 二月初一 too: a holiday outranks the new month
-    EXPECT_EQ(LunarLine(2020, 5, 23), "闰四月");
+    EXPECT_EQ(LunarLine(2008, 3, 8), "妇…");  // 二月初一 too: a holiday outranks the new month
+    EXPECT_EQ(LunarLine(2020, 5, 23), "闰四");
     EXPECT_EQ(LunarLine(2008, 2, 8), "初二");
-    EXPECT_EQ(LunarLine(2008, 9, 17), "国际和平");
+    EXPECT_EQ(LunarLine(2008, 9, 17), "国…");
+    EXPECT_EQ(LunarLine(2011, 5, 8), "国…");    // 国际母亲节, a week-based holiday
+    EXPECT_EQ(LunarLine(2008, 12, 27), "腊月");  // 十二月 in two characters
+    EXPECT_EQ(LunarLine(2008, 11, 28), "冬月");
 }
 
 TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
 {
     EXPECT_NE(Cal({"2008", "2"}, {true, false}).out.find("\x1b[1;7m\x1b[34m"), std::string::npos);  // today
-    EXPECT_EQ(Cal({"2008", "2"}, {true, true}).out.find('\x1b'), std::string::npos);               // NO_COLOR
+    // NO_COLOR on a terminal: no colour, but today still in reverse video.
+    const std::string noColor = Cal({"2008", "2"}, {true, true}).out;
+    EXPECT_NE(noColor.find("\x1b[7m 8  \x1b[0m"), std::string::npos);
+    EXPECT_EQ(noColor.find("\x1b[3"), std::string::npos);
     EXPECT_NE(Cal({"--color=always", "2008", "2"}, {false, true}).out.find('\x1b'), std::string::npos);
+    EXPECT_NE(Cal({"--color", "2008", "2"}, {false, false}).out.find("\x1b[31m"), std::string::npos);
     EXPECT_EQ(Cal({"--color=never", "2008", "2"}, {true, false}).out.find('\x1b'), std::string::npos);
     EXPECT_NE(Cal({"--color=auto", "2008", "2"}, {true, false}).out.find("\x1b[31m"), std::string::npos);
 }
@@ -141,6 +149,10 @@ TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
 TEST_F(Cli, DefaultsToTheCurrentMonthAndShowsAWholeYear)
 {
     EXPECT_EQ(Cal({}).out, Cal({"2008", "2"}).out);
+    EXPECT_EQ(Cal({"2", "2008"}).out, Cal({"2008", "2"}).out);  // a four-digit number is the year
+    EXPECT_EQ(Cal({"-3"}).out, Cal({"-n", "3", "1", "2008"}).out);
+    EXPECT_EQ(Cal({"--three", "2008", "2"}).out, Cal({"--months=3", "2008", "1"}).out);
+    EXPECT_EQ(Cal({"-y", "2008", "5"}).out, Cal({"2008"}).out);
     const std::string year = Cal({"2008"}).out;
     for (int month = 1; month <= 12; ++month)
         EXPECT_NE(year.find("2008年" + std::to_string(month) + "月"), std::string::npos) << month;
@@ -172,6 +184,27 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--info", "1900-12-31"}, "1901-01-01..2049-12-31"},
              {{"--info", "2050-01-01"}, "1901-01-01..2049-12-31"},
              {{"1", "2", "3"}, "too many"},
+             {{"12", "10"}, "four digits"},
+             {{"2008", "2009"}, "four digits"},
+             {{"2", "20x8"}, "four digits"},
+             {{"2008", "x"}, "not a month"},
+             {{"-3", "-y"}, "cannot be combined"},
+             {{"-n", "0"}, "1 or more"},
+             {{"--months"}, "1 or more"},
+             {{"-3", "1900", "1"}, "1899-12..1900-02"},
+             {{"-q"}, "unknown option '-q'"},
+             {{"-y", "--table", "2008-01-01", "2008-01-02"}, "month grid"},
+             {{"--ics", "2008-01-01"}, "two dates"},
+             {{"--ics", "2008-01-02", "2008-01-01"}, "after"},
+             {{"--ics-lunar", "8", "15"}, "--summary"},
+             {{"--ics-lunar", "13", "1", "--summary", "x"}, "1..12"},
+             {{"--ics-lunar", "8", "31", "--summary", "x"}, "1..30"},
+             {{"--ics-lunar", "8", "15", "--summary", "a\x01"}, "control"},
+             {{"--ics-lunar", "8", "15", "--summary", "\xff"}, "UTF-8"},
+             {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2010", "2000"}, "after"},
+             {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2049"},
+             {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2000"}, "two lunar years"},
+             {{"--summary", "x"}, "--ics-lunar"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];
@@ -184,6 +217,8 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
 TEST_F(Cli, HelpAndVersion)
 {
     EXPECT_NE(Cal({"--help"}).out.find("--table FROM TO"), std::string::npos);
+    EXPECT_EQ(Cal({"-h"}).out, Cal({"--help"}).out);
+    EXPECT_EQ(Cal({"-mh"}).out, Cal({"--help"}).out);
     EXPECT_EQ(Cal({"--version"}).out.rfind("dovrin-cal ", 0), 0u);
     EXPECT_EQ(Cal({"--help"}).status, 0);
 }

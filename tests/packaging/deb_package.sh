@@ -42,5 +42,9 @@ out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" --version 2>&1)
 [ "$out" = "dovrin-cal $version" ] || bad "dovrin-cal --version: $out"
 out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" 2008 2 2>&1) || bad "dovrin-cal 2008 2 failed: $out"
 echo "$out" | grep -q 春节 || bad "dovrin-cal 2008 2 printed: $out"
+out=$(env -i PATH=/usr/bin:/bin LANG=zh_CN.UTF-8 "$work/root/usr/bin/dovrin-cal" 2008 13 2>&1)
+[ "$out" = "dovrin-cal：“13”不是月份，月份应为 1..12（参见 dovrin-cal --help）" ] ||
+  bad "dovrin-cal from the package under zh_CN printed: $out"
+dpkg-deb -c "$deb" | grep -q '/usr/share/locale/zh_CN/LC_MESSAGES/dovrin-cal.mo$' || bad "no zh_CN catalogue"
 
 exit $fail

@@ -24,7 +24,8 @@ expected="bin/dovrin-cal
 share/man/man1/dovrin-cal.1
 share/bash-completion/completions/dovrin-cal
 share/doc/dovrin/copyright
-share/doc/dovrin/changelog.gz"
+share/doc/dovrin/changelog.gz
+share/locale/zh_CN/LC_MESSAGES/dovrin-cal.mo"
 if [ "$gui" = 1 ]; then
   expected="$expected
 bin/dovrin
@@ -74,5 +75,8 @@ out=$(env -i PATH=/usr/bin:/bin "$root/bin/dovrin-cal" --version 2>&1)
 [ "$out" = "dovrin-cal $version" ] || bad "dovrin-cal --version: $out"
 out=$(env -i PATH=/usr/bin:/bin "$root/bin/dovrin-cal" 2008 2 2>&1) || bad "dovrin-cal 2008 2 failed: $out"
 echo "$out" | grep -q 2008 && echo "$out" | grep -q 春节 || bad "dovrin-cal 2008 2 printed: $out"
+# The installed catalogue, found from the program's own place under the DESTDIR.
+out=$(env -i PATH=/usr/bin:/bin LANG=zh_CN.UTF-8 "$root/bin/dovrin-cal" --help 2>&1)
+echo "$out" | head -n 1 | grep -q '^用法：dovrin-cal' || bad "dovrin-cal --help under zh_CN printed: $out"
 
 exit $fail

@@ -1,0 +1,159 @@
+// iCalendar export through libical.
+#include "cli/ics.h"
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "calendar/clsDate.h"
+#include "calendar/locale_names.h"
+#include "cli/named_days.h"
+
+namespace dovrin::cli {
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+icaltimetype DateValue(CivilDate date)
+{
+    icaltimetype value = icaltime_null_date();
+    value.year = date.year;
+    value.month = date.month;
+    value.day = date.day;
+    return value;
+}
+
+CivilDate NextDay(CivilDate date)
+{
+    return DateOfDayNumber(DayNumber(date.year, date.month, date.day) + 1);
+}
+
+std::string Compact(CivilDate date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year, date.month, date.day);
+    return text;
+}
+
+const char* KindKey(NamedDayKind kind)
+{
+    switch (kind) {
+    case NamedDayKind::Lunar: return "lunar";
+    case NamedDayKind::SolarTerm: return "term";
+    case NamedDayKind::Gregorian: return "gregorian";
+    case NamedDayKind::Week: return "week";
+    }
+    return "day";
+}
+
+std::string LunarTextOf(CivilDate day)
+{
+    clsDate date;
+    date.sInitDate(day.year, day.month, day.day);
+    return LunarDateText(date);
+}
+
+}  // namespace
+
+std::string TextKey(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
+    return key;
+}
+
+std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stamp, std::string_view name)
+{
+    const Component calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    icalproperty* calendarName = icalproperty_new_x(std::string(name).c_str());
+    icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
+    icalcomponent_add_property(calendar.get(), calendarName);
+
+    icaltimetype stampTime = icaltime_null_time();
+    stampTime.year = stamp.year;
+    stampTime.month = stamp.month;
+    stampTime.day = stamp.day;
+    stampTime.zone = icaltimezone_get_utc_timezone();
+
+    for (const CalendarEvent& event : events) {
+        icalcomponent* vevent = icalcomponent_new_vevent();
+        icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.c_str()));
+        icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stampTime));
+        icalcomponent_add_property(vevent, icalproperty_new_dtstart(DateValue(event.first)));
+        icalcomponent_add_property(vevent, icalproperty_new_dtend(DateValue(NextDay(event.last))));
+        icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.c_str()));
+        for (const std::string& category : event.categories)
+            icalcomponent_add_property(vevent, icalproperty_new_categories(category.c_str()));
+        if (!event.description.empty())
+            icalcomponent_add_property(vevent, icalproperty_new_description(event.description.c_str()));
+        icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(calendar.get(), vevent);
+    }
+
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    std::string out = text ? text : "";
+    icalmemory_free_buffer(text);
+    return out;
+}
+
+std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last)
+{
+    std::vector<CalendarEvent> events;
+    for (NamedDay& day : NamedDays(first, last)) {
+        CalendarEvent event;
+        event.uid = Compact(day.first) + "-" + KindKey(day.kind) + "-" + TextKey(day.text) + "@dovrin";
+        event.first = day.first;
+        event.last = day.last;
+        event.categories = {day.kind == NamedDayKind::SolarTerm ? "节气" : "节日"};
+        event.description = LunarTextOf(day.first);
+        event.summary = std::move(day.text);
+        events.push_back(std::move(event));
+    }
+    return events;
+}
+
+std::vector<CalendarEvent> LunarAnniversaryEvents(const LunarAnniversary& a)
+{
+    std::vector<CalendarEvent> events;
+    char dateKey[16];
+    std::snprintf(dateKey, sizeof dateKey, "%02d%02d%s", a.month, a.day, a.leap ? "-leap" : "");
+    for (std::int32_t year = a.fromYear; year <= a.toYear; ++year) {
+        const bool leap = a.leap && HasLeapMonth(year, a.month);
+        const std::int32_t length = LunarMonthLength(year, a.month, leap);
+        clsDate date;
+        date.lInitDate(year, a.month, std::min(a.day, length), leap);
+        const CivilDate day{date.sYear(), date.sMonth(), date.sDay()};
+
+        CalendarEvent event;
+        event.uid = std::to_string(year) + "-lunar-" + dateKey + "-" + TextKey(a.summary) + "@dovrin";
+        event.first = day;
+        event.last = day;
+        event.summary = a.summary;
+        event.categories = {"农历纪念日"};
+        event.description = LunarDateText(date);
+        const std::string monthName = MonthName(a.month);
+        if (a.leap && !leap) event.description += "（该年没有闰" + monthName + "，取" + monthName + "）";
+        if (a.day > length)
+            event.description += "（该年" + std::string(leap ? "闰" : "") + monthName + "只有29天，取月末）";
+        events.push_back(std::move(event));
+    }
+    return events;
+}
+
+}  // namespace dovrin::cli

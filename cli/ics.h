@@ -1,0 +1,47 @@
+// iCalendar (RFC 5545) export: the holidays and solar terms, and lunar anniversaries, as
+// all-day events that calendar programs import. The file is built by libical.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/date_serial.h"
+
+namespace dovrin::cli {
+
+// One all-day event from `first` to `last`, both included.
+struct CalendarEvent {
+    std::string uid;  // stable: the same event gets the same UID in every export
+    CivilDate first;
+    CivilDate last;
+    std::string summary;
+    std::vector<std::string> categories;
+    std::string description;
+};
+
+// The whole file, CR LF line ends. DTSTAMP is midnight UTC of `stamp`, so that one day's
+// exports are byte for byte the same.
+std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stamp, std::string_view name);
+
+// An event for every named day (holidays, 除夕 and solar terms) from first to last.
+std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last);
+
+// One event a lunar year from fromYear to toYear on lunar month `month`, day `day` (of the
+// leap month when `leap`). Day 30 in a month of 29 days falls on the month's last day; a
+// leap-month date in a year without that leap month falls on the ordinary month.
+struct LunarAnniversary {
+    std::int32_t month = 1;
+    std::int32_t day = 1;
+    bool leap = false;
+    std::string summary;
+    std::int32_t fromYear = 0;
+    std::int32_t toYear = 0;
+};
+std::vector<CalendarEvent> LunarAnniversaryEvents(const LunarAnniversary& anniversary);
+
+// 16 hex digits (64-bit FNV-1a) of the text: an ASCII-safe stand-in for a name in a UID.
+std::string TextKey(std::string_view text);
+
+}  // namespace dovrin::cli

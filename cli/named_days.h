@@ -1,0 +1,48 @@
+// The named days of a stretch of the calendar as data: holidays and solar terms in date
+// order, each name whole. The month grid lists them under each month and the iCalendar
+// export turns them into events.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calendar/date_serial.h"
+
+class clsDate;
+
+namespace dovrin::cli {
+
+// In the order the names of one day are listed; the grid cell shows the first.
+enum class NamedDayKind {
+    Lunar,      // lunar festival, 除夕 included
+    SolarTerm,  // one of the 24 solar terms
+    Gregorian,  // fixed Gregorian day
+    Week,       // the n-th weekday of a month
+};
+
+struct NamedDay {
+    CivilDate first;
+    CivilDate last;  // the same as first for a single day
+    NamedDayKind kind = NamedDayKind::Gregorian;
+    std::string text;  // the whole name, e.g. "国际母亲节"
+};
+
+// Every named day that starts between first and last (both included), in date order and,
+// on one day, in the order of NamedDayKind. A text that holds several names separated by
+// spaces ("国庆节 国际音乐日") gives one entry per name; a name given twice on one day is
+// listed once.
+std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last);
+
+// The named days of one Gregorian month.
+std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month);
+
+// Lunar facts shared by the grid, the checks of the command line and the export.
+// Whether lunar year `year` has a leap month after month `month`.
+bool HasLeapMonth(std::int32_t year, std::int32_t month);
+// 29 or 30: the length of the month (of its leap month when `leap`).
+std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap);
+// "农历戊子(鼠)年正月初一" style text of the lunar date `date` holds; "" outside the table.
+std::string LunarDateText(const clsDate& date);
+
+}  // namespace dovrin::cli

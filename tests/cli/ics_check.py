@@ -1,0 +1,75 @@
+"""dovrin-cal's iCalendar export read by an independent parser, Debian's python3-icalendar:
+every holiday and solar term of a year on its day (as --table names them), stable UIDs,
+春节 2027 and a lunar birthday on the day --lunar gives.
+
+Usage: python3 ics_check.py DOVRIN_CAL
+"""
+import datetime
+import subprocess
+import sys
+
+try:
+    import icalendar
+except ImportError:
+    print("SKIP: python3-icalendar is not installed")
+    sys.exit(77)
+
+CAL = sys.argv[1]
+failures = []
+
+
+def run(*args):
+    return subprocess.run([CAL, *args], check=True, capture_output=True).stdout
+
+
+def events(data):
+    calendar = icalendar.Calendar.from_ical(data)
+    found = []
+    for event in calendar.walk("VEVENT"):
+        start, end = event["DTSTART"].dt, event["DTEND"].dt
+        if type(start) is not datetime.date or end != start + datetime.timedelta(days=1):
+            failures.append(f"not a one-day all-day event: {event['SUMMARY']} {start} {end}")
+        found.append((start, str(event["SUMMARY"]), event["CATEGORIES"].to_ical().decode(), str(event["UID"])))
+    return found
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+# The year's names as --table gives them: solar_term, s_holiday, l_holiday and w_holiday.
+expected = set()
+table = run("--table", "2027-01-01", "2027-12-31").decode().splitlines()
+columns = table[0].split("\t")
+for line in table[1:]:
+    row = dict(zip(columns, line.split("\t")))
+    day = datetime.date.fromisoformat(row["date"])
+    if row["solar_term"]:
+        expected.add((day, row["solar_term"], "节气"))
+    for field in ("s_holiday", "l_holiday", "w_holiday"):
+        for name in row[field].split():
+            expected.add((day, name, "节日"))
+
+year = events(run("--ics", "2027-01-01", "2027-12-31"))
+got = {(day, summary, category) for day, summary, category, _ in year}
+check(got == expected, f"missing {sorted(expected - got)}, unexpected {sorted(got - expected)}")
+check(len(got) == len(year), "an event given twice")
+check((datetime.date(2027, 2, 6), "春节", "节日") in got, "春节 2027 is not on 2027-02-06")
+
+uids = {(day, summary): uid for day, summary, _, uid in year}
+check(len(set(uids.values())) == len(year), "UIDs are not unique")
+for day, summary, _, uid in events(run("--ics", "2027-02-01", "2027-03-31")):
+    check(uids.get((day, summary)) == uid, f"UID of {summary} {day} changed between exports")
+
+birthday = events(run("--ics-lunar", "8", "15", "--summary", "妈妈生日", "--years", "2027", "2040"))
+check(len(birthday) == 14, f"{len(birthday)} birthday events for 14 years")
+check((datetime.date(2030, 9, 12), "妈妈生日") in {(d, s) for d, s, _, _ in birthday}, "八月十五 2030 is not 2030-09-12")
+for (day, _, _, _), lunar_year in zip(birthday, range(2027, 2041)):
+    iso = run("--lunar", str(lunar_year), "8", "15").decode().split()[0]
+    check(day.isoformat() == iso, f"lunar {lunar_year}-08-15 is {iso}, the event says {day}")
+
+for failure in failures:
+    print("FAIL:", failure)
+print(f"{len(year)} holiday events and {len(birthday)} birthday events checked")
+sys.exit(1 if failures else 0)

@@ -1,0 +1,128 @@
+// dovrin-cal's iCalendar export, read back with libical.
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "cli/named_days.h"
+#include "cli/run.h"
+
+namespace {
+
+struct Event {
+    std::string uid, summary, category, description;
+    std::string start, end;  // YYYYMMDD
+};
+
+std::string Export(std::vector<std::string> args)
+{
+    const dovrin::FixedClock clock({2026, 3, 1});
+    std::string out, err;
+    EXPECT_EQ(dovrin::cli::RunCli(args, {}, clock, out, err), 0) << err;
+    return out;
+}
+
+std::string DateText(icaltimetype time)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", time.year, time.month, time.day);
+    return text;
+}
+
+// Every VEVENT, in file order; the file must parse and hold one VCALENDAR.
+std::vector<Event> Parse(const std::string& text)
+{
+    std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(icalparser_parse_string(text.c_str()),
+                                                                      icalcomponent_free);
+    EXPECT_NE(calendar, nullptr);
+    if (!calendar) return {};
+    EXPECT_EQ(icalcomponent_isa(calendar.get()), ICAL_VCALENDAR_COMPONENT);
+    std::vector<Event> events;
+    for (icalcomponent* e = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+        EXPECT_EQ(icalcomponent_count_errors(e), 0);
+        EXPECT_TRUE(icalcomponent_get_dtstart(e).is_date);
+        EXPECT_EQ(DateText(icalcomponent_get_dtstamp(e)), "20260301");
+        icalproperty* category = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
+        events.push_back({icalcomponent_get_uid(e), icalcomponent_get_summary(e),
+                          category ? icalproperty_get_categories(category) : "",
+                          icalcomponent_get_description(e) ? icalcomponent_get_description(e) : "",
+                          DateText(icalcomponent_get_dtstart(e)), DateText(icalcomponent_get_dtend(e))});
+    }
+    return events;
+}
+
+const Event* Find(const std::vector<Event>& events, const std::string& summary, const std::string& start)
+{
+    for (const Event& e : events)
+        if (e.summary == summary && e.start == start) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(CliIcs, HolidaysAndTermsOfAYearAreAllDayEventsOnTheirDays)
+{
+    const std::string text = Export({"--ics", "2027-01-01", "2027-12-31"});
+    // RFC 5545 lines: CR LF ends, at most 75 octets.
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        ASSERT_FALSE(line.empty());
+        EXPECT_EQ(line.back(), '\r');
+        EXPECT_LE(line.size() - 1, 75u) << line;
+    }
+    const std::vector<Event> events = Parse(text);
+    EXPECT_EQ(events.size(), dovrin::cli::NamedDays({2027, 1, 1}, {2027, 12, 31}).size());
+
+    const Event* spring = Find(events, "春节", "20270206");
+    ASSERT_NE(spring, nullptr);
+    EXPECT_EQ(spring->end, "20270207");
+    EXPECT_EQ(spring->category, "节日");
+    EXPECT_EQ(spring->description, "农历丁未(羊)年一月初一");
+    ASSERT_NE(Find(events, "除夕", "20270205"), nullptr);
+    ASSERT_NE(Find(events, "国际母亲节", "20270509"), nullptr);  // week-based
+    ASSERT_NE(Find(events, "国际音乐日", "20271001"), nullptr);  // the second name of 10-01
+    const Event* term = Find(events, "清明", "20270405");
+    ASSERT_NE(term, nullptr);
+    EXPECT_EQ(term->category, "节气");
+    std::size_t terms = 0;
+    for (const Event& e : events) terms += e.category == "节气";
+    EXPECT_EQ(terms, 24u);
+
+    // UIDs: unique, and the same for the same event in another export.
+    std::set<std::string> uids;
+    for (const Event& e : events) EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
+    const std::vector<Event> february = Parse(Export({"--ics", "2027-02-01", "2027-02-28"}));
+    ASSERT_NE(Find(february, "春节", "20270206"), nullptr);
+    EXPECT_EQ(Find(february, "春节", "20270206")->uid, spring->uid);
+    EXPECT_EQ(Export({"--ics", "2027-02-01", "2027-02-28"}), Export({"--ics", "2027-02-01", "2027-02-28"}));
+}
+
+TEST(CliIcs, LunarDateEveryYearFollowsTheMonthLengthAndLeapRules)
+{
+    const std::vector<Event> birthday =
+        Parse(Export({"--ics-lunar", "8", "15", "--summary", "妈妈生日, 家里", "--years", "2027", "2040"}));
+    ASSERT_EQ(birthday.size(), 14u);
+    ASSERT_NE(Find(birthday, "妈妈生日, 家里", "20300912"), nullptr);  // escaping round trip
+    EXPECT_EQ(Find(birthday, "妈妈生日, 家里", "20300912")->description, "农历庚戌(狗)年八月十五");
+    std::set<std::string> uids;
+    for (const Event& e : birthday) EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
+    const std::vector<Event> again = Parse(Export({"--ics-lunar", "8", "15", "--summary", "妈妈生日, 家里",
+                                                "--years", "2030", "2030"}));
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].uid, Find(birthday, "妈妈生日, 家里", "20300912")->uid);
+
+    // Leap fourth month of 2020 has 29 days: its 30th falls on its 29th (2020-06-20). 2021 has
+    // no leap fourth month: the ordinary one, 29 days long too (2021-06-09).
+    const std::vector<Event> leap =
+        Parse(Export({"--ics-lunar", "4", "30", "--leap", "--summary", "x", "--years", "2020", "2021"}));
+    ASSERT_EQ(leap.size(), 2u);
+    EXPECT_EQ(leap[0].start, "20200620");
+    EXPECT_EQ(leap[1].start, "20210609");
+    EXPECT_NE(leap[1].description.find("没有闰四月"), std::string::npos);
+    // Without --years, every covered lunar year.
+    EXPECT_EQ(Parse(Export({"--ics-lunar", "1", "1", "--summary", "x"})).size(), 150u);
+}
