@@ -128,7 +128,9 @@ const QtPictureBox::LineMetrics& QtPictureBox::ChineseLine() const
     const int dpi = logicalDpiY();
     if (measuredDpi == dpi && measuredFont == font && measuredLine.height > 0) return measuredLine;
 
-    QTextLayout layout(QStringLiteral("星期"), font, this);
+    // A cell's first line is a day number and a lunar day name: the digits can come from
+    // another face than the Chinese, with other metrics.
+    QTextLayout layout(QStringLiteral("星期 0123456789"), font, this);
     LayOutOneLine(layout);
     qreal ascent = 0;
     qreal descent = 0;

@@ -49,14 +49,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // One line of Chinese text in the current font, in whole pixels.
+    // One line of Chinese text and digits in the current font, in whole pixels.
     struct LineMetrics {
         float ascent = 0;  // from the top of the line to the baseline
         float height = 0;
     };
 
     QPainter& Painter();
-    // Measured on the faces that draw Chinese: a Latin family borrows its Chinese from
+    // Measured on the faces that draw the text: a Latin family borrows its Chinese from
     // another, taller face, and its own height would crowd the lines.
     const LineMetrics& ChineseLine() const;
     void EndPainting();
