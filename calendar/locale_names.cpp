@@ -29,4 +29,9 @@ std::string MonthName(std::int32_t month)
     return names[month - 1];
 }
 
+std::string LunarMonthName(std::int32_t month, bool leap)
+{
+    return (leap ? "闰" : "") + MonthName(month);
+}
+
 }  // namespace dovrin

@@ -15,4 +15,8 @@ std::string ShortWeekdayName(std::int32_t weekday);
 // 1..12: "一月" ... "十二月"; "" outside that range.
 std::string MonthName(std::int32_t month);
 
+// A lunar month as the title label and the day text name it: MonthName with "闰" before a
+// leap month ("闰四月").
+std::string LunarMonthName(std::int32_t month, bool leap);
+
 }  // namespace dovrin

@@ -1,8 +1,9 @@
-// The font list's exclusion list and prefix rules.
+// The font list's exclusion list and prefix rules, and the rules on family names.
 #include "main_window/font_filter.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace dovrin {
@@ -44,6 +45,34 @@ bool FontPassesFilter(const std::string& name)
     if (lower.rfind("mingliu", 0) == 0) return false;
     if (!name.empty() && name.front() == '@') return false;  // vertical-writing variants
     return true;
+}
+
+std::string FamilyWithoutFoundry(const std::string& family)
+{
+    const std::size_t open = family.rfind(" [");
+    if (open == std::string::npos || open == 0 || family.back() != ']') return family;
+    return family.substr(0, open);
+}
+
+bool IsSymbolFontName(const std::string& family)
+{
+    // Whole words: a longer word that only contains one is left to the coverage test.
+    static constexpr std::array<std::string_view, 5> symbolWords = {
+        "symbol", "symbols", "dingbats", "wingdings", "webdings"};
+    // URW's Dingbats carry a font number for a name.
+    static constexpr std::array<std::string_view, 1> symbolNames = {"d050000l"};
+
+    const std::string lower = LowerAscii(FamilyWithoutFoundry(family));
+    if (std::find(symbolNames.begin(), symbolNames.end(), lower) != symbolNames.end()) return true;
+    std::size_t start = 0;
+    while (start <= lower.size()) {
+        std::size_t end = lower.find(' ', start);
+        if (end == std::string::npos) end = lower.size();
+        const std::string_view word = std::string_view(lower).substr(start, end - start);
+        if (std::find(symbolWords.begin(), symbolWords.end(), word) != symbolWords.end()) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace dovrin

@@ -133,7 +133,8 @@ void frmMain::ReDrawCalendar()
     const std::string label1 = std::to_string(CurYear) + "年" + std::to_string(CurMonth) + "月" +
                                std::to_string(CurDay) + "日 " + CalDate.sWeekDayStr() + "  " +
                                CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
-                               dovrin::MonthName(CalDate.lMonth()) + CalDate.CDayStr(CalDate.lDay());
+                               dovrin::LunarMonthName(CalDate.lMonth(), CalDate.IsLeap()) +
+                               CalDate.CDayStr(CalDate.lDay());
     view.ShowLabels(label1, label1);
     ShowDayInfo(label1);
 }

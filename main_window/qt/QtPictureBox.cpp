@@ -1,14 +1,16 @@
 // The Qt drawing surface of the month grid.
 #include "main_window/qt/QtPictureBox.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPaintEvent>
-#include <QScreen>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+
+#include "main_window/qt/grid_fonts.h"
 
 namespace dovrin {
 namespace {
@@ -16,6 +18,17 @@ namespace {
 QColor ToQColor(Rgb colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The whole text on one line: the grid's texts are neither wrapped nor clipped.
+void LayOutOneLine(QTextLayout& layout)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
 }
 
 }  // namespace
@@ -26,6 +39,7 @@ QtPictureBox::QtPictureBox(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     font = QGuiApplication::font();
     font.setFamily(DefaultFamily());
+    font.setPointSize(9);
 }
 
 QtPictureBox::~QtPictureBox()
@@ -35,11 +49,7 @@ QtPictureBox::~QtPictureBox()
 
 QString QtPictureBox::DefaultFamily()
 {
-    const QString songTi = QStringLiteral("宋体");
-    QFont probe(songTi);
-    // Substitution would report another family; only an exact match counts as resolved.
-    if (QFontInfo(probe).family() == songTi) return songTi;
-    return QGuiApplication::font().family();
+    return ResolveSongTi();
 }
 
 float QtPictureBox::ScaleWidth() const
@@ -91,6 +101,7 @@ void QtPictureBox::Cls()
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(backColour);
+    printedBoxes.clear();
     currentX = 0;
     currentY = 0;
     update();
@@ -112,34 +123,66 @@ void QtPictureBox::FilledBox(float x1, float y1, float x2, float y2)
     update();
 }
 
-float QtPictureBox::EmPixels() const
+const QtPictureBox::LineMetrics& QtPictureBox::ChineseLine() const
 {
-    if (font.pixelSize() > 0) return static_cast<float>(font.pixelSize());
-    return static_cast<float>(font.pointSizeF() * logicalDpiY() / 72.0);
+    const int dpi = logicalDpiY();
+    if (measuredDpi == dpi && measuredFont == font && measuredLine.height > 0) return measuredLine;
+
+    // A cell's first line is a day number and a lunar day name: the digits can come from
+    // another face than the Chinese, with other metrics.
+    QTextLayout layout(QStringLiteral("星期 0123456789"), font, this);
+    LayOutOneLine(layout);
+    qreal ascent = 0;
+    qreal descent = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        ascent = std::max(ascent, run.rawFont().ascent());
+        descent = std::max(descent, run.rawFont().descent());
+    }
+    if (ascent + descent <= 0) {  // nothing drew the sample: the line's own metrics
+        ascent = layout.lineAt(0).ascent();
+        descent = layout.lineAt(0).descent();
+    }
+    // Whole pixels keep the heading band, the grid lines and every baseline on pixel edges.
+    measuredLine.ascent = static_cast<float>(std::ceil(ascent));
+    measuredLine.height = static_cast<float>(std::ceil(ascent) + std::ceil(descent));
+    measuredFont = font;
+    measuredDpi = dpi;
+    return measuredLine;
 }
 
 void QtPictureBox::Print(const std::string& text)
 {
-    const float lineHeight = TextHeight(text);
+    const LineMetrics& line = ChineseLine();
+    const float baseline = currentY + line.ascent;
+    QRectF box(QPointF(currentX, baseline), QSizeF(0, 0));
     if (!text.empty()) {
+        QTextLayout layout(QString::fromStdString(text), font, this);
+        LayOutOneLine(layout);
+        const QTextLine laidOut = layout.lineAt(0);
+        // Every line of the grid shares one baseline height, whatever faces its text needs.
+        const QPointF origin(currentX, baseline - laidOut.ascent());
         QPainter& p = Painter();
         p.setPen(foreColour);
-        // Ideographs fill the em from 0.88 em above the baseline to 0.12 em below it.
-        const float baseline = currentY + std::round(0.88f * EmPixels());
-        p.drawText(QPointF(currentX, baseline), QString::fromStdString(text));
+        layout.draw(&p, origin);
         update();
+
+        qreal top = baseline;
+        qreal bottom = baseline;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            top = std::min(top, baseline - run.rawFont().ascent());
+            bottom = std::max(bottom, baseline + run.rawFont().descent());
+        }
+        box = QRectF(currentX, top, laidOut.naturalTextWidth(), bottom - top);
     }
+    printedBoxes.push_back(box);
     currentX = 0;
-    currentY += lineHeight;
+    currentY += line.height;
 }
 
 float QtPictureBox::TextHeight(const std::string&) const
 {
-    // One line is one em, as in the Song faces the grid was laid out for. The CJK faces
-    // that stand in for them carry wide line gaps (Noto's lines are 1.45 em) that would push
-    // the fourth line of a cell past the designed cell. Whole pixels keep the heading band
-    // and the grid lines on pixel edges.
-    return std::ceil(EmPixels());
+    // The same for every text, so that the lines of neighbouring cells stay level.
+    return ChineseLine().height;
 }
 
 float QtPictureBox::TextWidth(const std::string& text) const

@@ -5,7 +5,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRectF>
 #include <QWidget>
+
+#include <vector>
 
 #include "main_window/picture_box.h"
 
@@ -35,16 +38,28 @@ public:
     // What the window shows; finishes any drawing in progress.
     const QImage& Picture();
 
-    // "宋体" when the machine has it, otherwise the application's default family.
+    // Where the texts printed since the last Cls stand, one box per Print: from the start to
+    // the end of the text, and from the top to the bottom of the faces that draw it (no
+    // height and no width for an empty text).
+    const std::vector<QRectF>& PrintedBoxes() const { return printedBoxes; }
+
+    // The family that draws "宋体" on this machine, resolved to a Song face where needed.
     static QString DefaultFamily();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One line of Chinese text and digits in the current font, in whole pixels.
+    struct LineMetrics {
+        float ascent = 0;  // from the top of the line to the baseline
+        float height = 0;
+    };
+
     QPainter& Painter();
-    // The font's size in pixels.
-    float EmPixels() const;
+    // Measured on the faces that draw the text: a Latin family borrows its Chinese from
+    // another, taller face, and its own height would crowd the lines.
+    const LineMetrics& ChineseLine() const;
     void EndPainting();
 
     QImage image;
@@ -54,6 +69,10 @@ private:
     QColor foreColour = Qt::black;
     float currentX = 0;
     float currentY = 0;
+    std::vector<QRectF> printedBoxes;
+    mutable QFont measuredFont;
+    mutable int measuredDpi = 0;
+    mutable LineMetrics measuredLine;
 };
 
 }  // namespace dovrin

@@ -1,6 +1,7 @@
 // The main window on Qt: building the controls, start-up, layout, input and shutdown.
 #include "main_window/qt/frmMainWidget.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -8,11 +9,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QSet>
 #include <QSignalBlocker>
 
 #include <iostream>
 
 #include "main_window/font_filter.h"
+#include "main_window/qt/grid_fonts.h"
 #include "main_window/qt/icons.h"
 #include "resources/reference_texts.h"
 
@@ -70,7 +74,7 @@ std::int16_t ButtonOf(Qt::MouseButton button)
 
 QFont LabelFont()
 {
-    QFont font(QStringLiteral("宋体"), 12);
+    QFont font(ResolveSongTi(), 12);
     font.setBold(true);
     return font;
 }
@@ -143,6 +147,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     Combo1->setGeometry(PixelsOf(designControls.Combo1));
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
+        // The closed box is narrow: the whole name is in its tooltip.
+        Combo1->setToolTip(Combo1->itemText(index));
         logic.Combo1_Click(Combo1->itemText(index).toStdString());
     });
 
@@ -204,15 +210,21 @@ void frmMainWidget::Form_Load()
     // Paint the month before asking for the font list, which can take a while.
     QCoreApplication::processEvents();
     const QStringList families = QFontDatabase::families();
+    QSet<QString> listed;
     for (const QString& family : families) {
-        if (FontPassesFilter(family.toStdString())) {
+        // A family that two foundries ship is listed once, by its plain name.
+        const QString entry = QString::fromStdString(FamilyWithoutFoundry(family.toStdString()));
+        // Only faces that draw the grid's Chinese: any other would blank it.
+        if (!listed.contains(entry) && FontPassesFilter(entry.toStdString()) && ShowsCalendarText(family)) {
+            listed.insert(entry);
             // Adding an entry selects nothing: the grid's font changes only by choice.
             const QSignalBlocker blocker(Combo1);
-            Combo1->addItem(family);
+            Combo1->addItem(entry);
             Combo1->setCurrentIndex(-1);
         }
         QCoreApplication::processEvents();
     }
+    WidenFontList();
 
     const QString current = QString::fromStdString(picMain->FontName());
     for (int i = 0; i < Combo1->count(); ++i) {
@@ -225,6 +237,14 @@ void frmMainWidget::Form_Load()
 
     Combo1->setEnabled(true);
     logic.IsReady = true;
+}
+
+void frmMainWidget::WidenFontList()
+{
+    QAbstractItemView* list = Combo1->view();
+    const int widest = list->sizeHintForColumn(0);
+    if (widest <= 0) return;
+    list->setMinimumWidth(widest + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width());
 }
 
 void frmMainWidget::resizeEvent(QResizeEvent*)

@@ -70,6 +70,8 @@ protected:
 
 private:
     void Form_Resize();
+    // The open font list as wide as its longest name.
+    void WidenFontList();
     void Form_Unload();
     // Places frmInfo beside the window and shows it only beside a normal window; run on
     // every resize, move and change of state.

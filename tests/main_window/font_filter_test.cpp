@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "main_window/font_filter.h"
 
 namespace {
 
+using dovrin::FamilyWithoutFoundry;
 using dovrin::FontPassesFilter;
+using dovrin::IsSymbolFontName;
 
 struct FontCase {
     const char* name;
@@ -66,6 +69,22 @@ TEST(FontFilter, MingLiuAndVerticalFontsAlwaysLeave)
         {"", true},
     };
     for (const FontCase& c : cases) EXPECT_EQ(FontPassesFilter(c.name), c.listed) << c.name;
+}
+
+TEST(FontFilter, FoundryVariantsShareOneNameAndSymbolFacesAreKnownByWholeWords)
+{
+    EXPECT_EQ(FamilyWithoutFoundry("Nimbus Sans [urw]"), "Nimbus Sans");
+    EXPECT_EQ(FamilyWithoutFoundry("Nimbus Sans [URW ]"), "Nimbus Sans");
+    EXPECT_EQ(FamilyWithoutFoundry("AR PL UMing CN"), "AR PL UMing CN");
+    EXPECT_EQ(FamilyWithoutFoundry("Odd [Name] Sans"), "Odd [Name] Sans");
+    EXPECT_EQ(FamilyWithoutFoundry("[urw]"), "[urw]");
+
+    const std::vector<std::pair<const char*, bool>> symbols = {
+        {"Standard Symbols PS [urw]", true}, {"D050000L", true},   {"Dingbats", true},
+        {"OpenSymbol", false},  // one word: left to the coverage test
+        {"Noto Sans CJK SC", false},         {"AR PL UMing CN", false},
+    };
+    for (const auto& [name, symbol] : symbols) EXPECT_EQ(IsSymbolFontName(name), symbol) << name;
 }
 
 }  // namespace

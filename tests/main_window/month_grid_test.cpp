@@ -269,6 +269,16 @@ TEST_F(MonthGrid, LabelNamesTheLunarYearOfTheLunarDateItShows)
     EXPECT_EQ(view.Label1, "1901年1月1日 星期二  庚子(鼠) 十一月十一");
 }
 
+TEST_F(MonthGrid, LabelMarksALeapMonthAsTheDayTextDoes)
+{
+    Draw(2020, 5, 23);  // the first day of the leap fourth month
+    EXPECT_EQ(view.Label1, "2020年5月23日 星期六  庚子(鼠) 闰四月初一");
+    EXPECT_EQ(view.Caption, "Dovrin万年历 - [" + view.Label1 + "]");
+    EXPECT_NE(view.DayText.find("农历：庚子(鼠)年闰四月初一"), std::string::npos);
+    Draw(2020, 4, 23);  // the ordinary fourth month, a month earlier
+    EXPECT_EQ(view.Label1, "2020年4月23日 星期四  庚子(鼠) 四月初一");
+}
+
 TEST_F(MonthGrid, EndsWithTheCaptionAndTheDayTextOfTheSelectedDay)
 {
     Draw(2008, 2, 8);
