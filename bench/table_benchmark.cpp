@@ -20,10 +20,11 @@ BENCHMARK(BM_sInitDate);
 
 static void BM_TableOfTheWholeSpan(benchmark::State& state)
 {
+    const dovrin::RestDays restDays;
     std::string out;
     for (auto _ : state) {
         out.clear();
-        dovrin::cli::AppendTableLines(out, {1900, 1, 31}, {2050, 1, 22});
+        dovrin::cli::AppendTableLines(out, {1900, 1, 31}, {2050, 1, 22}, restDays);
         benchmark::DoNotOptimize(out.data());
     }
     state.counters["days"] = 54779;

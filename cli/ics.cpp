@@ -48,6 +48,8 @@ const char* KindKey(NamedDayKind kind)
     case NamedDayKind::SolarTerm: return "term";
     case NamedDayKind::Gregorian: return "gregorian";
     case NamedDayKind::Week: return "week";
+    case NamedDayKind::DaysOff: return "off";
+    case NamedDayKind::WorkDay: return "work";
     }
     return "day";
 }
@@ -123,6 +125,27 @@ std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last)
         event.categories = {day.kind == NamedDayKind::SolarTerm ? "节气" : "节日"};
         event.description = LunarTextOf(day.first);
         event.summary = std::move(day.text);
+        events.push_back(std::move(event));
+    }
+    return events;
+}
+
+std::vector<CalendarEvent> DaysOffEvents(CivilDate first, CivilDate last, const RestDays& restDays)
+{
+    std::vector<CalendarEvent> events;
+    for (const RestDayPeriod& period : restDays.Periods(first, last)) {
+        const bool off = period.kind == DayOff::Rest;
+        CalendarEvent event;
+        event.uid = Compact(period.first) + "-" + KindKey(off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay) + "-" +
+                    TextKey(period.holiday) + "@dovrin";
+        event.first = period.first;
+        event.last = period.last;
+        event.summary = off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）";
+        event.categories = {off ? "放假" : "调休"};
+        const std::int64_t days = DayNumber(period.last.year, period.last.month, period.last.day) -
+                                  DayNumber(period.first.year, period.first.month, period.first.day) + 1;
+        event.description = off ? period.holiday + "放假，共" + std::to_string(days) + "天"
+                                : "调休上班，补" + period.holiday + "假期";
         events.push_back(std::move(event));
     }
     return events;

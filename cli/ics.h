@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "resources/rest_days.h"
 
 namespace dovrin::cli {
 
@@ -27,6 +28,10 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stam
 
 // An event for every named day (holidays, 除夕 and solar terms) from first to last.
 std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last);
+
+// The official holiday periods ("国庆节 放假", each one event over its days) and make-up
+// working days ("上班（国庆节调休）") that touch first..last.
+std::vector<CalendarEvent> DaysOffEvents(CivilDate first, CivilDate last, const RestDays& restDays);
 
 // One event a lunar year from fromYear to toYear on lunar month `month`, day `day` (of the
 // leap month when `leap`). Day 30 in a month of 29 days falls on the month's last day; a

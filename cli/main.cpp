@@ -11,6 +11,7 @@
 
 #include "cli/messages.h"
 #include "cli/run.h"
+#include "resources/rest_days.h"
 
 namespace {
 
@@ -67,8 +68,13 @@ int main(int argc, char** argv)
     const char* noColor = std::getenv("NO_COLOR");
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     const dovrin::cli::Terminal info{terminal, noColor && *noColor, Columns(terminal)};
+    // The official days off with the user's own lines over them; a bad line is reported once.
+    std::vector<std::string> skipped;
+    const dovrin::RestDays restDays =
+        dovrin::LoadRestDays(dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), skipped);
+    for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
-    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), out, err);
+    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, out, err);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);
     return std::fflush(stdout) == 0 ? status : 1;

@@ -14,17 +14,29 @@
 namespace dovrin::cli {
 namespace {
 
-// A cell is two Chinese characters wide: the lunar line, or the day number (right-aligned in
-// NumberWidth) with room for a one-character mark after it. Cells keep one blank column between them.
-constexpr std::size_t CellWidth = 4;
+// A cell holds the lunar line, or the day number (right-aligned in NumberWidth) with room for a
+// one-character mark (休, 班) after it. Cells keep one blank column between them.
 constexpr std::size_t NumberWidth = 2;
 constexpr std::size_t CellGap = 1;
-constexpr std::size_t BlockWidth = 7 * CellWidth + 6 * CellGap;
 constexpr std::size_t BlockGap = 3;
-// The list of named days has two entries to a line where they fit; the second starts here.
-constexpr std::size_t ListSecondColumn = 18;
-constexpr std::size_t ListEntryWidth = BlockWidth - ListSecondColumn;
 constexpr std::int32_t WeeksInFullGrid = 6;
+
+// Two Chinese characters a cell where months stand side by side, four where a month has the
+// width to itself.
+struct Layout {
+    std::size_t cellWidth;
+    std::size_t BlockWidth() const { return 7 * cellWidth + 6 * CellGap; }
+    // The list of named days has two entries to a line where they fit; the second starts here.
+    std::size_t ListSecondColumn() const { return BlockWidth() / 2 + 1; }
+    std::size_t ListEntryWidth() const { return BlockWidth() - ListSecondColumn(); }
+    // How many month blocks stand side by side in `columns`.
+    std::size_t PerRow(std::size_t columns) const
+    {
+        return std::max<std::size_t>(1, (columns + BlockGap) / (BlockWidth() + BlockGap));
+    }
+};
+constexpr Layout Narrow{4};
+constexpr Layout Wide{8};
 
 constexpr const char* Red = "\x1b[31m";
 constexpr const char* Green = "\x1b[32m";
@@ -72,11 +84,11 @@ std::string MonthLabel(std::int32_t month, bool leap)
     return month <= 10 ? MonthName(month) : std::string(numbers[static_cast<std::size_t>(month - 1)]) + "月";
 }
 
-std::string CellText(const clsDate& date, const std::vector<NamedDay>& named, CivilDate day)
+std::string CellText(const clsDate& date, const std::vector<NamedDay>& named, CivilDate day, std::size_t width)
 {
     if (date.lDay() == 0) return {};  // outside the lunar table
     for (const NamedDay& entry : named)
-        if (entry.first == day) return Fitted(entry.text, CellWidth);
+        if (entry.first == day) return Fitted(entry.text, width);
     if (date.lDay() == 1) return MonthLabel(date.lMonth(), date.IsLeap());
     return date.CDayStr(date.lDay());
 }
@@ -124,19 +136,24 @@ std::string Title(std::int32_t year, std::int32_t month)
     return title;
 }
 
-std::string EntryText(const NamedDay& entry)
+// "8日", or "12月30日" when the day needs its month said.
+std::string DayText(CivilDate day, bool withMonth)
 {
-    std::string when = std::to_string(entry.first.day) + "日";
-    if (entry.last != entry.first) {
-        when += "–";
-        if (entry.last.month != entry.first.month) when += std::to_string(entry.last.month) + "月";
-        when += std::to_string(entry.last.day) + "日";
-    }
+    return (withMonth ? std::to_string(day.month) + "月" : "") + std::to_string(day.day) + "日";
+}
+
+// "8日 护士节", "1日–7日 国庆节 放假"; a range that crosses into another month names both
+// months: "4月30日–5月2日 劳动节 放假".
+std::string EntryText(const NamedDay& entry, std::int32_t month)
+{
+    const bool withMonths = entry.first.month != month || entry.last.month != month;
+    std::string when = DayText(entry.first, withMonths);
+    if (entry.last != entry.first) when += "–" + DayText(entry.last, withMonths);
     return when + " " + entry.text;
 }
 
 // The month's named days, two to a line where both fit, a long one on a line of its own.
-void AppendList(Block& block, const std::vector<NamedDay>& named)
+void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t month, const Layout& layout)
 {
     std::string pending;
     const auto flush = [&] {
@@ -144,22 +161,22 @@ void AppendList(Block& block, const std::vector<NamedDay>& named)
         pending.clear();
     };
     for (const NamedDay& entry : named) {
-        const std::string text = EntryText(entry);
+        const std::string text = EntryText(entry, month);
         const std::size_t width = DisplayWidth(text);
-        if (!pending.empty() && width <= ListEntryWidth) {
-            block.push_back({Padded(pending, ListSecondColumn) + text, ListSecondColumn + width});
+        if (!pending.empty() && width <= layout.ListEntryWidth()) {
+            block.push_back({Padded(pending, layout.ListSecondColumn()) + text, layout.ListSecondColumn() + width});
             pending.clear();
             continue;
         }
         flush();
-        if (width <= ListEntryWidth) {
+        if (width <= layout.ListEntryWidth()) {
             pending = text;
             continue;
         }
-        // Wider than the block (no built-in name is): cut into pieces that fit.
+        // Wider than half the block: on a line of its own, cut into pieces that fit.
         std::string piece;
         for (std::string_view character : Utf8Characters(text)) {
-            if (DisplayWidth(piece) + DisplayWidth(character) > BlockWidth) {
+            if (DisplayWidth(piece) + DisplayWidth(character) > layout.BlockWidth()) {
                 block.push_back({piece, DisplayWidth(piece)});
                 piece.clear();
             }
@@ -170,10 +187,46 @@ void AppendList(Block& block, const std::vector<NamedDay>& named)
     flush();
 }
 
-Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid)
+// The official days off and working days that touch the month, as list entries:
+// "1日–7日 国庆节 放假", "10日 上班（国庆节调休）".
+std::vector<NamedDay> DaysOffOfMonth(std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
+    std::vector<NamedDay> entries;
+    for (const RestDayPeriod& period : restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)})) {
+        const bool off = period.kind == DayOff::Rest;
+        entries.push_back({period.first, period.last, off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay,
+                           off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）"});
+    }
+    return entries;
+}
+
+// The named days with the days off among them, in date order; on one day the days off first.
+std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
+                                  const RestDays& restDays)
+{
+    std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
+    list.insert(list.end(), named.begin(), named.end());
+    std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
+        return DayNumber(a.first.year, a.first.month, a.first.day) < DayNumber(b.first.year, b.first.month, b.first.day);
+    });
+    return list;
+}
+
+std::string MarkOf(DayOff kind)
+{
+    switch (kind) {
+    case DayOff::Rest: return "休";
+    case DayOff::Work: return "班";
+    case DayOff::None: break;
+    }
+    return {};
+}
+
+Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid,
+                 const Layout& layout, const RestDays& restDays)
 {
     Block block;
-    const std::string title = Centred(Title(year, month), BlockWidth);
+    const std::string title = Centred(Title(year, month), layout.BlockWidth());
     block.push_back({title, DisplayWidth(title)});
 
     const std::int32_t firstWeekday = style.mondayFirst ? 2 : 1;  // 1 = Sunday
@@ -182,9 +235,9 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
         const std::int32_t weekday = (firstWeekday - 1 + column) % 7 + 1;
         const char* color = weekday == 1 ? Red : weekday == 7 ? Green : nullptr;
         if (column > 0) heading.text += std::string(CellGap, ' ');
-        heading.text += Paint(Padded(ShortWeekdayName(weekday), CellWidth), color, false, style);
+        heading.text += Paint(Padded(ShortWeekdayName(weekday), layout.cellWidth), color, false, style);
     }
-    heading.width = BlockWidth;
+    heading.width = layout.BlockWidth();
     block.push_back(heading);
 
     const std::vector<NamedDay> named = NamedDaysOfMonth(year, month);
@@ -193,7 +246,7 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
     clsDate date;
     std::int32_t row = 0;
     for (; row * 7 - offset < days || (fullGrid && row < WeeksInFullGrid); ++row) {
-        Line numbers{{}, BlockWidth}, lunar{{}, BlockWidth};
+        Line numbers{{}, layout.BlockWidth()}, lunar{{}, layout.BlockWidth()};
         for (std::int32_t column = 0; column < 7; ++column) {
             if (column > 0) {
                 numbers.text += std::string(CellGap, ' ');
@@ -201,8 +254,8 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
             }
             const std::int32_t day = row * 7 + column - offset + 1;
             if (day < 1 || day > days) {
-                numbers.text += std::string(CellWidth, ' ');
-                lunar.text += std::string(CellWidth, ' ');
+                numbers.text += std::string(layout.cellWidth, ' ');
+                lunar.text += std::string(layout.cellWidth, ' ');
                 continue;
             }
             date.sInitDate(year, month, day);
@@ -210,14 +263,20 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
             const char* color = DayColor(date, today);
             const bool isToday = civil == today;
             const std::string number = std::to_string(day);
-            numbers.text += Paint(Padded(std::string(NumberWidth - number.size(), ' ') + number, CellWidth), color,
-                                  isToday, style);
-            lunar.text += Paint(Padded(CellText(date, named, civil), CellWidth), color, isToday, style);
+            const std::string mark = MarkOf(restDays.Lookup(civil).kind);
+            numbers.text += Paint(Padded(std::string(NumberWidth - number.size(), ' ') + number + mark, layout.cellWidth),
+                                  color, isToday, style);
+            lunar.text +=
+                Paint(Padded(CellText(date, named, civil, layout.cellWidth), layout.cellWidth), color, isToday, style);
         }
         block.push_back(numbers);
         block.push_back(lunar);
     }
-    AppendList(block, named);
+    AppendList(block, ListOfMonth(year, month, named, restDays), month, layout);
+    if (year > restDays.LastYear()) {
+        const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
+        block.push_back({missing, DisplayWidth(missing)});
+    }
     return block;
 }
 
@@ -232,20 +291,22 @@ std::string LunarLine(std::int32_t year, std::int32_t month, std::int32_t day)
 {
     clsDate date;
     date.sInitDate(year, month, day);
-    return CellText(date, NamedDays({year, month, day}, {year, month, day}), {year, month, day});
+    return CellText(date, NamedDays({year, month, day}, {year, month, day}), {year, month, day}, Narrow.cellWidth);
 }
 
 std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,
-                         const GridStyle& style)
+                         const GridStyle& style, const RestDays& restDays)
 {
-    const std::size_t perRow =
-        std::max<std::size_t>(1, (style.columns + BlockGap) / (BlockWidth + BlockGap));
+    // Wide cells where they put as many months side by side as narrow ones would.
+    const std::size_t wanted = std::min(static_cast<std::size_t>(std::max(count, 1)), Narrow.PerRow(style.columns));
+    const Layout& layout = Wide.PerRow(style.columns) >= wanted ? Wide : Narrow;
+    const std::size_t perRow = layout.PerRow(style.columns);
     // Side by side, the grids are all six weeks high so that the lists below them line up.
     const bool fullGrids = count > 1 && perRow > 1;
     std::vector<Block> blocks;
     for (std::int32_t i = 0; i < count; ++i) {
         const std::int32_t index = year * 12 + month - 1 + i;
-        blocks.push_back(MonthBlock(index / 12, index % 12 + 1, today, style, fullGrids));
+        blocks.push_back(MonthBlock(index / 12, index % 12 + 1, today, style, fullGrids, layout, restDays));
     }
 
     std::string out;
@@ -260,7 +321,7 @@ std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t cou
                 if (b > first) line += std::string(BlockGap, ' ');
                 const Line part = row < blocks[b].size() ? blocks[b][row] : Line{};
                 line += part.text;
-                if (part.width < BlockWidth) line.append(BlockWidth - part.width, ' ');
+                if (part.width < layout.BlockWidth()) line.append(layout.BlockWidth() - part.width, ' ');
             }
             TrimRight(line);
             out += line + "\n";

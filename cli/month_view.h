@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/date_serial.h"
+#include "resources/rest_days.h"
 
 namespace dovrin::cli {
 
@@ -16,9 +17,10 @@ struct GridStyle {
     std::size_t columns = 80;  // the width the months are laid out in
 };
 
-// `count` months from year-month on. Today is marked when it falls in one of them.
+// `count` months from year-month on. Today is marked when it falls in one of them; the
+// official days off and working days of `restDays` are marked in the cells and listed.
 std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,
-                         const GridStyle& style);
+                         const GridStyle& style, const RestDays& restDays);
 
 // What a day's lunar line shows, cut to the cell with "…" when the name is longer: the first
 // named day (a lunar festival, a solar term, a Gregorian or week-based holiday), the lunar

@@ -19,6 +19,8 @@ enum class NamedDayKind {
     SolarTerm,  // one of the 24 solar terms
     Gregorian,  // fixed Gregorian day
     Week,       // the n-th weekday of a month
+    DaysOff,    // an official holiday period (放假)
+    WorkDay,    // a weekend day that is a working day (调休上班)
 };
 
 struct NamedDay {

@@ -1,6 +1,7 @@
 // dovrin-cal from arguments to output, without touching the process's streams.
 #include "cli/run.h"
 
+
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
 #include "cli/ics.h"
@@ -33,6 +34,12 @@ GridStyle StyleFor(const Options& o, const Terminal& terminal)
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,
            std::string& err)
 {
+    return RunCli(args, terminal, clock, RestDays(), out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
+           const RestDays& restDays, std::string& out, std::string& err)
+{
     const CivilDate today = clock.Today();
     const ParseResult parsed = ParseOptions(args, today);
     if (!parsed.error.empty()) {
@@ -48,11 +55,11 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
         out = std::string("dovrin-cal ") + DOVRIN_VERSION + "\n";
         break;
     case Command::Months:
-        out = RenderMonths(o.year, o.month, o.months, today, StyleFor(o, terminal));
+        out = RenderMonths(o.year, o.month, o.months, today, StyleFor(o, terminal), restDays);
         break;
     case Command::Table:
         out = TableHeader();
-        AppendTableLines(out, o.from, o.to);
+        AppendTableLines(out, o.from, o.to, restDays);
         break;
     case Command::Lunar: {
         clsDate date;
@@ -67,9 +74,12 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
                                         static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day)));
         break;
     }
-    case Command::Ics:
-        out = IcsCalendar(NamedDayEvents(o.from, o.to), today, "Dovrin万年历 节日与节气");
+    case Command::Ics: {
+        std::vector<CalendarEvent> events = NamedDayEvents(o.from, o.to);
+        for (CalendarEvent& event : DaysOffEvents(o.from, o.to, restDays)) events.push_back(std::move(event));
+        out = IcsCalendar(events, today, "Dovrin万年历 节日与节气");
         break;
+    }
     case Command::IcsLunar:
         out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
                           today, o.summary);

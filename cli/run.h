@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/clock.h"
+#include "resources/rest_days.h"
 
 namespace dovrin::cli {
 
@@ -17,6 +18,10 @@ struct Terminal {
 
 // Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty and `err` holds
 // one line). Messages come in the language of the text domain "dovrin-cal".
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
+           const RestDays& restDays, std::string& out, std::string& err);
+
+// The same with the built-in days off and working days only.
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,
            std::string& err);
 

@@ -8,10 +8,10 @@ namespace dovrin::cli {
 std::string TableHeader()
 {
     return "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\trecess\t"
-           "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\n";
+           "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\n";
 }
 
-void AppendTableLines(std::string& out, CivilDate from, CivilDate to)
+void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays)
 {
     clsDate date;
     const std::int64_t last = DayNumber(to.year, to.month, to.day);
@@ -39,7 +39,13 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to)
         field(date.YearAttribute(date.lYear()));
         field(date.Constellation(d.month, d.day));
         field(date.Constellation2(d.month, d.day));
-        out += date.Era(d.year);
+        field(date.Era(d.year));
+        // 休, 班 or nothing: the official arrangement of the day.
+        switch (restDays.Lookup(d).kind) {
+        case DayOff::Rest: out += "休"; break;
+        case DayOff::Work: out += "班"; break;
+        case DayOff::None: break;
+        }
         out += '\n';
     }
 }

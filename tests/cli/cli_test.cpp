@@ -54,15 +54,17 @@ TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
-                        "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera");
+                        "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work");
     // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
     EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩蝎\t"
-                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年");
+                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t");
     const auto eve = Fields(lines[23]);  // 2008-02-06
     EXPECT_EQ(eve[0], "2008-02-06");
     EXPECT_EQ(eve[10], "除夕");
     const auto last = Fields(lines[25]);  // 2008-02-08
-    EXPECT_EQ(last.size(), 17u);
+    EXPECT_EQ(last.size(), 18u);
+    EXPECT_EQ(last[17], "休");  // the 春节 days off of 2008
+    EXPECT_EQ(Fields(Lines(Cal({"--table", "2008-02-02", "2008-02-02"}).out)[1])[17], "班");
     EXPECT_EQ(last[1], "6");
     EXPECT_EQ(last[12], "戊子");
     EXPECT_EQ(last[13], "鼠");
@@ -107,12 +109,13 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     ASSERT_GE(lines.size(), 4u);
     EXPECT_NE(lines[0].find("2008年2月"), std::string::npos);
     EXPECT_EQ(lines[1].find("日"), 0u);
-    // February 2008 starts on a Friday: day 2 ends the first week in the seventh cell (five
-    // columns a cell with its gap, the number right-aligned in two), 春节 under 7.
-    EXPECT_EQ(dovrin::DisplayWidth(lines[2]), 32u);
+    // February 2008 starts on a Friday: day 2 ends the first week in the seventh cell (nine
+    // columns a cell with its gap where a month stands alone, the number right-aligned in two,
+    // then 班: the 2nd was a make-up working day), 春节 under 7.
+    EXPECT_EQ(dovrin::DisplayWidth(lines[2]), 58u);
     EXPECT_NE(lines[5].find("春节"), std::string::npos);
     EXPECT_NE(lines[5].find("除夕"), std::string::npos);
-    for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 34u) << lines[i];
+    for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 62u) << lines[i];
     // No colour unless asked for or on a terminal.
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
@@ -138,7 +141,7 @@ TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
     EXPECT_NE(Cal({"2008", "2"}, {true, false}).out.find("\x1b[1;7m\x1b[34m"), std::string::npos);  // today
     // NO_COLOR on a terminal: no colour, but today still in reverse video.
     const std::string noColor = Cal({"2008", "2"}, {true, true}).out;
-    EXPECT_NE(noColor.find("\x1b[7m 8  \x1b[0m"), std::string::npos);
+    EXPECT_NE(noColor.find("\x1b[7m 8休    \x1b[0m"), std::string::npos);
     EXPECT_EQ(noColor.find("\x1b[3"), std::string::npos);
     EXPECT_NE(Cal({"--color=always", "2008", "2"}, {false, true}).out.find('\x1b'), std::string::npos);
     EXPECT_NE(Cal({"--color", "2008", "2"}, {false, false}).out.find("\x1b[31m"), std::string::npos);

@@ -22,14 +22,27 @@ def run(*args):
     return subprocess.run([CAL, *args], check=True, capture_output=True).stdout
 
 
-def events(data):
+def spans(data):
+    """(start, exclusive end, summary, categories, uid) of every event."""
     calendar = icalendar.Calendar.from_ical(data)
     found = []
     for event in calendar.walk("VEVENT"):
         start, end = event["DTSTART"].dt, event["DTEND"].dt
-        if type(start) is not datetime.date or end != start + datetime.timedelta(days=1):
-            failures.append(f"not a one-day all-day event: {event['SUMMARY']} {start} {end}")
-        found.append((start, str(event["SUMMARY"]), event["CATEGORIES"].to_ical().decode(), str(event["UID"])))
+        if type(start) is not datetime.date or type(end) is not datetime.date or end <= start:
+            failures.append(f"not an all-day event: {event['SUMMARY']} {start} {end}")
+        found.append((start, end, str(event["SUMMARY"]), event["CATEGORIES"].to_ical().decode(), str(event["UID"])))
+    return found
+
+
+def events(data):
+    """The one-day events of holidays, solar terms and anniversaries; the days off stand apart."""
+    found = []
+    for start, end, summary, category, uid in spans(data):
+        if category in ("放假", "调休"):
+            continue
+        if end != start + datetime.timedelta(days=1):
+            failures.append(f"not a one-day event: {summary} {start} {end}")
+        found.append((start, summary, category, uid))
     return found
 
 
@@ -68,6 +81,17 @@ check((datetime.date(2030, 9, 12), "妈妈生日") in {(d, s) for d, s, _, _ in 
 for (day, _, _, _), lunar_year in zip(birthday, range(2027, 2041)):
     iso = run("--lunar", str(lunar_year), "8", "15").decode().split()[0]
     check(day.isoformat() == iso, f"lunar {lunar_year}-08-15 is {iso}, the event says {day}")
+
+# The official days off of 2026: the 国庆节 period is one event over its seven days (the end is
+# exclusive), the make-up working day its own.
+off = {(start, end, summary, category) for start, end, summary, category, _ in
+       spans(run("--ics", "2026-01-01", "2026-12-31")) if category in ("放假", "调休")}
+check((datetime.date(2026, 10, 1), datetime.date(2026, 10, 8), "国庆节 放假", "放假") in off,
+      "the 国庆节 days off are not 2026-10-01 to 2026-10-08 (exclusive)")
+check((datetime.date(2026, 10, 10), datetime.date(2026, 10, 11), "上班（国庆节调休）", "调休") in off,
+      "no working-day event on 2026-10-10")
+check(len([o for o in off if o[3] == "放假"]) == 7 and len([o for o in off if o[3] == "调休"]) == 6,
+      f"2026 has 7 holiday periods and 6 working days, not {sorted(off)}")
 
 for failure in failures:
     print("FAIL:", failure)

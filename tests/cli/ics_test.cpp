@@ -101,6 +101,22 @@ TEST(CliIcs, HolidaysAndTermsOfAYearAreAllDayEventsOnTheirDays)
     EXPECT_EQ(Export({"--ics", "2027-02-01", "2027-02-28"}), Export({"--ics", "2027-02-01", "2027-02-28"}));
 }
 
+TEST(CliIcs, OfficialDaysOffAreOneEventAPeriodAndWorkingDaysTheirOwn)
+{
+    const std::vector<Event> events = Parse(Export({"--ics", "2026-09-01", "2026-10-31"}));
+    const Event* national = Find(events, "国庆节 放假", "20261001");
+    ASSERT_NE(national, nullptr);
+    EXPECT_EQ(national->end, "20261008");  // exclusive: the 7th is the last day off
+    EXPECT_EQ(national->category, "放假");
+    const Event* work = Find(events, "上班（国庆节调休）", "20261010");
+    ASSERT_NE(work, nullptr);
+    EXPECT_EQ(work->end, "20261011");
+    EXPECT_EQ(work->category, "调休");
+    EXPECT_NE(Find(events, "中秋节 放假", "20260925"), nullptr);
+    // The same period from another range keeps its UID.
+    EXPECT_EQ(Find(Parse(Export({"--ics", "2026-10-05", "2026-10-05"})), "国庆节 放假", "20261001")->uid, national->uid);
+}
+
 TEST(CliIcs, LunarDateEveryYearFollowsTheMonthLengthAndLeapRules)
 {
     const std::vector<Event> birthday =
