@@ -60,6 +60,31 @@ std::size_t Utf8Length(std::string_view text)
     return count;
 }
 
+bool IsValidUtf8(std::string_view text, bool allowControls)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+        const unsigned char lead = byte(at);
+        std::size_t length = 0;
+        char32_t code = 0;
+        if (lead < 0x80) length = 1, code = lead;
+        else if ((lead & 0xE0) == 0xC0) length = 2, code = lead & 0x1Fu;
+        else if ((lead & 0xF0) == 0xE0) length = 3, code = lead & 0x0Fu;
+        else if ((lead & 0xF8) == 0xF0) length = 4, code = lead & 0x07u;
+        else return false;
+        if (at + length > text.size()) return false;
+        for (std::size_t i = 1; i < length; ++i) {
+            if ((byte(at + i) & 0xC0) != 0x80) return false;
+            code = (code << 6) | (byte(at + i) & 0x3Fu);
+        }
+        static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};  // below: overlong
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        if (!allowControls && (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0))) return false;
+        at += length;
+    }
+    return true;
+}
+
 std::string Centred(std::string_view text, std::size_t width)
 {
     const std::size_t used = DisplayWidth(text);

@@ -17,6 +17,10 @@ std::size_t Utf8Length(std::string_view text);
 // full-width) character counts two, every other character one.
 std::size_t DisplayWidth(std::string_view text);
 
+// Strict UTF-8: no stray or missing continuation bytes, overlong forms, surrogates or code
+// points past U+10FFFF. Without `allowControls`, C0 and C1 controls and DEL are refused too.
+bool IsValidUtf8(std::string_view text, bool allowControls = true);
+
 // The text in the middle of `width` display columns, padded with spaces on both sides (the
 // odd column on the right); a text as wide or wider stays as it is.
 std::string Centred(std::string_view text, std::size_t width);

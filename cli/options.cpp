@@ -1,10 +1,14 @@
 // dovrin-cal's command line: what to show, parsed and checked before anything prints.
 #include "cli/options.h"
 
+#include <getopt.h>
+
+#include <algorithm>
 #include <charconv>
 
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
+#include "calendar/utf8.h"
 #include "cli/messages.h"
 #include "cli/named_days.h"
 
@@ -117,44 +121,42 @@ std::string CheckLunar(const Options& o)
     return {};
 }
 
-// Strict UTF-8 without control characters: what a calendar event's title may hold.
-bool IsPlainUtf8(const std::string& text)
-{
-    for (std::size_t at = 0; at < text.size();) {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-        const unsigned char lead = byte(at);
-        std::size_t length = 0;
-        char32_t code = 0;
-        if (lead < 0x80) length = 1, code = lead;
-        else if ((lead & 0xE0) == 0xC0) length = 2, code = lead & 0x1Fu;
-        else if ((lead & 0xF0) == 0xE0) length = 3, code = lead & 0x0Fu;
-        else if ((lead & 0xF8) == 0xF0) length = 4, code = lead & 0x07u;
-        else return false;
-        if (at + length > text.size()) return false;
-        for (std::size_t i = 1; i < length; ++i) {
-            if ((byte(at + i) & 0xC0) != 0x80) return false;
-            code = (code << 6) | (byte(at + i) & 0x3Fu);
-        }
-        static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) return false;
-        at += length;
-    }
-    return true;
-}
+// Codes of the options that have no short form.
+enum LongOption : int {
+    optVersion = 256,
+    optColor,
+    optTable,
+    optLunar,
+    optInfo,
+    optIcs,
+    optIcsLunar,
+    optLeap,
+    optSummary,
+    optYears,
+};
 
-// The value of an option: attached ("--months=3", "-n3") or the next argument.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& attached, bool hasAttached,
-               std::string& value)
-{
-    if (hasAttached) {
-        value = attached;
-        return true;
-    }
-    if (i + 1 >= args.size()) return false;
-    value = args[++i];
-    return true;
-}
+constexpr option LongOptions[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, optVersion},
+    {"three", no_argument, nullptr, '3'},
+    {"year", no_argument, nullptr, 'y'},
+    {"months", required_argument, nullptr, 'n'},
+    {"monday", no_argument, nullptr, 'm'},
+    {"sunday", no_argument, nullptr, 's'},
+    {"color", optional_argument, nullptr, optColor},
+    {"table", no_argument, nullptr, optTable},
+    {"lunar", no_argument, nullptr, optLunar},
+    {"info", no_argument, nullptr, optInfo},
+    {"ics", no_argument, nullptr, optIcs},
+    {"ics-lunar", no_argument, nullptr, optIcsLunar},
+    {"leap", no_argument, nullptr, optLeap},
+    {"summary", required_argument, nullptr, optSummary},
+    {"years", required_argument, nullptr, optYears},
+    {nullptr, 0, nullptr, 0},
+};
+
+// A leading ':' makes getopt report a missing value apart from an unknown option.
+constexpr const char* ShortOptions = ":3ymshn:";
 
 }  // namespace
 
@@ -170,98 +172,71 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
         return result;
     };
 
-    std::vector<std::string> positional;
     bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
     bool three = false, wholeYear = false, monthCount = false, summary = false, years = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            positional.push_back(arg);
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const bool hasAttached = arg.starts_with("--") && equals != std::string::npos;
-        const std::string name = hasAttached ? arg.substr(0, equals) : arg;
-        const std::string attached = hasAttached ? arg.substr(equals + 1) : "";
-        std::string value;
-        if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help") {
-            o.command = Command::Help;
-            return result;
-        } else if (arg == "--version") {
-            o.command = Command::Version;
-            return result;
-        } else if (arg == "--table") {
-            table = true;
-        } else if (arg == "--lunar") {
-            lunar = true;
-        } else if (arg == "--info") {
-            info = true;
-        } else if (arg == "--ics") {
-            ics = true;
-        } else if (arg == "--ics-lunar") {
-            icsLunar = true;
-        } else if (arg == "--leap") {
-            o.leap = true;
-        } else if (arg == "--three") {
-            three = true;
-        } else if (arg == "--year") {
-            wholeYear = true;
-        } else if (arg == "--monday") {
-            o.mondayFirst = true;
-        } else if (arg == "--sunday") {
-            o.mondayFirst = false;
-        } else if (name == "--color") {
-            const std::string when = hasAttached ? attached : "always";
+
+    // getopt takes C strings and reorders the pointers; the copies live as long as the parse.
+    std::vector<std::string> copies = args;
+    copies.insert(copies.begin(), "dovrin-cal");
+    std::vector<char*> argv;
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(copies.size());
+    optind = 0;  // a fresh scan, also when the parse runs again in one process
+    opterr = 0;  // the errors are ours to word
+    for (int code; (code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr)) != -1;) {
+        // The argument getopt has just read, for the messages.
+        const std::string current = optind >= 1 && optind <= argc ? argv[static_cast<std::size_t>(optind - 1)] : "";
+        switch (code) {
+        case 'h': o.command = Command::Help; return result;
+        case optVersion: o.command = Command::Version; return result;
+        case '3': three = true; break;
+        case 'y': wholeYear = true; break;
+        case 'm': o.mondayFirst = true; break;
+        case 's': o.mondayFirst = false; break;
+        case 'n':
+            if (!ParseNumber(optarg, o.months) || o.months < 1)
+                return fail(_("-n and --months take a number of months, 1 or more"));
+            monthCount = true;
+            break;
+        case optColor: {
+            const std::string when = optarg ? optarg : "always";
             if (when == "auto") o.color = ColorMode::Auto;
             else if (when == "always") o.color = ColorMode::Always;
             else if (when == "never") o.color = ColorMode::Never;
             else return fail(Format(_("--color takes never, always or auto, not '{1}'"), {when}));
-        } else if (name == "--months") {
-            if (!TakeValue(args, i, attached, hasAttached, value) || !ParseNumber(value, o.months) || o.months < 1)
-                return fail(_("-n and --months take a number of months, 1 or more"));
-            monthCount = true;
-        } else if (name == "--summary") {
-            if (!TakeValue(args, i, attached, hasAttached, o.summary))
-                return fail(_("--summary takes the title of the event"));
+            break;
+        }
+        case optTable: table = true; break;
+        case optLunar: lunar = true; break;
+        case optInfo: info = true; break;
+        case optIcs: ics = true; break;
+        case optIcsLunar: icsLunar = true; break;
+        case optLeap: o.leap = true; break;
+        case optSummary:
+            o.summary = optarg;
             summary = true;
-        } else if (arg == "--years") {
-            if (i + 2 >= args.size() || !ParseNumber(args[i + 1], o.fromYear) || !ParseNumber(args[i + 2], o.toYear))
+            break;
+        case optYears:
+            // Two values: A is getopt's, B the argument after it.
+            if (optind >= argc || !ParseNumber(optarg, o.fromYear) ||
+                !ParseNumber(argv[static_cast<std::size_t>(optind)], o.toYear))
                 return fail(_("--years takes two lunar years, A and B"));
-            i += 2;
+            ++optind;
             years = true;
-        } else if (arg.starts_with("--")) {
-            return fail(Format(_("unknown option '{1}'"), {arg}));
-        } else {
-            // Short options, which may be bundled: "-3m", "-mn 4", "-n4".
-            for (std::size_t at = 1; at < arg.size(); ++at) {
-                const char letter = arg[at];
-                if (letter == 'h') {
-                    o.command = Command::Help;
-                    return result;
-                } else if (letter == '3') {
-                    three = true;
-                } else if (letter == 'y') {
-                    wholeYear = true;
-                } else if (letter == 'm') {
-                    o.mondayFirst = true;
-                } else if (letter == 's') {
-                    o.mondayFirst = false;
-                } else if (letter == 'n') {
-                    const bool rest = at + 1 < arg.size();
-                    if (!TakeValue(args, i, arg.substr(at + 1), rest, value) || !ParseNumber(value, o.months) ||
-                        o.months < 1)
-                        return fail(_("-n and --months take a number of months, 1 or more"));
-                    monthCount = true;
-                    break;
-                } else {
-                    return fail(Format(_("unknown option '{1}'"), {std::string("-") + letter}));
-                }
-            }
+            break;
+        case ':':
+            if (optopt == 'n') return fail(_("-n and --months take a number of months, 1 or more"));
+            if (optopt == optSummary) return fail(_("--summary takes the title of the event"));
+            return fail(_("--years takes two lunar years, A and B"));
+        default:
+            // An unknown option: a short one is named by optopt, a long one by its argument.
+            return fail(Format(_("unknown option '{1}'"),
+                               {optopt > 0 && optopt < 256 ? std::string("-") + static_cast<char>(optopt) : current}));
         }
     }
+    // getopt has moved the arguments that are no options to the end.
+    const std::vector<std::string> positional(argv.begin() + std::min(optind, argc), argv.end() - 1);
 
     if (table + lunar + info + ics + icsLunar > 1)
         return fail(_("--table, --lunar, --info, --ics and --ics-lunar cannot be combined"));
@@ -292,7 +267,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
             return fail(_("--ics-lunar takes a lunar month and day as numbers, e.g. --ics-lunar 8 15 --summary TEXT"));
         if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return fail(why);
         if (!summary || o.summary.empty()) return fail(_("--ics-lunar needs --summary TEXT, the title of the events"));
-        if (!IsPlainUtf8(o.summary))
+        if (!IsValidUtf8(o.summary, false))
             return fail(_("the --summary text must be UTF-8 without control characters"));
         if (!years) {
             o.fromYear = FirstLunarYear;

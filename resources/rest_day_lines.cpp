@@ -11,14 +11,6 @@ namespace {
 
 constexpr std::size_t LongestLine = 200;  // bytes; a real line has about 30
 
-bool IsUtf8(std::string_view text)
-{
-    // A malformed byte stands alone as a one-byte "character" that is not ASCII.
-    for (std::string_view character : Utf8Characters(text))
-        if (character.size() == 1 && static_cast<unsigned char>(character[0]) >= 0x80) return false;
-    return true;
-}
-
 bool ParseDigits(std::string_view text, std::int32_t& value)
 {
     const char* end = text.data() + text.size();
@@ -38,7 +30,7 @@ bool ParseIsoDate(std::string_view text, CivilDate& date)
 std::string ReadLine(std::string_view text, RestDayLine& line)
 {
     if (text.size() > LongestLine) return "the line is longer than " + std::to_string(LongestLine) + " bytes";
-    if (!IsUtf8(text)) return "the line is not UTF-8 text";
+    if (!IsValidUtf8(text)) return "the line is not UTF-8 text";
     const std::vector<std::string> fields = SplitAt(text, "\t");
     if (fields.size() != 3) return "expected three fields separated by tabs: date, 休 or 班, holiday";
     if (!ParseIsoDate(fields[0], line.date)) return "'" + fields[0] + "' is not a date of the form YYYY-MM-DD";
