@@ -1,5 +1,5 @@
 // iCalendar export through libical.
-#include "cli/ics.h"
+#include "ics.h"
 
 #include <libical/ical.h>
 
@@ -10,7 +10,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
-#include "cli/named_days.h"
+#include "named_days.h"
 
 namespace dovrin::cli {
 namespace {

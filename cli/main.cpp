@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/messages.h"
-#include "cli/run.h"
+#include "messages.h"
+#include "run.h"
 #include "resources/rest_days.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // dovrin-cal's own words, translated through GNU gettext.
-#include "cli/messages.h"
+#include "messages.h"
 
 #include <libintl.h>
 

@@ -1,5 +1,5 @@
 // The month grids for a terminal.
-#include "cli/month_view.h"
+#include "month_view.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include "calendar/day_tone.h"
 #include "calendar/locale_names.h"
 #include "calendar/utf8.h"
-#include "cli/named_days.h"
+#include "named_days.h"
 
 namespace dovrin::cli {
 namespace {

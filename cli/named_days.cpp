@@ -1,5 +1,5 @@
 // The named days of a stretch of the calendar as data.
-#include "cli/named_days.h"
+#include "named_days.h"
 
 #include <utility>
 

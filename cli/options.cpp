@@ -1,5 +1,5 @@
 // dovrin-cal's command line: what to show, parsed and checked before anything prints.
-#include "cli/options.h"
+#include "options.h"
 
 #include <getopt.h>
 
@@ -9,8 +9,8 @@
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
-#include "cli/messages.h"
-#include "cli/named_days.h"
+#include "messages.h"
+#include "named_days.h"
 
 namespace dovrin::cli {
 namespace {

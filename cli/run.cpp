@@ -1,14 +1,14 @@
 // dovrin-cal from arguments to output, without touching the process's streams.
-#include "cli/run.h"
+#include "run.h"
 
 
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
-#include "cli/ics.h"
-#include "cli/messages.h"
-#include "cli/month_view.h"
-#include "cli/options.h"
-#include "cli/table.h"
+#include "ics.h"
+#include "messages.h"
+#include "month_view.h"
+#include "options.h"
+#include "table.h"
 #include "info_window/day_info_text.h"
 
 namespace dovrin::cli {

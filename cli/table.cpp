@@ -1,5 +1,5 @@
 // dovrin-cal --table: every calendar fact of a day as one tab-separated line.
-#include "cli/table.h"
+#include "table.h"
 
 #include "calendar/clsDate.h"
 
