@@ -5,14 +5,9 @@
 set -u
 build=$1 version=$2 gui=$3 cpack=$4
 
-for tool in "$cpack" dpkg-deb lintian; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-bad() { echo "FAIL: $*"; fail=1; }
+. "$(dirname "$0")/common.sh"
+needs "$cpack" dpkg-deb lintian
+work=$scratch
 
 # Packed outside the build tree so that a second run or a user's own cpack is not disturbed.
 (cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) ||

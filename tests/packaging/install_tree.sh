@@ -6,16 +6,10 @@ set -u
 build=$1 version=$2 gui=$3 cmake=$4
 id=io.github.dovrin.Dovrin
 
-need="man"
-[ "$gui" = 1 ] && need="$need desktop-file-validate appstreamcli"
-for tool in $need; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
-fail=0
-bad() { echo "FAIL: $*"; fail=1; }
+. "$(dirname "$0")/common.sh"
+needs man
+[ "$gui" = 1 ] && needs desktop-file-validate appstreamcli
+dest=$scratch
 
 DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >/dev/null || { echo "FAIL: install"; exit 1; }
 root=$dest/usr
