@@ -1,6 +1,9 @@
 // The date object's conversions between Gregorian and lunar dates, and its weekday.
 #include "calendar/clsDate.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
 #include "calendar/lunar_table.h"
@@ -29,7 +32,19 @@ std::int32_t clsDate::lYearDays(std::int32_t year)
 std::int32_t clsDate::lMonthDays(std::int32_t year, std::int32_t month)
 {
     if (!InTable(year)) return 0;
+    if (month < 16 - 31 || month > 16) return 29;  // no bit of the word: an ordinary short month
     return IsBitSet(dovrin::LunarInfo[year - dovrin::FirstLunarYear], 16 - month) ? 30 : 29;
+}
+
+// Days of months 1..count of the year. Month 17 and later read no bit of the table word, so
+// they count 29 days each and the sum needs no walk, whatever the count.
+std::int64_t clsDate::lMonthsDays(std::int32_t year, std::int64_t count)
+{
+    constexpr std::int64_t lastBitMonth = 16;
+    std::int64_t total = 0;
+    for (std::int32_t j = 1; j <= std::min(count, lastBitMonth); ++j) total += lMonthDays(year, j);
+    if (count > lastBitMonth) total += (count - lastBitMonth) * 29;
+    return total;
 }
 
 std::int32_t clsDate::lLeapDays(std::int32_t year)
@@ -81,11 +96,21 @@ void clsDate::sInitDate(std::int32_t year, std::int32_t month, std::int32_t day)
     const std::int64_t serial = dovrin::DayNumber(year, month, day);
     m_Date = static_cast<double>(serial);
     // A rolled-over date (month 13, day 32) is kept as the day it names, so that the
-    // holiday and solar-term lookups read a real date.
-    const dovrin::CivilDate civil = dovrin::DateOfDayNumber(serial);
-    m_sYear = civil.year;
-    m_sMonth = civil.month;
-    m_sDay = civil.day;
+    // holiday and solar-term lookups read a real date; one that rolls past the years a
+    // 32-bit field holds keeps the arguments as they came.
+    using Limits = std::numeric_limits<std::int32_t>;
+    static const std::int64_t firstSerial = dovrin::DayNumber(Limits::min(), 1, 1);
+    static const std::int64_t lastSerial = dovrin::DayNumber(Limits::max(), 12, 31);
+    if (serial >= firstSerial && serial <= lastSerial) {
+        const dovrin::CivilDate civil = dovrin::DateOfDayNumber(serial);
+        m_sYear = civil.year;
+        m_sMonth = civil.month;
+        m_sDay = civil.day;
+    } else {
+        m_sYear = year;
+        m_sMonth = month;
+        m_sDay = day;
+    }
 
     const LunarDate lunar = LunarOfDayNumber(serial - dovrin::DayNumberEpoch);
     m_lYear = lunar.year;
@@ -100,11 +125,15 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
     m_lMonth = month;
     m_lDay = day;
 
-    if (!InTable(year)) {
-        // No table data for the year: the object holds no Gregorian day.
+    // Outside the span (a year without table data, or a month or day that runs past either
+    // end) the object holds no day: no Gregorian date, and nothing read from the lunar one.
+    const auto holdNoDay = [this] {
         m_IsLeap = false;
         m_sYear = m_sMonth = m_sDay = 0;
         m_Date = 0;
+    };
+    if (!InTable(year)) {
+        holdNoDay();
         return;
     }
 
@@ -114,16 +143,21 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
     const std::int32_t leapMonth = lLeapMonth(year);
     m_IsLeap = (month == leapMonth) ? leap : false;
 
+    const std::int64_t monthsBefore = std::int64_t{month} - 1;
     if (month < leapMonth || leapMonth == 0) {
-        for (std::int32_t j = 1; j <= month - 1; ++j) total += lMonthDays(year, j);
+        total += lMonthsDays(year, monthsBefore);
     } else if (m_IsLeap) {
         // Ordinary month m comes before its leap month.
-        for (std::int32_t j = 1; j <= month; ++j) total += lMonthDays(year, j);
+        total += lMonthsDays(year, month);
     } else {
-        for (std::int32_t j = 1; j <= month - 1; ++j) total += lMonthDays(year, j);
+        total += lMonthsDays(year, monthsBefore);
         if (month > leapMonth) total += lLeapDays(year);
     }
     total += day;
+    if (total < dovrin::FirstDayNumber || total > dovrin::LastDayNumber) {
+        holdNoDay();
+        return;
+    }
 
     const std::int64_t serial = dovrin::DayNumberEpoch + total;
     m_Date = static_cast<double>(serial);
@@ -131,6 +165,12 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
     m_sYear = civil.year;
     m_sMonth = civil.month;
     m_sDay = civil.day;
+}
+
+bool clsDate::HoldsCoveredDay() const
+{
+    const auto dayNumber = static_cast<std::int64_t>(m_Date) - dovrin::DayNumberEpoch;
+    return dayNumber >= dovrin::FirstDayNumber && dayNumber <= dovrin::LastDayNumber && InTable(m_lYear);
 }
 
 std::int32_t clsDate::sWeekDay() const

@@ -48,6 +48,7 @@ private:
     static bool IsBitSet(std::int32_t value, std::int32_t bit);
     static std::int32_t lYearDays(std::int32_t year);
     static std::int32_t lMonthDays(std::int32_t year, std::int32_t month);
+    static std::int64_t lMonthsDays(std::int32_t year, std::int64_t count);
     static std::int32_t lLeapDays(std::int32_t year);
     static std::int32_t lLeapMonth(std::int32_t year);
     static std::string UpDigit(const std::string& digit);
@@ -60,6 +61,8 @@ private:
     };
     // Lunar date of a day number (serial - DayNumberEpoch); all zero outside the covered span.
     static LunarDate LunarOfDayNumber(std::int64_t dayNumber);
+    // The last conversion landed inside the covered span, so the lunar fields name a day.
+    bool HoldsCoveredDay() const;
 
     std::int32_t m_sYear = 0;
     std::int32_t m_sMonth = 0;

@@ -108,11 +108,12 @@ bool clsDate::sHolidayRecess() const
 
 std::string clsDate::lHoliday() const
 {
+    if (!HoldsCoveredDay()) return {};  // no lunar date to read
     if (m_lMonth == 12 && (m_lDay == 29 || m_lDay == 30)) {
         // New Year's Eve is the last day of the twelfth month, whichever length it has.
         const std::int64_t tomorrow = static_cast<std::int64_t>(m_Date) - dovrin::DayNumberEpoch + 1;
         if (tomorrow > dovrin::LastDayNumber) return "除夕";  // the table's last day ends lunar 2049
-        return LunarOfDayNumber(tomorrow).year == m_lYear + 1 ? "除夕" : "";
+        return LunarOfDayNumber(tomorrow).year == std::int64_t{m_lYear} + 1 ? "除夕" : "";
     }
     if (m_IsLeap) return {};  // a festival falls in the ordinary month only
     for (const HolidayEntry& entry : lHolidayTable)
@@ -124,7 +125,7 @@ std::string clsDate::wHoliday() const
 {
     // A row names the n-th given weekday of its month: weekday w and (d - 1) div 7 + 1 = n.
     const std::int32_t weekday = sWeekDay();
-    const std::int32_t occurrence = (m_sDay - 1) / 7 + 1;
+    const std::int64_t occurrence = (std::int64_t{m_sDay} - 1) / 7 + 1;
     std::string result;
     for (const HolidayEntry& entry : wHolidayTable)
         if (entry.Month == m_sMonth && entry.Flag == weekday && entry.Day == occurrence) result = entry.Text;

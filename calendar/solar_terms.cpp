@@ -27,7 +27,7 @@ std::string clsDate::lSolarTerm() const
     const auto today = static_cast<std::int64_t>(m_Date);
     for (std::size_t k = 0; k < SolarTermNames.size(); ++k) {
         const std::int64_t hundredths =
-            std::int64_t{m_sYear - 1900} * YearHundredthsOfMinute + std::int64_t{SolarTermMinutes[k]} * 100;
+            (std::int64_t{m_sYear} - 1900) * YearHundredthsOfMinute + std::int64_t{SolarTermMinutes[k]} * 100;
         const std::int64_t minutes = dovrin::FloorDiv(hundredths + 50, 100);  // nearest minute; never a tie
         if (dovrin::FloorDiv(EpochMinutes + minutes, 1440) == today) return SolarTermNames[k];
     }

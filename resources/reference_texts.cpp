@@ -19,24 +19,32 @@ std::vector<std::string> SplitRecords(std::string_view text)
     return SplitAt(text, "\r\n");
 }
 
-ReferenceTexts LoadReferenceTexts()
+ReferenceTexts ReferenceTextsFromGbk(const std::array<std::string_view, 6>& resources, std::ostream& diagnostics)
 {
     ReferenceTexts texts;
     std::vector<std::string>* arrays[] = {&texts.DayBirthTexts,    &texts.SignCoupleTexts,
                                           &texts.AnimalTexts,      &texts.FlowerTexts,
                                           &texts.MonthDayBirthTexts, &texts.SignTexts};
-    for (int number = 101; number <= 106; ++number) {
-        DecodeResult decoded = DecodeGbk(ResourceBytes(number));
+    for (std::size_t i = 0; i < resources.size(); ++i) {
+        const int number = 101 + static_cast<int>(i);
+        DecodeResult decoded = DecodeGbk(resources[i]);
         if (!decoded.error.empty()) {
-            std::cerr << "dovrin: cannot read the reference texts: " << decoded.error << "\n";
+            diagnostics << "dovrin: cannot read the reference texts: " << decoded.error << "\n";
             return texts;
         }
         if (decoded.damaged > 0)
-            std::cerr << "dovrin: reference text " << number << ": " << decoded.damaged
-                      << " damaged byte(s) shown as U+FFFD\n";
-        *arrays[number - 101] = SplitRecords(decoded.text);
+            diagnostics << "dovrin: reference text " << number << ": " << decoded.damaged
+                        << " damaged byte(s) shown as U+FFFD\n";
+        *arrays[i] = SplitRecords(decoded.text);
     }
     return texts;
+}
+
+ReferenceTexts LoadReferenceTexts()
+{
+    return ReferenceTextsFromGbk({ResourceBytes(101), ResourceBytes(102), ResourceBytes(103), ResourceBytes(104),
+                                  ResourceBytes(105), ResourceBytes(106)},
+                                 std::cerr);
 }
 
 }  // namespace dovrin

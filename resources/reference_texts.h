@@ -1,6 +1,8 @@
 // The six reference texts: built-in GBK resources 101-106, decoded and split into records.
 #pragma once
 
+#include <array>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,10 @@ struct ReferenceTexts {
 // A damaged byte sequence decodes to U+FFFD and is reported on standard error, and so is
 // a C library without a GBK converter (the texts are then empty).
 ReferenceTexts LoadReferenceTexts();
+
+// The same from six GBK texts given in the order 101 to 106; damaged bytes and a missing
+// converter are reported on `diagnostics`.
+ReferenceTexts ReferenceTextsFromGbk(const std::array<std::string_view, 6>& resources, std::ostream& diagnostics);
 
 // The raw GBK bytes of resource 101..106; empty for any other number.
 std::string_view ResourceBytes(int number);

@@ -39,14 +39,33 @@ void frmInfoWidget::SetText(const std::string& text)
     Text1->verticalScrollBar()->setValue(0);
 }
 
+QMargins frmInfoWidget::FrameMargins() const
+{
+    // A window that is hidden or not yet framed reads a frame of nothing.
+    if (isVisible()) {
+        const QRect frame = frameGeometry();
+        const QRect client = geometry();
+        const QMargins current(client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom());
+        if (!current.isNull()) knownFrame = current;
+    }
+    return knownFrame;
+}
+
+QRect frmInfoWidget::OuterGeometry() const
+{
+    return geometry().marginsAdded(FrameMargins());
+}
+
 void frmInfoWidget::PlaceOuter(int left, int top, int outerWidth, int outerHeight)
 {
-    const QRect frame = frameGeometry();
-    const int frameWidth = frame.width() - width();
-    const int frameHeight = frame.height() - height();
-    setFixedSize(std::max(1, outerWidth - frameWidth), std::max(1, outerHeight - frameHeight));
-    // For a window, move() places the outer frame.
-    move(left, top);
+    const QMargins frame = FrameMargins();
+    const QSize client(std::max(1, outerWidth - frame.left() - frame.right()),
+                       std::max(1, outerHeight - frame.top() - frame.bottom()));
+    setFixedSize(client);
+    // The client area's place, so that the frame lands where it belongs even while the
+    // window system does not know the frame.
+    setGeometry(QRect(QPoint(left + frame.left(), top + frame.top()), client));
 }
 
 void frmInfoWidget::Unload()

@@ -16,8 +16,14 @@ public:
     void SetText(const std::string& text);
 
     // Places the window by its outer frame; the width is the frame's too. The window keeps
-    // a fixed size so that the user cannot resize it.
+    // a fixed size so that the user cannot resize it. While the window manager has taken
+    // the frame away (the window hidden, or not yet decorated) the last frame it had counts.
     void PlaceOuter(int left, int top, int outerWidth, int outerHeight);
+
+    // The outer frame where the window stands or, hidden, would stand when shown.
+    QRect OuterGeometry() const;
+    // The frame around the client area: the one it has now, else the last one it had.
+    QMargins FrameMargins() const;
 
     // Closes for good; the user's own close command is refused.
     void Unload();
@@ -30,4 +36,5 @@ protected:
 
 private:
     bool unloading = false;
+    mutable QMargins knownFrame;
 };

@@ -24,6 +24,21 @@ using namespace dovrin;
 
 namespace {
 
+// How many times in a row a frmInfo pushed away again is put back before it is left alone
+// until the main window moves.
+constexpr int maxInfoPushbacks = 3;
+// The frames are watched for 2 s after a window is shown.
+constexpr std::chrono::milliseconds frameWatchInterval{50};
+constexpr int frameWatchLength = 40;
+
+QMargins FrameOf(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
 constexpr const char* image2Tips[image2Count] = {"上一年", "上一月", "下一月", "下一年",
                                                  "转到今天"};
 
@@ -155,6 +170,13 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     picMain->setGeometry(PixelsOf(designControls.picMain));
     picMain->installEventFilter(this);
 
+    infoSettle.setSingleShot(true);
+    connect(&infoSettle, &QTimer::timeout, this, [this] {
+        if (info && info->isVisible() && !InfoAtPlace() && ++infoPushbacks <= maxInfoPushbacks) PutInfoBack();
+    });
+    frameWatch.setInterval(frameWatchInterval);
+    connect(&frameWatch, &QTimer::timeout, this, &frmMainWidget::CheckFrames);
+
     resize(TwipsToPixels(designClientWidth, twipsPerPixel),
            TwipsToPixels(designClientHeight, twipsPerPixel));
 }
@@ -201,6 +223,7 @@ void frmMainWidget::Form_Load()
     dateSelected = true;
 
     show();  // the first resize lays out the controls and draws the month
+    WatchFrames();
     activateWindow();
     picMain->setFocus();
 
@@ -249,6 +272,7 @@ void frmMainWidget::WidenFontList()
 
 void frmMainWidget::resizeEvent(QResizeEvent*)
 {
+    infoPushbacks = 0;
     Form_Resize();
 }
 
@@ -283,12 +307,16 @@ void frmMainWidget::Form_Resize()
 
 void frmMainWidget::moveEvent(QMoveEvent*)
 {
+    infoPushbacks = 0;
     AttachInfoWindow();
 }
 
 void frmMainWidget::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange) AttachInfoWindow();
+    if (event->type() == QEvent::WindowStateChange) {
+        infoPushbacks = 0;
+        AttachInfoWindow();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -296,24 +324,74 @@ QRect frmMainWidget::InfoWindowPlace() const
 {
     return PixelsOf(dovrin::AttachInfoWindow(
         TwipsOf(frameGeometry()),
-        PixelsToTwips(static_cast<float>(info->frameGeometry().width()), twipsPerPixel)));
+        PixelsToTwips(static_cast<float>(info->OuterGeometry().width()), twipsPerPixel)));
+}
+
+bool frmMainWidget::InfoAtPlace() const
+{
+    return info->OuterGeometry().topLeft() == InfoWindowPlace().topLeft();
 }
 
 void frmMainWidget::AttachInfoWindow()
 {
     if (!info) return;
     const QRect place = InfoWindowPlace();
-    if (info->frameGeometry() != place)
+    if (info->OuterGeometry() != place) {
+        placingInfo = true;
         info->PlaceOuter(place.x(), place.y(), place.width(), place.height());
+        placingInfo = false;
+    }
 
     const WindowState state = isMinimized()                      ? WindowState::Minimized
                               : isMaximized() || isFullScreen() ? WindowState::Maximized
                                                                 : WindowState::Normal;
     if (InfoWindowShown(state)) {
-        if (!info->isVisible()) info->show();
+        if (!info->isVisible()) {
+            info->show();
+            WatchFrames();
+        }
     } else if (info->isVisible()) {
         info->hide();
     }
+}
+
+void frmMainWidget::InfoMovedAway()
+{
+    if (!info->isVisible()) return;
+    const bool soon = InfoSettleTime.count() > 0 && infoPutBack.isValid() &&
+                      !infoPutBack.hasExpired(InfoSettleTime.count());
+    if (!soon) {
+        infoPushbacks = 0;
+        PutInfoBack();
+    } else {
+        infoSettle.start(InfoSettleTime);  // each further move starts the wait anew
+    }
+}
+
+void frmMainWidget::PutInfoBack()
+{
+    infoPutBack.start();
+    AttachInfoWindow();
+}
+
+void frmMainWidget::WatchFrames()
+{
+    mainFrameSeen = FrameOf(*this);
+    if (info) infoFrameSeen = info->FrameMargins();
+    frameWatchTicks = 0;
+    frameWatch.start();
+}
+
+void frmMainWidget::CheckFrames()
+{
+    if (++frameWatchTicks >= frameWatchLength) frameWatch.stop();
+    if (!info) return;
+    const QMargins mainFrame = FrameOf(*this);
+    const QMargins infoFrame = info->FrameMargins();
+    if (mainFrame == mainFrameSeen && infoFrame == infoFrameSeen) return;
+    mainFrameSeen = mainFrame;
+    infoFrameSeen = infoFrame;
+    AttachInfoWindow();
 }
 
 void frmMainWidget::ShowLabels(const std::string& label1, const std::string& label2)
@@ -355,18 +433,9 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
                                     static_cast<float>(mouse->position().y()));
             return true;
         }
-    } else if (info && watched == info.get() && event->type() == QEvent::Move &&
-               event->spontaneous()) {
-        // A dragged information window goes back beside the main window; once in a row
-        // only, so a window manager that insists on another place cannot start a tug of war.
-        if (info->frameGeometry().topLeft() == InfoWindowPlace().topLeft()) {
-            correctingInfoMove = false;
-        } else if (!correctingInfoMove) {
-            correctingInfoMove = true;
-            AttachInfoWindow();
-        } else {
-            correctingInfoMove = false;
-        }
+    } else if (info && watched == info.get() && event->type() == QEvent::Move && !placingInfo) {
+        // Dragged by the user, or placed elsewhere by the window manager: it goes back.
+        if (!InfoAtPlace()) InfoMovedAway();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,11 +3,14 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <memory>
 
 #include "calendar/clock.h"
@@ -53,6 +56,11 @@ public:
     // How many redraws have reached the labels.
     std::uint64_t Redraws() const { return redraws; }
 
+    // A dragged frmInfo goes back at once. A move that comes sooner than this after that
+    // (the window manager pushing back, or a drag still going on) is answered only once the
+    // window has stayed still this long, and only a few times in a row.
+    std::chrono::milliseconds InfoSettleTime{250};
+
     dovrin::QtPictureBox* picMain;
     QLabel* Image1;
     QLabel* Label2;  // created first: the shadow lies behind Label1
@@ -78,6 +86,14 @@ private:
     void AttachInfoWindow();
     // Where frmInfo's outer frame belongs, in pixels.
     QRect InfoWindowPlace() const;
+    bool InfoAtPlace() const;
+    // frmInfo moved by someone else: the user or the window manager.
+    void InfoMovedAway();
+    void PutInfoBack();
+    // For a while after a window is shown, the window manager may still add or change its
+    // frame without a move: re-place frmInfo when either frame changes.
+    void WatchFrames();
+    void CheckFrames();
 
     void ShowLabels(const std::string& label1, const std::string& label2) override;
     void ShowCaption(const std::string& caption) override;
@@ -92,5 +108,12 @@ private:
     bool dateSelected = false;
     std::uint64_t redraws = 0;
     std::string dayText;  // kept for frmInfo, which is created after the first redraws
-    bool correctingInfoMove = false;
+    bool placingInfo = false;  // frmInfo's moves are our own
+    QElapsedTimer infoPutBack;
+    QTimer infoSettle;
+    int infoPushbacks = 0;
+    QTimer frameWatch;
+    int frameWatchTicks = 0;
+    QMargins mainFrameSeen;
+    QMargins infoFrameSeen;
 };

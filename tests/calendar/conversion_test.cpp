@@ -1,6 +1,8 @@
 // Gregorian to lunar and back, over named days and over the whole covered span.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -203,6 +205,54 @@ TEST(ClsDate, DatesOutsideTheSpanLeaveTheLunarFieldsEmpty)
     date.lInitDate(2050, 1, 1, true);
     EXPECT_EQ(date.sYear(), 0);
     EXPECT_EQ(date.lYear(), 2050);
+}
+
+TEST(ClsDate, ExtremeArgumentsLeaveTheSpanInConstantTimeWithDefinedTexts)
+{
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    const auto start = std::chrono::steady_clock::now();
+    clsDate date;
+    const auto expectNoDay = [&date](const char* what) {
+        EXPECT_EQ(date.sYear(), 0) << what;
+        EXPECT_FALSE(date.IsLeap()) << what;
+        EXPECT_EQ(date.lHoliday(), "") << what;
+    };
+    // A month or day that runs past the span counts as outside, however far it runs.
+    for (int round = 0; round < 20; ++round) {
+        date.lInitDate(2049, hi, 1, false);
+        expectNoDay("month max");
+        date.lInitDate(1900, hi, hi, true);
+        expectNoDay("month and day max");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    date.lInitDate(2049, 12, 30, false);  // a day past the last one of the table
+    expectNoDay("2049-12-30");
+    date.lInitDate(1900, 1, 0, false);
+    expectNoDay("the day before the first");
+    date.lInitDate(hi, 12, 29, false);
+    expectNoDay("year max");
+    // A month that stays inside the span keeps its day: 13 is next year's first, and a month
+    // before the first adds no months.
+    EXPECT_EQ(GregorianOf(2020, 13, 1, false), GregorianOf(2021, 1, 1, false));
+    EXPECT_EQ(GregorianOf(1900, 100, 1, false), (dovrin::CivilDate{1908, 1, 18}));
+    EXPECT_EQ(GregorianOf(2049, lo, 1, false), GregorianOf(2049, 1, 1, false));
+
+    // Gregorian fields read by the texts stay defined at the ends of the 32-bit range.
+    date.sInitDate(lo, 1, 1);
+    EXPECT_EQ(date.sYear(), lo);
+    EXPECT_EQ(date.lSolarTerm(), "");
+    EXPECT_EQ(date.lYear(), 0);
+    date.sInitDate(2000, 1, lo);
+    EXPECT_EQ(date.wHoliday(), "");
+    EXPECT_EQ(date.lHoliday(), "");
+    date.sInitDate(hi, hi, hi);  // rolls past the years a field holds: kept as given
+    EXPECT_EQ(date.sYear(), hi);
+    EXPECT_EQ(date.sDay(), hi);
+    EXPECT_EQ(date.lSolarTerm(), "");
+    EXPECT_EQ(date.wHoliday(), "");
+    EXPECT_GE(date.sWeekDay(), 1);
+    EXPECT_LE(date.sWeekDay(), 7);
 }
 
 TEST(ClsDate, IsTodayComparesItsArgumentsWithTheClock)

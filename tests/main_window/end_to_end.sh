@@ -1,19 +1,24 @@
 #!/bin/sh
 # The real program on a virtual X display with a faked clock: keys move the selection, the
-# title follows it, and the information window stands flush at the main window's right edge.
-# Usage: end_to_end.sh PATH_TO_DOVRIN
+# title follows it, and the information window stands flush at the main window's right edge,
+# also after it has been dragged away. With "openbox" a real window manager frames both
+# windows, and minimizing and restoring the main window is tried as well.
+# Usage: end_to_end.sh PATH_TO_DOVRIN [openbox]
 set -u
 
-program=${1:?usage: end_to_end.sh PATH_TO_DOVRIN}
+program=${1:?usage: end_to_end.sh PATH_TO_DOVRIN [openbox]}
+window_manager=${2:-}
 # Without the tools there is nothing to drive: report the case as skipped.
-for tool in Xvfb xdotool xwininfo faketime; do
+for tool in Xvfb xdotool xwininfo xprop faketime $window_manager; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 xvfb_pid=
+wm_pid=
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
@@ -25,7 +30,7 @@ while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
     number=$((number + 1))
 done
 export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 tries=0
 until xwininfo -root >/dev/null 2>&1; do
@@ -33,6 +38,18 @@ until xwininfo -root >/dev/null 2>&1; do
     [ "$tries" -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
     sleep 0.1
 done
+
+if [ -n "$window_manager" ]; then
+    # A private configuration directory, so that nothing of the user's own set-up counts.
+    XDG_CONFIG_HOME=$(mktemp -d) "$window_manager" >/dev/null 2>&1 &
+    wm_pid=$!
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 100 ] && { echo "FAIL: $window_manager did not start"; exit 1; }
+        sleep 0.1
+    done
+fi
 
 failures=0
 check() {  # check DESCRIPTION EXPECTED ACTUAL
@@ -94,19 +111,52 @@ xdotool mousemove --window "$main" 250 220 click 1
 expected='Dovrin万年历 - [2025年3月12日 星期三'
 check "a click on a day cell" "$expected" "$(title_after "$expected" prefix)"
 
-geometry() {  # geometry WINDOW: "x y width height" of the window on the screen
-    xwininfo -id "$1" | awk '
+frame() {  # frame WINDOW: "x y width height" of the window's outer frame on the screen
+    set -- $(xwininfo -id "$1" | awk '
         /Absolute upper-left X:/ { x = $4 }
         /Absolute upper-left Y:/ { y = $4 }
         /^  Width:/ { w = $2 }
         /^  Height:/ { h = $2 }
-        END { print x, y, w, h }'
+        END { print x, y, w, h }') \
+        $(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
+    # _NET_FRAME_EXTENTS: left, right, top, bottom; none without a window manager.
+    echo $(($1 - $5)) $(($2 - $7)) $(($3 + $5 + $6)) $(($4 + $7 + $8))
 }
-set -- $(geometry "$main")
-main_x=$1 main_y=$2 main_w=$3 main_h=$4
-set -- $(geometry "$info")
-check "information window flush at the right edge" "$((main_x + main_w)) $main_y" "$1 $2"
-check "information window as high as the main window" "$main_h" "$4"
+flush_after() {  # flush_after WHAT: waits up to 5 s for frmInfo to stand flush, then checks
+    what=$1
+    n=0
+    while :; do
+        set -- $(frame "$main")
+        expected="$(($1 + $3)) $2 $4"
+        set -- $(frame "$info")
+        actual="$1 $2 $4"
+        [ "$actual" = "$expected" ] || [ "$n" -ge 50 ] && break
+        n=$((n + 1))
+        sleep 0.1
+    done
+    check "information window flush at the right edge, same top and height, $what" "$expected" "$actual"
+}
+flush_after "after the clicks"
+
+# Dragged away, it goes back; every time, not every other time.
+for spot in "100 100" "300 600" "900 40"; do
+    xdotool windowmove "$info" $spot
+    sleep 1.5
+    flush_after "after a drag to $spot"
+done
+
+if [ -n "$window_manager" ]; then
+    xdotool windowminimize --sync "$main" 2>/dev/null || xdotool windowminimize "$main"
+    sleep 1
+    check "information window hidden beside a minimized main window" "IsUnMapped" \
+        "$(xwininfo -id "$info" | awk '/Map State:/ { print $3 }')"
+    xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowactivate "$main"
+    sleep 1
+    flush_after "after minimize and restore"
+    xdotool windowmove "$info" 200 200
+    sleep 1.5
+    flush_after "after a drag following the restore"
+fi
 
 xdotool key Escape
 check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"

@@ -252,6 +252,48 @@ TEST_F(MainWindow, InformationWindowStaysFlushAtTheRightEdge)
     EXPECT_EQ(info->frameGeometry(), QRect(main.x() + main.width(), main.y(), infoWidth, main.height()));
 }
 
+TEST_F(MainWindow, ADraggedInformationWindowGoesBackEveryTime)
+{
+    frmInfoWidget* info = window->frmInfo();
+    window->move(60, 50);
+    QApplication::processEvents();
+    const auto flush = [info] {
+        const QRect main = window->frameGeometry();
+        return info->frameGeometry() ==
+               QRect(main.x() + main.width(), main.y(), info->frameGeometry().width(), main.height());
+    };
+    const auto settle = window->InfoSettleTime + std::chrono::milliseconds(50);
+    for (const QPoint spot : {QPoint(300, 600), QPoint(100, 100), QPoint(700, 20)}) {
+        QTest::qWait(static_cast<int>(settle.count()));
+        info->move(spot);
+        EXPECT_TRUE(flush()) << spot.x() << "," << spot.y();
+    }
+    // Pushed again right after being put back, as a window manager might: it goes back once
+    // it has stayed still.
+    info->move(400, 400);
+    EXPECT_TRUE(QTest::qWaitFor(flush, 2000));
+}
+
+TEST_F(MainWindow, APlacementWhileHiddenKeepsTheFrameItHadWhenShown)
+{
+    frmInfoWidget* info = window->frmInfo();
+    const QMargins frame = info->FrameMargins();
+    const QRect shownFrame = info->frameGeometry();
+    EXPECT_EQ(shownFrame, info->geometry().marginsAdded(frame));
+    window->showMinimized();
+    QApplication::processEvents();
+    ASSERT_FALSE(info->isVisible());
+    // Placed while hidden: its outer size and place are those of the frame it will have.
+    window->resize(window->width() + 30, window->height() + 50);
+    QApplication::processEvents();
+    EXPECT_EQ(info->FrameMargins(), frame);
+    EXPECT_EQ(info->OuterGeometry().size(), QSize(shownFrame.width(), window->frameGeometry().height()));
+    window->showNormal();
+    QApplication::processEvents();
+    const QRect main = window->frameGeometry();
+    EXPECT_EQ(info->frameGeometry(), QRect(main.x() + main.width(), main.y(), shownFrame.width(), main.height()));
+}
+
 TEST_F(MainWindow, TheUserCannotCloseTheInformationWindow)
 {
     EXPECT_FALSE(window->frmInfo()->close());

@@ -1,0 +1,43 @@
+// dovrin-cal's argument handling in-process: any argument list (the pieces of the input
+// between NUL bytes), either terminal, a clock anywhere from year 1800 to 2199.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "calendar/clock.h"
+#include "calendar/date_serial.h"
+#include "cli/run.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    dovrin::cli::Terminal terminal;
+    terminal.stdoutIsTerminal = input.ConsumeBool();
+    terminal.noColor = input.ConsumeBool();
+    static const std::int64_t first = dovrin::DayNumber(1800, 1, 1);
+    static const std::int64_t last = dovrin::DayNumber(2199, 12, 31);
+    const dovrin::FixedClock clock(dovrin::DateOfDayNumber(input.ConsumeIntegralInRange(first, last)));
+
+    std::vector<std::string> args;
+    std::string current;
+    for (const char c : input.ConsumeRemainingBytesAsString()) {
+        if (c == '\0') {
+            args.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty() || !args.empty()) args.push_back(current);
+
+    std::string out;
+    std::string err;
+    const int status = dovrin::cli::RunCli(args, terminal, clock, out, err);
+    // Bad arguments are told on the error stream and print nothing else.
+    if (status == 2 && (!out.empty() || err.empty())) std::abort();
+    if (status != 0 && status != 2) std::abort();
+    return 0;
+}
