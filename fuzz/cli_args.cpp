@@ -10,6 +10,7 @@
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
 #include "cli/run.h"
+#include "resources/rest_days.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -17,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dovrin::cli::Terminal terminal;
     terminal.stdoutIsTerminal = input.ConsumeBool();
     terminal.noColor = input.ConsumeBool();
+    terminal.columns = input.ConsumeIntegralInRange<std::size_t>(1, 400);
     static const std::int64_t first = dovrin::DayNumber(1800, 1, 1);
     static const std::int64_t last = dovrin::DayNumber(2199, 12, 31);
     const dovrin::FixedClock clock(dovrin::DateOfDayNumber(input.ConsumeIntegralInRange(first, last)));
@@ -35,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string out;
     std::string err;
-    const int status = dovrin::cli::RunCli(args, terminal, clock, out, err);
+    static const dovrin::RestDays restDays;  // built once: the data does not change
+    const int status = dovrin::cli::RunCli(args, terminal, clock, restDays, out, err);
     // Bad arguments are told on the error stream and print nothing else.
     if (status == 2 && (!out.empty() || err.empty())) std::abort();
     if (status != 0 && status != 2) std::abort();
