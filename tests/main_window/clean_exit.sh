@@ -10,40 +10,11 @@ for tool in Xvfb xdotool xwininfo xprop openbox; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-xvfb_pid=
-wm_pid=
-app_pid=
+. "$(dirname "$0")/x_display.sh"
 log=$(mktemp)
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -f "$log"
-}
-trap cleanup EXIT
+trap 'stop_display; rm -f "$log"' EXIT
 trap 'exit 1' INT TERM
-
-number=110
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-tries=0
-until xwininfo -root >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
-    sleep 0.1
-done
-XDG_CONFIG_HOME=$(mktemp -d) openbox >/dev/null 2>&1 &
-wm_pid=$!
-tries=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 100 ] && { echo "FAIL: openbox did not start"; exit 1; }
-    sleep 0.1
-done
+start_display 110 openbox
 
 unset WAYLAND_DISPLAY
 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$log" &

@@ -13,43 +13,10 @@ for tool in Xvfb xdotool xwininfo xprop faketime $window_manager; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-xvfb_pid=
-wm_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
+. "$(dirname "$0")/x_display.sh"
+trap stop_display EXIT
 trap 'exit 1' INT TERM
-
-# A display number nobody uses.
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-tries=0
-until xwininfo -root >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
-    sleep 0.1
-done
-
-if [ -n "$window_manager" ]; then
-    # A private configuration directory, so that nothing of the user's own set-up counts.
-    XDG_CONFIG_HOME=$(mktemp -d) "$window_manager" >/dev/null 2>&1 &
-    wm_pid=$!
-    tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 100 ] && { echo "FAIL: $window_manager did not start"; exit 1; }
-        sleep 0.1
-    done
-fi
+start_display 90 "$window_manager"
 
 failures=0
 check() {  # check DESCRIPTION EXPECTED ACTUAL
