@@ -173,7 +173,7 @@ std::vector<CalendarEvent> LunarAnniversaryEvents(const LunarAnniversary& a)
         const std::string monthName = MonthName(a.month);
         if (a.leap && !leap) event.description += "（该年没有闰" + monthName + "，取" + monthName + "）";
         if (a.day > length)
-            event.description += "（该年" + std::string(leap ? "闰" : "") + monthName + "只有29天，取月末）";
+            event.description += "（该年" + LunarMonthName(a.month, leap) + "只有29天，取月末）";
         events.push_back(std::move(event));
     }
     return events;

@@ -66,7 +66,7 @@ std::string LunarDateText(const clsDate& date)
 {
     if (date.lDay() == 0) return {};
     return "农历" + date.GanZhi(date.lYear()) + "(" + date.YearAttribute(date.lYear()) + ")年" +
-           (date.IsLeap() ? "闰" : "") + MonthName(date.lMonth()) + date.CDayStr(date.lDay());
+           LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
 }
 
 }  // namespace dovrin::cli
