@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-noto-cjk
-  libical-dev gettext
+  libical-dev gettext nlohmann-json3-dev libnova-dev
   scdoc librsvg2-bin
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -16,6 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
     xvfb xauth xdotool x11-utils faketime openbox imagemagick
     clang libclang-rt-14-dev
     python3-icalendar
+    at-spi2-core dbus-x11 python3-pyatspi
     desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip bash-completion
   )
 fi
