@@ -15,6 +15,8 @@ public:
 
     // Derived from the last conversion.
     std::string lSolarTerm() const;
+    // The instant of that term on this day, "HH:MM:SS" in Beijing time; "" on other days.
+    std::string lSolarTermTime() const;
     std::string wHoliday() const;
     std::string lHoliday() const;
     std::string sHoliday() const;

@@ -1,5 +1,6 @@
 // Solar terms: the 24 offsets from the 1900 epoch, on a mean tropical year.
 #include <array>
+#include <cstdio>
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
@@ -21,15 +22,41 @@ constexpr std::int64_t YearHundredthsOfMinute = 52594876;  // 525948.76 minutes
 
 }  // namespace
 
+namespace {
+
+// Minutes after serial 0 of term k of the given year.
+std::int64_t TermMinutes(std::int32_t year, std::size_t k)
+{
+    const std::int64_t hundredths =
+        (std::int64_t{year} - 1900) * YearHundredthsOfMinute + std::int64_t{SolarTermMinutes[k]} * 100;
+    return EpochMinutes + dovrin::FloorDiv(hundredths + 50, 100);  // nearest minute; never a tie
+}
+
+// Index of the term whose instant falls on the given day, or -1.
+int TermOnDay(std::int32_t year, std::int64_t day)
+{
+    for (std::size_t k = 0; k < SolarTermNames.size(); ++k) {
+        if (dovrin::FloorDiv(TermMinutes(year, k), 1440) == day) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+}  // namespace
+
 std::string clsDate::lSolarTerm() const
 {
-    // Whole minutes after the epoch, in integers, so no instant drifts across midnight.
-    const auto today = static_cast<std::int64_t>(m_Date);
-    for (std::size_t k = 0; k < SolarTermNames.size(); ++k) {
-        const std::int64_t hundredths =
-            (std::int64_t{m_sYear} - 1900) * YearHundredthsOfMinute + std::int64_t{SolarTermMinutes[k]} * 100;
-        const std::int64_t minutes = dovrin::FloorDiv(hundredths + 50, 100);  // nearest minute; never a tie
-        if (dovrin::FloorDiv(EpochMinutes + minutes, 1440) == today) return SolarTermNames[k];
-    }
-    return {};
+    const int k = TermOnDay(m_sYear, static_cast<std::int64_t>(m_Date));
+    return k < 0 ? std::string{} : SolarTermNames[static_cast<std::size_t>(k)];
+}
+
+std::string clsDate::lSolarTermTime() const
+{
+    const int k = TermOnDay(m_sYear, static_cast<std::int64_t>(m_Date));
+    if (k < 0) return {};
+    const std::int64_t minutes = TermMinutes(m_sYear, static_cast<std::size_t>(k));
+    const std::int64_t minuteOfDay = minutes - 1440 * dovrin::FloorDiv(minutes, 1440);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:00", static_cast<int>(minuteOfDay / 60),
+                  static_cast<int>(minuteOfDay % 60));
+    return text;
 }
