@@ -54,8 +54,8 @@ TEST(StarSigns, BoundariesAndDescriptions)
 {
     const clsDate date;
     struct Row { int month, day; const char* sign; };
-    for (const Row& row : {Row{3, 21, "山羊"}, Row{3, 20, "双鱼"}, Row{12, 22, "摩蝎"}, Row{12, 31, "摩蝎"},
-                           Row{1, 1, "摩蝎"}, Row{1, 19, "摩蝎"}, Row{1, 20, "水瓶"}, Row{2, 29, "双鱼"},
+    for (const Row& row : {Row{3, 21, "白羊"}, Row{3, 20, "双鱼"}, Row{12, 22, "摩羯"}, Row{12, 31, "摩羯"},
+                           Row{1, 1, "摩羯"}, Row{1, 19, "摩羯"}, Row{1, 20, "水瓶"}, Row{2, 29, "双鱼"},
                            Row{10, 23, "天平"}, Row{10, 24, "天蝎"}, Row{11, 21, "天蝎"}, Row{11, 22, "射手"},
                            Row{4, 20, "金牛"}, Row{6, 21, "双子"}, Row{7, 23, "狮子"}, Row{8, 23, "处女"}}) {
         EXPECT_EQ(date.Constellation(row.month, row.day), row.sign) << row.month << "/" << row.day;

@@ -56,7 +56,7 @@ TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
     EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
                         "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work");
     // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
-    EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩蝎\t"
+    EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩羯\t"
                         "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t");
     const auto eve = Fields(lines[23]);  // 2008-02-06
     EXPECT_EQ(eve[0], "2008-02-06");

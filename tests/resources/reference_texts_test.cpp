@@ -83,8 +83,8 @@ std::vector<MonthDay> DaysOfALeapYear()
     return days;
 }
 
-const char* const SignOrder[] = {"山羊", "金牛", "双子", "巨蟹", "狮子", "处女",
-                                 "天平", "天蝎", "射手", "摩蝎", "水瓶", "双鱼"};
+const char* const SignOrder[] = {"白羊", "金牛", "双子", "巨蟹", "狮子", "处女",
+                                 "天平", "天蝎", "射手", "摩羯", "水瓶", "双鱼"};
 
 }  // namespace
 
@@ -258,9 +258,9 @@ TEST(ReferenceTexts, EveryAnimalFindsItsOwnRecordFirst)
 TEST(ReferenceTexts, GuardianStarOpensWithTheRulerOfTheDaysSign)
 {
     const std::map<std::string, std::vector<std::string>> rulers = {
-        {"山羊", {"火星"}}, {"金牛", {"金星"}}, {"双子", {"水星"}},           {"巨蟹", {"月亮"}},
+        {"白羊", {"火星"}}, {"金牛", {"金星"}}, {"双子", {"水星"}},           {"巨蟹", {"月亮"}},
         {"狮子", {"太阳"}}, {"处女", {"水星"}}, {"天平", {"金星"}},           {"天蝎", {"冥王星", "火星"}},
-        {"射手", {"木星"}}, {"摩蝎", {"土星"}}, {"水瓶", {"天王星", "土星"}}, {"双鱼", {"海王星", "木星"}}};
+        {"射手", {"木星"}}, {"摩羯", {"土星"}}, {"水瓶", {"天王星", "土星"}}, {"双鱼", {"海王星", "木星"}}};
     const clsDate date;
     const auto days = DaysOfALeapYear();
     const auto records = SourceRecords(MonthFiles("flowers"));
