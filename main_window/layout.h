@@ -61,6 +61,12 @@ MovingControls FollowRightEdge(const MovingControls& current, float scaleWidth,
 // and outer height, its own outer width.
 TwipsRect AttachInfoWindow(const TwipsRect& mainOuter, float infoOuterWidth);
 
+// Where the main window's outer frame goes so that it and the information window attached
+// to it lie inside `available` (the screen less its panels): the nearest such place, its size
+// unchanged. Where the pair is wider than `available`, the main window alone is kept inside;
+// where the main window is wider or taller still, its left edge and top (the title bar) are.
+TwipsRect KeepPairOnScreen(const TwipsRect& mainOuter, float infoOuterWidth, const TwipsRect& available);
+
 // The information window is shown only beside a normal main window.
 bool InfoWindowShown(WindowState mainState);
 

@@ -9,9 +9,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QWindow>
 
 #include <iostream>
 
@@ -30,6 +32,9 @@ constexpr int maxInfoPushbacks = 3;
 // The frames are watched for 2 s after a window is shown.
 constexpr std::chrono::milliseconds frameWatchInterval{50};
 constexpr int frameWatchLength = 40;
+// After a change of screen the pair is fitted once the window has stayed still this long,
+// so that a drag across screens is never fought.
+constexpr std::chrono::milliseconds screenSettleTime{300};
 
 QMargins FrameOf(const QWidget& window)
 {
@@ -176,6 +181,9 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     });
     frameWatch.setInterval(frameWatchInterval);
     connect(&frameWatch, &QTimer::timeout, this, &frmMainWidget::CheckFrames);
+    screenSettle.setSingleShot(true);
+    screenSettle.setInterval(screenSettleTime);
+    connect(&screenSettle, &QTimer::timeout, this, &frmMainWidget::KeepPairOnScreen);
 
     resize(TwipsToPixels(designClientWidth, twipsPerPixel),
            TwipsToPixels(designClientHeight, twipsPerPixel));
@@ -223,7 +231,13 @@ void frmMainWidget::Form_Load()
     dateSelected = true;
 
     show();  // the first resize lays out the controls and draws the month
+    startingUp = true;
     WatchFrames();
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &frmMainWidget::FollowScreen);
+        FollowScreen(window->screen());
+        screenSettle.stop();
+    }
     activateWindow();
     picMain->setFocus();
 
@@ -309,6 +323,7 @@ void frmMainWidget::moveEvent(QMoveEvent*)
 {
     infoPushbacks = 0;
     AttachInfoWindow();
+    if (screenSettle.isActive()) screenSettle.start();  // a drag still going on
 }
 
 void frmMainWidget::changeEvent(QEvent* event)
@@ -386,12 +401,39 @@ void frmMainWidget::CheckFrames()
 {
     if (++frameWatchTicks >= frameWatchLength) frameWatch.stop();
     if (!info) return;
+    if (startingUp) {
+        KeepPairOnScreen();
+        startingUp = frameWatch.isActive();
+    }
     const QMargins mainFrame = FrameOf(*this);
     const QMargins infoFrame = info->FrameMargins();
     if (mainFrame == mainFrameSeen && infoFrame == infoFrameSeen) return;
     mainFrameSeen = mainFrame;
     infoFrameSeen = infoFrame;
     AttachInfoWindow();
+}
+
+void frmMainWidget::KeepPairOnScreen()
+{
+    const QScreen* where = screen();
+    if (!info || !where || !isVisible() || isMinimized() || isMaximized() || isFullScreen()) return;
+    const QRect outer = frameGeometry();
+    const QRect place = PixelsOf(dovrin::KeepPairOnScreen(
+        TwipsOf(outer), PixelsToTwips(static_cast<float>(info->OuterGeometry().width()), twipsPerPixel),
+        TwipsOf(where->availableGeometry())));
+    if (place.topLeft() != outer.topLeft()) move(place.topLeft());
+}
+
+void frmMainWidget::FollowScreen(QScreen* screen)
+{
+    disconnect(screenGeometry);
+    disconnect(screenFreeArea);
+    if (screen) {
+        const auto settle = [this] { screenSettle.start(); };
+        screenGeometry = connect(screen, &QScreen::geometryChanged, this, settle);
+        screenFreeArea = connect(screen, &QScreen::availableGeometryChanged, this, settle);
+    }
+    screenSettle.start();
 }
 
 void frmMainWidget::ShowLabels(const std::string& label1, const std::string& label2)

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -94,6 +95,12 @@ private:
     // frame without a move: re-place frmInfo when either frame changes.
     void WatchFrames();
     void CheckFrames();
+    // Moves the window the least so that it and frmInfo lie inside its screen's free area.
+    // Run while the window manager places the windows at start-up, and once moves have
+    // stopped after the window changed screens or its screen changed its size; never after
+    // a drag within one screen.
+    void KeepPairOnScreen();
+    void FollowScreen(QScreen* screen);
 
     void ShowLabels(const std::string& label1, const std::string& label2) override;
     void ShowCaption(const std::string& caption) override;
@@ -116,4 +123,8 @@ private:
     int frameWatchTicks = 0;
     QMargins mainFrameSeen;
     QMargins infoFrameSeen;
+    bool startingUp = false;  // the first frame watch after Form_Load's show
+    QTimer screenSettle;
+    QMetaObject::Connection screenGeometry;
+    QMetaObject::Connection screenFreeArea;
 };

@@ -53,6 +53,29 @@ TEST(Layout, InformationWindowStandsFlushAtTheRightEdge)
     EXPECT_FALSE(InfoWindowShown(WindowState::Maximized));
 }
 
+TEST(Layout, PairMovedTheLeastToFitTheScreen)
+{
+    struct Row {
+        const char* what;
+        TwipsRect main;
+        TwipsRect expected;
+    };
+    // A 1366 x 768 screen at 15 twips a pixel; the information window is 3555 twips wide.
+    const TwipsRect screen{0, 0, 20490, 11520};
+    for (const Row& row : {
+             Row{"fits: stays", {3000, 2000, 7500, 6400}, {3000, 2000, 7500, 6400}},
+             Row{"companion off the right edge", {12030, 2670, 7500, 6400}, {20490 - 3555 - 7500, 2670, 7500, 6400}},
+             Row{"off the left and the bottom", {-900, 9000, 7500, 6400}, {0, 11520 - 6400, 7500, 6400}},
+             Row{"pair too wide: the main window alone", {15000, 0, 18000, 6400}, {20490 - 18000, 0, 18000, 6400}},
+             Row{"main window too big: left edge and title bar", {500, -300, 21000, 12000}, {0, 0, 21000, 12000}},
+         }) {
+        EXPECT_EQ(KeepPairOnScreen(row.main, 3555, screen), row.expected) << row.what;
+    }
+    // A screen that does not start at the origin: a second monitor, or a panel on the left.
+    EXPECT_EQ(KeepPairOnScreen({0, 0, 7500, 6400}, 3555, {21000, 450, 15000, 9000}),
+              (TwipsRect{21000, 450, 7500, 6400}));
+}
+
 TEST(Layout, TwipsAndPixels)
 {
     EXPECT_FLOAT_EQ(TwipsPerPixel(96), 15);

@@ -11,14 +11,15 @@ stop_display() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
 }
 
-# start_display FIRST_DISPLAY_NUMBER [WINDOW_MANAGER]
+# start_display FIRST_DISPLAY_NUMBER [WINDOW_MANAGER]; the screen is SCREEN_SIZE, 1920x1200
+# unless that is set.
 start_display() {
     number=$1
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))
     done
     export DISPLAY=":$number"
-    Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${SCREEN_SIZE:-1920x1200}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     tries=0
     until xwininfo -root >/dev/null 2>&1; do
