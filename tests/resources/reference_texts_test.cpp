@@ -1,6 +1,7 @@
 // The embedded reference texts: encoding, record counts, formats and the lookup keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -42,6 +43,12 @@ std::vector<std::string> MonthFiles(const std::string& folder)
     for (int month = 1; month <= 12; ++month)
         names.push_back(folder + (month < 10 ? "/0" : "/") + std::to_string(month) + ".txt");
     return names;
+}
+
+// The head of a record that names it in a failure: its key up to the first colon or paragraph break.
+std::string RecordName(const std::string& record)
+{
+    return record.substr(0, std::min(record.find("："), record.find("\\n")));
 }
 
 std::vector<std::string> AllTextFiles()
@@ -333,7 +340,7 @@ TEST(ReferenceTexts, SignsGoByTheirAcceptedNames)
     // 山羊座 is Capricorn to a reader, never Aries; 摩蝎 misspells 摩羯. The goat of the zodiac animals stays 山羊.
     for (const std::string& record : SourceRecords(AllTextFiles()))
         for (const char* wrong : {"山羊座", "摩蝎"})
-            EXPECT_EQ(record.find(wrong), std::string::npos) << wrong << " in " << record.substr(0, 60);
+            EXPECT_EQ(record.find(wrong), std::string::npos) << wrong << " in " << RecordName(record);
 }
 
 TEST(ReferenceTexts, NoHealthDoomOrStereotypeLinesComeBack)
@@ -343,7 +350,7 @@ TEST(ReferenceTexts, NoHealthDoomOrStereotypeLinesComeBack)
                                    "我最美好的日子已经过去", "浴火再起", "冬春交接", "顾城"};
     for (const std::string& record : SourceRecords(AllTextFiles()))
         for (const char* phrase : phrases)
-            EXPECT_EQ(record.find(phrase), std::string::npos) << phrase << " in " << record.substr(0, 60);
+            EXPECT_EQ(record.find(phrase), std::string::npos) << phrase << " in " << RecordName(record);
 }
 
 TEST(ReferenceTexts, TemplateOpeningsStayFew)
