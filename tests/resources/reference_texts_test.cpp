@@ -1,6 +1,7 @@
 // The embedded reference texts: encoding, record counts, formats and the lookup keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -41,6 +42,20 @@ std::vector<std::string> MonthFiles(const std::string& folder)
     std::vector<std::string> names;
     for (int month = 1; month <= 12; ++month)
         names.push_back(folder + (month < 10 ? "/0" : "/") + std::to_string(month) + ".txt");
+    return names;
+}
+
+// The head of a record that names it in a failure: its key up to the first colon or paragraph break.
+std::string RecordName(const std::string& record)
+{
+    return record.substr(0, std::min(record.find("："), record.find("\\n")));
+}
+
+std::vector<std::string> AllTextFiles()
+{
+    std::vector<std::string> names = {"sign_couples.txt", "animals.txt", "month_day_birth.txt", "sign_profiles.txt"};
+    for (const char* folder : {"day_birth", "flowers"})
+        for (const std::string& name : MonthFiles(folder)) names.push_back(name);
     return names;
 }
 
@@ -313,4 +328,46 @@ TEST(ReferenceTexts, BirthdaySentenceAndFlowerRecordShareNoLongPassage)
                 break;
             }
     }
+}
+
+TEST(ReferenceTexts, SignsGoByTheirAcceptedNames)
+{
+    const clsDate date;
+    std::set<std::string> table;
+    for (const auto [month, day] : DaysOfALeapYear()) table.insert(date.Constellation(month, day));
+    EXPECT_EQ(table, std::set<std::string>(std::begin(SignOrder), std::end(SignOrder)));
+
+    // 山羊座 is Capricorn to a reader, never Aries; 摩蝎 misspells 摩羯. The goat of the zodiac animals stays 山羊.
+    for (const std::string& record : SourceRecords(AllTextFiles()))
+        for (const char* wrong : {"山羊座", "摩蝎"})
+            EXPECT_EQ(record.find(wrong), std::string::npos) << wrong << " in " << RecordName(record);
+}
+
+TEST(ReferenceTexts, NoHealthDoomOrStereotypeLinesComeBack)
+{
+    // Health predictions, doom read into a birthday, stereotypes, a wrong season and a model we do not offer.
+    const char* const phrases[] = {"身体底子较弱", "盛极而衰", "比女人还懂得体贴", "母性的光辉",
+                                   "我最美好的日子已经过去", "浴火再起", "冬春交接", "顾城"};
+    for (const std::string& record : SourceRecords(AllTextFiles()))
+        for (const char* phrase : phrases)
+            EXPECT_EQ(record.find(phrase), std::string::npos) << phrase << " in " << RecordName(record);
+}
+
+TEST(ReferenceTexts, TemplateOpeningsStayFew)
+{
+    std::size_t you = 0;
+    for (const std::string& sentence : Texts().DayBirthTexts) {
+        const std::size_t colon = sentence.find("：");
+        ASSERT_NE(colon, std::string::npos) << sentence;
+        you += sentence.compare(colon + std::string("：").size(), 3, "你") == 0;
+    }
+    EXPECT_LE(you, 91u) << "birthday sentences opening with 你";
+
+    std::size_t fate = 0, fault = 0;
+    for (std::size_t i = 0; i < 366; ++i) {
+        fate += FlowerSection(Texts().FlowerTexts[i], "【命运】").rfind("你的", 0) == 0;
+        fault += FlowerSection(Texts().FlowerTexts[i], "【缺点】").rfind("过于", 0) == 0;
+    }
+    EXPECT_LE(fate, 60u) << "【命运】 opening with 你的";
+    EXPECT_LE(fault, 30u) << "【缺点】 opening with 过于";
 }
