@@ -24,7 +24,7 @@ start_display() {
     tries=0
     until xwininfo -root >/dev/null 2>&1; do
         tries=$((tries + 1))
-        [ "$tries" -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
+        [ "$tries" -gt 300 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
         sleep 0.1
     done
     [ -n "${2:-}" ] || return 0
@@ -34,7 +34,7 @@ start_display() {
     tries=0
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         tries=$((tries + 1))
-        [ "$tries" -gt 100 ] && { echo "FAIL: $2 did not start"; exit 1; }
+        [ "$tries" -gt 300 ] && { echo "FAIL: $2 did not start"; exit 1; }
         sleep 0.1
     done
 }
