@@ -29,8 +29,8 @@ out=$(env -i LANG=zh_CN.UTF-8 LC_ALL=C.UTF-8 "$cal" -q 2>&1)
 env -i LANG=C.UTF-8 LANGUAGE=zh_CN "$cal" -q 2>&1 | grep -q '未知选项' || bad "LANGUAGE=zh_CN"
 
 if command -v xgettext >/dev/null && command -v msgcmp >/dev/null; then
-  xgettext --keyword=_ --from-code=UTF-8 -o "$work/messages.pot" "$src"/cli/*.cpp || bad "xgettext"
-  msgcmp "$src/po/zh_CN.po" "$work/messages.pot" || bad "messages of cli/ without a translation in po/zh_CN.po"
+  xgettext --keyword=_ --from-code=UTF-8 -o "$work/messages.pot" "$src"/cli/*.cpp "$src"/resources/*.cpp || bad "xgettext"
+  msgcmp "$src/po/zh_CN.po" "$work/messages.pot" || bad "messages of cli/ or resources/ without a translation in po/zh_CN.po"
 else
   echo "note: xgettext or msgcmp missing, the catalogue's completeness is not checked"
 fi
