@@ -15,6 +15,7 @@ constexpr std::size_t LongestLine = 200;  // bytes; a real line has about 30
 
 bool ParseDigits(std::string_view text, std::int32_t& value)
 {
+    if (text.find_first_not_of("0123456789") != std::string_view::npos) return false;  // from_chars takes a '-'
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;

@@ -23,7 +23,7 @@ void JoinHolidays(std::string& joint, std::string_view name)
 {
     std::vector<std::string> holidays = SplitAt(joint, "、");
     for (std::string& holiday : SplitAt(name, "、")) {
-        if (std::find(holidays.begin(), holidays.end(), holiday) != holidays.end()) continue;
+        if (holiday.empty() || std::find(holidays.begin(), holidays.end(), holiday) != holidays.end()) continue;
         joint += "、" + holiday;
         holidays.push_back(std::move(holiday));
     }
