@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "main_window/qt/frmMainWidget.h"
+#include "resources/messages.h"
 #include "resources/rest_days.h"
 
 namespace {
@@ -40,6 +41,8 @@ bool AnswerInfoOption(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     if (AnswerInfoOption(argc, argv)) return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    // The messages about the user's file of days off come from dovrin-cal's catalogue.
+    dovrin::SetUpMessages(DOVRIN_LOCALEDIR_FROM_BINDIR, DOVRIN_LOCALEDIR_ABSOLUTE);
 
     // The information window must stand beside the main window, and a Wayland session does
     // not let a program place its windows: run through XWayland unless a platform was chosen.

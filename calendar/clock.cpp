@@ -1,4 +1,4 @@
-// The system clock: today's local date from the C library.
+// The clocks: today's local date and the UTC instant from the C library, or fixed ones.
 #include "calendar/clock.h"
 
 #include <ctime>
@@ -11,6 +11,16 @@ CivilDate SystemClock::Today() const
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+std::int64_t SystemClock::UtcSeconds() const
+{
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+std::int64_t FixedClock::UtcSeconds() const
+{
+    return (DayNumber(Day.year, Day.month, Day.day) - DayNumber(1970, 1, 1)) * 86400 + Seconds;
 }
 
 const Clock& TheSystemClock()

@@ -85,6 +85,25 @@ bool IsValidUtf8(std::string_view text, bool allowControls)
     return true;
 }
 
+std::string Printable(std::string_view text)
+{
+    std::string out;
+    for (std::string_view character : Utf8Characters(text)) {
+        if (IsValidUtf8(character, false)) {
+            out += character;
+            continue;
+        }
+        for (char c : character) {
+            static constexpr char digits[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 0xF];
+        }
+    }
+    return out;
+}
+
 std::string Centred(std::string_view text, std::size_t width)
 {
     const std::size_t used = DisplayWidth(text);

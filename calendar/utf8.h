@@ -21,6 +21,10 @@ std::size_t DisplayWidth(std::string_view text);
 // points past U+10FFFF. Without `allowControls`, C0 and C1 controls and DEL are refused too.
 bool IsValidUtf8(std::string_view text, bool allowControls = true);
 
+// The text with every control character and every byte that is not UTF-8 written as \xNN,
+// so that a message can quote any input without the terminal acting on it.
+std::string Printable(std::string_view text);
+
 // The text in the middle of `width` display columns, padded with spaces on both sides (the
 // odd column on the right); a text as wide or wider stays as it is.
 std::string Centred(std::string_view text, std::size_t width);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 
 #include "calendar/clsDate.h"
@@ -75,7 +76,7 @@ std::string TextKey(std::string_view text)
     return key;
 }
 
-std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stamp, std::string_view name)
+std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name)
 {
     const Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -87,11 +88,8 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stam
     icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
     icalcomponent_add_property(calendar.get(), calendarName);
 
-    icaltimetype stampTime = icaltime_null_time();
-    stampTime.year = stamp.year;
-    stampTime.month = stamp.month;
-    stampTime.day = stamp.day;
-    stampTime.zone = icaltimezone_get_utc_timezone();
+    const icaltimetype stampTime =
+        icaltime_from_timet_with_zone(static_cast<std::time_t>(utcSeconds), 0, icaltimezone_get_utc_timezone());
 
     for (const CalendarEvent& event : events) {
         icalcomponent* vevent = icalcomponent_new_vevent();

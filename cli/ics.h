@@ -22,9 +22,9 @@ struct CalendarEvent {
     std::string description;
 };
 
-// The whole file, CR LF line ends. DTSTAMP is midnight UTC of `stamp`, so that one day's
-// exports are byte for byte the same.
-std::string IcsCalendar(const std::vector<CalendarEvent>& events, CivilDate stamp, std::string_view name);
+// The whole file, CR LF line ends. DTSTAMP, the time the file was made, is `utcSeconds`
+// (since 1970-01-01 00:00 UTC) written in UTC.
+std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name);
 
 // An event for every named day (holidays, 除夕 and solar terms) from first to last.
 std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last);

@@ -1,50 +1,18 @@
 // dovrin-cal: the calendar in a terminal.
-#include <libintl.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <clocale>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include <cstring>
+#include <string_view>
 
 #include "messages.h"
 #include "run.h"
 #include "resources/rest_days.h"
 
 namespace {
-
-// Messages in the user's language. The catalogue lies at the same place relative to the
-// program in the build tree, in an install under any prefix and in the package, so it is
-// looked up beside the executable first and at the configured install path after that.
-void SetUpMessages()
-{
-    std::setlocale(LC_ALL, "");
-    if (!std::setlocale(LC_MESSAGES, "")) {
-        // The user's locale is not installed (common in containers). gettext still follows a
-        // language named in LANGUAGE under C.UTF-8, so the messages keep the user's language.
-        const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-        for (const char* variable : names) {
-            const char* value = std::getenv(variable);
-            if (!value || !*value) continue;
-            if (std::setlocale(LC_MESSAGES, "C.UTF-8")) {
-                const char* language = std::getenv("LANGUAGE");
-                if (!language || !*language) setenv("LANGUAGE", value, 1);
-            }
-            break;
-        }
-    }
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::filesystem::path catalogue = DOVRIN_LOCALEDIR_ABSOLUTE;
-    if (!error) {
-        const std::filesystem::path beside = program.parent_path() / DOVRIN_LOCALEDIR_FROM_BINDIR;
-        if (std::filesystem::is_directory(beside, error)) catalogue = beside.lexically_normal();
-    }
-    bindtextdomain(dovrin::cli::TextDomain, catalogue.c_str());
-    bind_textdomain_codeset(dovrin::cli::TextDomain, "UTF-8");
-}
 
 // COLUMNS when set, else the terminal's own width, else 80.
 std::size_t Columns(bool stdoutIsTerminal)
@@ -59,15 +27,28 @@ std::size_t Columns(bool stdoutIsTerminal)
     return 80;
 }
 
+// Writes the output and closes standard output: errno of the first failure, or 0. Every
+// step is checked, as a full disk shows itself only at the write that meets it, often the
+// final flush.
+int WriteOut(std::string_view out)
+{
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size()) return errno ? errno : EIO;
+    if (std::fflush(stdout) != 0) return errno ? errno : EIO;
+    if (std::fclose(stdout) != 0) return errno ? errno : EIO;
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    SetUpMessages();
+    dovrin::SetUpMessages(DOVRIN_LOCALEDIR_FROM_BINDIR, DOVRIN_LOCALEDIR_ABSOLUTE);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const char* noColor = std::getenv("NO_COLOR");
+    const char* term = std::getenv("TERM");
     const bool terminal = isatty(STDOUT_FILENO) == 1;
-    const dovrin::cli::Terminal info{terminal, noColor && *noColor, Columns(terminal)};
+    const dovrin::cli::Terminal info{terminal, noColor && *noColor, Columns(terminal),
+                                     term && std::strcmp(term, "dumb") == 0};
     // The official days off with the user's own lines over them; a bad line is reported once.
     std::vector<std::string> skipped;
     const dovrin::RestDays restDays =
@@ -75,7 +56,13 @@ int main(int argc, char** argv)
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
     const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);
-    return std::fflush(stdout) == 0 ? status : 1;
+    errno = 0;
+    const int error = WriteOut(out);
+    if (error == 0) return status;
+    // A reader that has gone away (`| head`) is no error to report, as with other tools.
+    if (error != EPIPE)
+        std::fputs(dovrin::Format(_("dovrin-cal: write error: {1}"), {std::strerror(error)}).append("\n").c_str(),
+                   stderr);
+    return 1;
 }

@@ -1,22 +1,11 @@
-// dovrin-cal's own words (help and errors), translated through GNU gettext. The calendar's
-// Chinese names are data, not messages, and stay as they are.
+// dovrin-cal's own words (help and errors), translated through the programs' one text domain.
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+#include "resources/messages.h"
 
 namespace dovrin::cli {
 
-inline constexpr const char* TextDomain = "dovrin-cal";
-
-// The message in the user's language (the text itself when there is no translation).
-const char* Tr(const char* message);
-
-// The pattern with {1}, {2}, ... replaced by the arguments; other text stays as it is.
-std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
+using dovrin::Format;
+using dovrin::Tr;
 
 }  // namespace dovrin::cli
-
-// Marks a message for xgettext and translates it.
-#define _(message) ::dovrin::cli::Tr(message)

@@ -273,7 +273,7 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
         block.push_back(lunar);
     }
     AppendList(block, ListOfMonth(year, month, named, restDays), month, layout);
-    if (year > restDays.LastYear()) {
+    if (!restDays.Covers(year)) {
         const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
         block.push_back({missing, DisplayWidth(missing)});
     }

@@ -269,6 +269,9 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
         if (!summary || o.summary.empty()) return fail(_("--ics-lunar needs --summary TEXT, the title of the events"));
         if (!IsValidUtf8(o.summary, false))
             return fail(_("the --summary text must be UTF-8 without control characters"));
+        // Spaces alone, ideographic ones too, make an event without a title.
+        if (ReplaceAll(o.summary, "\u3000", " ").find_first_not_of(' ') == std::string::npos)
+            return fail(_("the --summary text is blank; give the title of the events"));
         if (!years) {
             o.fromYear = FirstLunarYear;
             o.toYear = LastLunarYear;
@@ -369,16 +372,18 @@ std::string Usage()
               "  -m, --monday       weeks start on Monday\n"
               "  -s, --sunday       weeks start on Sunday (the default)\n"
               "  --color[=WHEN]     colours: never, always or auto; auto, the default, colours\n"
-              "                     on a terminal unless NO_COLOR is set; --color alone: always\n"
+              "                     on a terminal unless NO_COLOR is set or TERM is dumb;\n"
+              "                     --color alone: always\n"
               "Months stand side by side as far as the width allows: the terminal's, COLUMNS\n"
               "when set, 80 when not a terminal. Under each month its holidays and solar\n"
               "terms are listed in full. On a terminal today is shown in reverse video,\n"
-              "unless --color=never.\n");
+              "unless --color=never or TERM is dumb.\n");
     text += "\n";
     text += _("iCalendar (RFC 5545) export, all-day events for calendar programs:\n"
               "  --ics FROM TO      every holiday and solar term from FROM to TO\n"
               "  --ics-lunar M D    one event a lunar year on day D of lunar month M\n"
-              "  --summary TEXT     the title of those events\n"
+              "  --summary TEXT     the title of those events: one line of UTF-8 text, without\n"
+              "                     newlines, tabs or other control characters, not blank\n"
               "  --years A B        the lunar years A to B (every covered year without it)\n"
               "  --leap             the leap month after month M (also with --lunar)\n"
               "Day 30 in a year whose month has 29 days falls on the month's last day; a\n"

@@ -22,10 +22,12 @@ GridStyle StyleFor(const Options& o, const Terminal& terminal)
     switch (o.color) {
     case ColorMode::Always: style.color = true; break;
     case ColorMode::Never: style.color = false; break;
-    case ColorMode::Auto: style.color = terminal.stdoutIsTerminal && !terminal.noColor; break;
+    case ColorMode::Auto: style.color = terminal.stdoutIsTerminal && !terminal.noColor && !terminal.dumb; break;
     }
-    // Reverse video is no colour: a terminal shows today even under NO_COLOR, as cal does.
-    style.markToday = style.color || (terminal.stdoutIsTerminal && o.color != ColorMode::Never);
+    // Reverse video is no colour: a terminal shows today even under NO_COLOR, as cal does;
+    // a dumb one takes no escape codes at all unless they are asked for.
+    style.markToday =
+        style.color || (terminal.stdoutIsTerminal && !terminal.dumb && o.color != ColorMode::Never);
     return style;
 }
 
@@ -77,12 +79,12 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
     case Command::Ics: {
         std::vector<CalendarEvent> events = NamedDayEvents(o.from, o.to);
         for (CalendarEvent& event : DaysOffEvents(o.from, o.to, restDays)) events.push_back(std::move(event));
-        out = IcsCalendar(events, today, "Dovrin万年历 节日与节气");
+        out = IcsCalendar(events, clock.UtcSeconds(), "Dovrin万年历 节日与节气");
         break;
     }
     case Command::IcsLunar:
         out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
-                          today, o.summary);
+                          clock.UtcSeconds(), o.summary);
         break;
     }
     return 0;

@@ -14,6 +14,7 @@ struct Terminal {
     bool stdoutIsTerminal = false;
     bool noColor = false;      // NO_COLOR is set and not empty
     std::size_t columns = 80;  // the width the month grids are laid out in
+    bool dumb = false;         // TERM=dumb: a terminal that takes no escape codes
 };
 
 // Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty and `err` holds

@@ -21,15 +21,23 @@ struct RestDayLine {
 
 struct RestDayLines {
     std::vector<RestDayLine> lines;
-    // One text a refused line: "NAME:LINE: what is wrong".
+    // One text a refused line: "NAME:LINE: what is wrong", in the user's language.
     std::vector<std::string> errors;
 };
 
+// YYYY-MM-DD, digits only; whether it is a real day is CheckRestDay's question.
+bool ParseIsoDate(std::string_view text, CivilDate& date);
+
+// Why a day off or working day cannot be used, whatever file it came from, or "" when it
+// can: a date that is no real day or lies outside the calendar's span, 班 on a weekday, a
+// holiday name that is empty, not UTF-8 or holds a control character.
+std::string CheckRestDay(const RestDayLine& line);
+
 // Reads "YYYY-MM-DD<TAB>休|班<TAB>holiday" lines; # comments and empty lines are skipped.
-// A line that is no real date, an unknown kind, 班 on a weekday, a date already given, text
-// that is not UTF-8 or a line longer than 200 bytes is refused and reported; the others
-// count. With `inOrder`, a date before the one above is refused as well. `name` is the
-// file name the errors give.
+// A line that CheckRestDay refuses, that holds a control character other than the tabs, is
+// not UTF-8, is longer than 200 bytes, has an unknown kind or a date already given is refused
+// and reported; the others count. With `inOrder`, a date before the one above is refused as
+// well. `name` is the file name the errors give.
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder);
 
 }  // namespace dovrin

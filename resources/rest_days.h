@@ -17,7 +17,8 @@ struct RestDayInfo {
     std::string holiday;  // "" for an ordinary day
 };
 
-// A run of consecutive 休 days of one holiday, or one 班 day.
+// A run of consecutive 休 days, or one 班 day. A run that joins two holidays is named by
+// both in their order: "中秋节、国庆节".
 struct RestDayPeriod {
     CivilDate first, last;
     DayOff kind = DayOff::Rest;
@@ -35,21 +36,26 @@ public:
     RestDayInfo Lookup(CivilDate date) const;
     // The last year with any line; 0 when there is none.
     std::int32_t LastYear() const;
+    // Whether the year's arrangement is known: a year up to the last built-in one, or one
+    // the user's file has a line in.
+    bool Covers(std::int32_t year) const;
     // The periods and working days that touch from..to, in date order.
     std::vector<RestDayPeriod> Periods(CivilDate from, CivilDate to) const;
 
 private:
     std::map<std::int64_t, RestDayLine> days;  // by day number
+    std::int32_t lastBuiltInYear = 0;
 };
 
 // $XDG_DATA_HOME/dovrin/rest-days.tsv, or ~/.local/share/dovrin/rest-days.tsv when that
-// variable is unset or empty; "" when HOME is unset too. The arguments are the variables'
-// values, or nullptr.
+// variable is unset, empty or a relative path (which the XDG Base Directory rules call
+// invalid); "" when HOME is unset too. The arguments are the variables' values, or nullptr.
 std::string UserRestDaysPath(const char* xdgDataHome, const char* home);
 
-// The built-in arrangement with the file at `userPath` laid over it. A missing file is
-// silence; a refused line is skipped and its "FILE:LINE: what is wrong" added to `skipped`.
-// At most the first 1 MiB of the file is read.
+// The built-in arrangement with the file at `userPath` laid over it, read by ReadUserFile. A
+// missing file is silence; a file that cannot be read adds "FILE: what (reason)" to
+// `skipped`, a refused line its "FILE:LINE: what is wrong" (at most 20 of them), all in the
+// user's language. The built-in days apply whatever the file holds.
 RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& skipped);
 
 }  // namespace dovrin

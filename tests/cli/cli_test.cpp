@@ -147,6 +147,9 @@ TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
     EXPECT_NE(Cal({"--color", "2008", "2"}, {false, false}).out.find("\x1b[31m"), std::string::npos);
     EXPECT_EQ(Cal({"--color=never", "2008", "2"}, {true, false}).out.find('\x1b'), std::string::npos);
     EXPECT_NE(Cal({"--color=auto", "2008", "2"}, {true, false}).out.find("\x1b[31m"), std::string::npos);
+    // TERM=dumb takes no escape codes unless they are asked for.
+    EXPECT_EQ(Cal({"2008", "2"}, {true, false, 80, true}).out.find('\x1b'), std::string::npos);
+    EXPECT_NE(Cal({"--color", "2008", "2"}, {true, false, 80, true}).out.find("\x1b[31m"), std::string::npos);
 }
 
 TEST_F(Cli, DefaultsToTheCurrentMonthAndShowsAWholeYear)
@@ -204,6 +207,8 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--ics-lunar", "8", "31", "--summary", "x"}, "1..30"},
              {{"--ics-lunar", "8", "15", "--summary", "a\x01"}, "control"},
              {{"--ics-lunar", "8", "15", "--summary", "\xff"}, "UTF-8"},
+             {{"--ics-lunar", "8", "15", "--summary", " \u3000 "}, "blank"},
+             {{"--ics-lunar", "8", "15", "--summary", "a\nb"}, "control"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2010", "2000"}, "after"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2049"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2000"}, "two lunar years"},

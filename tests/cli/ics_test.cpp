@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -115,6 +116,12 @@ TEST(CliIcs, OfficialDaysOffAreOneEventAPeriodAndWorkingDaysTheirOwn)
     EXPECT_NE(Find(events, "中秋节 放假", "20260925"), nullptr);
     // The same period from another range keeps its UID.
     EXPECT_EQ(Find(Parse(Export({"--ics", "2026-10-05", "2026-10-05"})), "国庆节 放假", "20261001")->uid, national->uid);
+    // A break that joins two holidays is one event with the day count of the whole break.
+    const std::vector<Event> joint = Parse(Export({"--ics", "2017-10-01", "2017-10-08"}));
+    const Event* both = Find(joint, "中秋节、国庆节 放假", "20171001");
+    ASSERT_NE(both, nullptr);
+    EXPECT_EQ(both->description, "中秋节、国庆节放假，共8天");
+    EXPECT_EQ(std::count_if(joint.begin(), joint.end(), [](const Event& e) { return e.category == "放假"; }), 1);
 }
 
 TEST(CliIcs, LunarDateEveryYearFollowsTheMonthLengthAndLeapRules)
@@ -141,4 +148,15 @@ TEST(CliIcs, LunarDateEveryYearFollowsTheMonthLengthAndLeapRules)
     EXPECT_NE(leap[1].description.find("没有闰四月"), std::string::npos);
     // Without --years, every covered lunar year.
     EXPECT_EQ(Parse(Export({"--ics-lunar", "1", "1", "--summary", "x"})).size(), 150u);
+}
+
+// DTSTAMP is the clock's instant in UTC, not the local date.
+TEST(CliIcsStamp, IsTheCurrentTimeInUtc)
+{
+    const dovrin::FixedClock clock({2026, 3, 1}, 13 * 3600 + 5 * 60 + 9);
+    std::string out, err;
+    ASSERT_EQ(dovrin::cli::RunCli({"--ics-lunar", "1", "1", "--summary", "x", "--years", "2027", "2027"}, {}, clock,
+                                  out, err),
+              0);
+    EXPECT_NE(out.find("DTSTAMP:20260301T130509Z\r\n"), std::string::npos) << out;
 }

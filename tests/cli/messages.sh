@@ -22,6 +22,12 @@ status=$?
   bad "zh_CN error: $(cat "$work/err")"
 [ "$(wc -l <"$work/err")" -eq 1 ] || bad "the error takes more than one line"
 
+# The messages about the user's days-off file come through the same catalogue.
+mkdir -p "$work/data/dovrin/rest-days.tsv"
+env -i LANG=zh_CN.UTF-8 XDG_DATA_HOME="$work/data" "$cal" 2027 1 2>"$work/err" >/dev/null
+[ "$(cat "$work/err")" = "dovrin-cal: $work/data/dovrin/rest-days.tsv: 不是普通文件，已跳过（目录）" ] ||
+  bad "zh_CN message about the days-off file: $(cat "$work/err")"
+
 # English elsewhere; LC_ALL over LANG; LANGUAGE under another locale.
 env -i LANG=en_US.UTF-8 "$cal" --help | head -n 1 | grep -q '^Usage: dovrin-cal' || bad "en_US help"
 out=$(env -i LANG=zh_CN.UTF-8 LC_ALL=C.UTF-8 "$cal" -q 2>&1)
@@ -29,8 +35,8 @@ out=$(env -i LANG=zh_CN.UTF-8 LC_ALL=C.UTF-8 "$cal" -q 2>&1)
 env -i LANG=C.UTF-8 LANGUAGE=zh_CN "$cal" -q 2>&1 | grep -q '未知选项' || bad "LANGUAGE=zh_CN"
 
 if command -v xgettext >/dev/null && command -v msgcmp >/dev/null; then
-  xgettext --keyword=_ --from-code=UTF-8 -o "$work/messages.pot" "$src"/cli/*.cpp || bad "xgettext"
-  msgcmp "$src/po/zh_CN.po" "$work/messages.pot" || bad "messages of cli/ without a translation in po/zh_CN.po"
+  xgettext --keyword=_ --from-code=UTF-8 -o "$work/messages.pot" "$src"/cli/*.cpp "$src"/resources/*.cpp || bad "xgettext"
+  msgcmp "$src/po/zh_CN.po" "$work/messages.pot" || bad "messages of cli/ or resources/ without a translation in po/zh_CN.po"
 else
   echo "note: xgettext or msgcmp missing, the catalogue's completeness is not checked"
 fi

@@ -1,7 +1,8 @@
 #!/bin/sh
-# The real program on a virtual X display with a faked clock: keys move the selection, the
-# title follows it, and the information window stands flush at the main window's right edge,
-# also after it has been dragged away. With "openbox" a real window manager frames both
+# The real program on a virtual X display with a faked clock and a FIFO at the path of the
+# user's days off: it starts all the same; keys move the selection, the title follows it,
+# and the information window stands flush at the main window's right edge, also after it
+# has been dragged away. With "openbox" a real window manager frames both
 # windows, and minimizing and restoring the main window is tried as well.
 # Usage: end_to_end.sh PATH_TO_DOVRIN [openbox]
 set -u
@@ -28,12 +29,22 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
     fi
 }
 
+# A FIFO with no writer where the user's days off would be: the program must start anyway
+# and say once why it did not read it.
+data=$(mktemp -d)
+trap 'stop_display; rm -rf "$data"' EXIT
+mkdir "$data/dovrin" && mkfifo "$data/dovrin/rest-days.tsv"
+
 unset WAYLAND_DISPLAY
-QT_QPA_PLATFORM=xcb faketime '2024-02-28 10:00:00' "$program" >/dev/null 2>&1 &
+XDG_DATA_HOME=$data LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb faketime '2024-02-28 10:00:00' "$program" \
+    >/dev/null 2>"$data/stderr" &
 app_pid=$!
 
 main=$(timeout 20 xdotool search --sync --name '^Dovrin万年历 - ' | head -n 1)
 [ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
+check "one message about the FIFO" \
+    "dovrin: $data/dovrin/rest-days.tsv: skipped, as it is not a regular file (a named pipe)" \
+    "$(grep rest-days.tsv "$data/stderr")"
 info=$(timeout 20 xdotool search --sync --name '^日程信息$' | head -n 1)
 [ -n "$info" ] || { echo "FAIL: the information window did not appear"; exit 1; }
 

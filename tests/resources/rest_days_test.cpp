@@ -1,12 +1,20 @@
 // The official days off and working days: the built-in arrangement and a user's file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "calendar/utf8.h"
 #include "resources/rest_days.h"
+#include "resources/user_file.h"
 
 namespace {
 
@@ -59,6 +67,25 @@ TEST(RestDays, PeriodsJoinTheDaysOffOfOneHoliday)
     EXPECT_EQ(dovrin::RestDays().Periods({2026, 2, 20}, {2026, 2, 20}).front().first, (CivilDate{2026, 2, 15}));
 }
 
+TEST(RestDays, AJointBreakIsOnePeriodNamedByItsHolidaysInOrder)
+{
+    const auto built = dovrin::RestDays().Periods({2017, 10, 1}, {2017, 10, 8});
+    ASSERT_EQ(built.size(), 1u);
+    EXPECT_EQ(built[0].holiday, "中秋节、国庆节");
+    EXPECT_EQ(built[0].last, (CivilDate{2017, 10, 8}));
+
+    dovrin::RestDays restDays;
+    restDays.Overlay({{{2027, 9, 30}, DayOff::Rest, "中秋节"},
+                      {{2027, 10, 1}, DayOff::Rest, "国庆节、中秋节"},
+                      {{2027, 10, 2}, DayOff::Rest, "国庆节"},
+                      {{2027, 10, 9}, DayOff::Work, "国庆节"}});
+    const auto periods = restDays.Periods({2027, 10, 1}, {2027, 10, 31});
+    ASSERT_EQ(periods.size(), 2u);
+    EXPECT_EQ(periods[0].holiday, "中秋节、国庆节");
+    EXPECT_EQ(periods[0].first, (CivilDate{2027, 9, 30}));
+    EXPECT_EQ(periods[1].holiday, "国庆节");
+}
+
 TEST(RestDays, AUsersFileAddsAYearOverridesADayAndReportsBadLines)
 {
     const std::string path = testing::TempDir() + "dovrin-rest-days.tsv";
@@ -92,7 +119,96 @@ TEST(RestDays, TheUsersFileLivesUnderXdgDataHome)
 {
     EXPECT_EQ(dovrin::UserRestDaysPath("/x", "/home/u"), "/x/dovrin/rest-days.tsv");
     EXPECT_EQ(dovrin::UserRestDaysPath("", "/home/u"), "/home/u/.local/share/dovrin/rest-days.tsv");
+    // A relative value is invalid by the XDG rules, not a folder under the current one.
+    EXPECT_EQ(dovrin::UserRestDaysPath("rel", "/home/u"), "/home/u/.local/share/dovrin/rest-days.tsv");
     EXPECT_EQ(dovrin::UserRestDaysPath(nullptr, nullptr), "");
+}
+
+// Whatever lies at the path, the program starts at once with the built-in days, says once
+// what it could not use, and never passes a control character on.
+TEST(RestDays, ABadUsersFileIsReportedAndTheBuiltInDaysStillApply)
+{
+    using Make = std::function<void(const std::string&)>;
+    const auto write = [](std::string text) {
+        return [text](const std::string& path) { std::ofstream(path, std::ios::binary) << text; };
+    };
+    // Comment lines up to 10 bytes before the 1 MiB limit, then a line across it.
+    std::string big;
+    std::size_t wholeLines = 0;
+    for (; big.size() < dovrin::LargestUserFile - 10; ++wholeLines) {
+        const std::size_t length = std::min<std::size_t>(100, dovrin::LargestUserFile - 10 - big.size());
+        big.append(1, '#').append(length - 2, 'x').append(1, '\n');
+    }
+    big += "2027-05-01\t休\t劳动节\n2027-05-02\t休\t劳动节\n";
+    std::string manyBad;
+    for (int i = 0; i < 25; ++i) manyBad += "x\n";
+
+    struct Case {
+        const char* name;
+        Make make;
+        std::vector<std::string> messages;  // "@" stands for the path
+        CivilDate day;
+        DayOff kind;
+        std::string holiday;
+    };
+    const std::string fields = "expected three fields separated by tabs: date, 休 or 班, holiday";
+    const std::vector<Case> cases{
+        {"fifo without a writer", [](const std::string& p) { mkfifo(p.c_str(), 0600); },
+         {"@: skipped, as it is not a regular file (a named pipe)"}, {2026, 10, 1}, DayOff::Rest, "国庆节"},
+        {"directory", [](const std::string& p) { std::filesystem::create_directory(p); },
+         {"@: skipped, as it is not a regular file (a directory)"}, {2026, 10, 1}, DayOff::Rest, "国庆节"},
+        {"symlink loop", [](const std::string& p) { std::filesystem::create_symlink(p, p); },
+         {"@: cannot open the file (Too many levels of symbolic links)"}, {2026, 10, 1}, DayOff::Rest, "国庆节"},
+        {"unreadable",
+         [&](const std::string& p) {
+             write("2027-01-01\t休\t元旦\n")(p);
+             chmod(p.c_str(), 0);
+         },
+         {"@: cannot open the file (Permission denied)"}, {2027, 1, 1}, DayOff::None, ""},
+        {"byte-order mark", write("\xEF\xBB\xBF" "2027-01-01\t休\t元旦\n"), {}, {2027, 1, 1}, DayOff::Rest, "元旦"},
+        {"NUL in a name", write(std::string("2027-01-01\t休\t元\0旦\n", 23)),
+         {"@:1: the line holds a control character: 2027-01-01\\x09休\\x09元\\x00旦"}, {2027, 1, 1},
+         DayOff::None, ""},
+        {"escape code", write("2027-01-01\t休\t\x1b[2J元旦\n"),
+         {"@:1: the line holds a control character: 2027-01-01\\x09休\\x09\\x1B[2J元旦"}, {2027, 1, 1},
+         DayOff::None, ""},
+        {"line across 1 MiB", write(big),
+         {"@: only the first " + std::to_string(wholeLines) +
+          " lines were read, up to the limit of 1048576 bytes; the rest was ignored"},
+         {2027, 5, 1}, DayOff::None, ""},
+        {"outside the span",
+         write("9999-12-31\t休\tx\n0000-01-01\t休\tx\n2050-06-01\t休\tx\n2049-06-01\t休\t端午节\n"),
+         {"@:1: 9999-12-31 lies outside the calendar's span 1900-01-31..2050-01-22",
+          "@:2: 0000-01-01 lies outside the calendar's span 1900-01-31..2050-01-22",
+          "@:3: 2050-06-01 lies outside the calendar's span 1900-01-31..2050-01-22"},
+         {2049, 6, 1}, DayOff::Rest, "端午节"},
+        {"25 bad lines", write(manyBad), {}, {2026, 10, 1}, DayOff::Rest, "国庆节"},
+    };
+    const std::string dir = testing::TempDir() + "dovrin-bad-files";
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directory(dir);
+        const std::string path = dir + "/rest-days.tsv";
+        if (std::string(c.name) == "unreadable" && geteuid() == 0) continue;  // root reads it anyway
+        c.make(path);
+        std::vector<std::string> expected;
+        for (const std::string& m : c.messages) expected.push_back(dovrin::ReplaceAll(m, "@", path));
+        if (std::string(c.name) == "25 bad lines") {
+            for (int i = 1; i <= 20; ++i) expected.push_back(path + ":" + std::to_string(i) + ": " + fields);
+            expected.push_back(path + ": … 5 more lines skipped");
+        }
+
+        const auto start = std::chrono::steady_clock::now();
+        std::vector<std::string> messages;
+        const dovrin::RestDays restDays = dovrin::LoadRestDays(path, messages);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.name;
+        EXPECT_EQ(messages, expected) << c.name;
+        EXPECT_EQ(restDays.Lookup(c.day).kind, c.kind) << c.name;
+        EXPECT_EQ(restDays.Lookup(c.day).holiday, c.holiday) << c.name;
+        EXPECT_EQ(restDays.Lookup({2026, 10, 1}).holiday, "国庆节") << c.name;  // the built-in days apply
+        EXPECT_FALSE(restDays.Covers(2030)) << c.name;  // only years the file really covers
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

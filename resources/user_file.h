@@ -1,0 +1,30 @@
+// A file the user keeps beside the program's data (the days off of years not yet built in),
+// read so that nothing found at its path can stop a program from starting.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace dovrin {
+
+inline constexpr std::size_t LargestUserFile = std::size_t{1} << 20;  // bytes; a year takes about 1 KB
+inline constexpr std::size_t MostMessagesPerFile = 20;
+
+struct UserFile {
+    std::string text;                   // whole lines, without a leading byte-order mark
+    std::vector<std::string> messages;  // "FILE: what (reason)", in the user's language
+};
+
+// Opens `path` without blocking and reads it only when it is a regular file: at most `limit`
+// bytes, and of those only whole lines. A missing file is silence; any other failure, a
+// path that is no regular file, and a cut after the limit each give one message, and the
+// text holds what could be used.
+UserFile ReadUserFile(const std::string& path, std::size_t limit = LargestUserFile);
+
+// Adds the messages about one file's refused lines to `to`: the first MostMessagesPerFile
+// of them, then one line saying how many more lines were skipped.
+void AddLineMessages(std::vector<std::string>& to, const std::vector<std::string>& lineMessages,
+                     const std::string& path);
+
+}  // namespace dovrin
