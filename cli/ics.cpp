@@ -122,6 +122,8 @@ std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last)
         event.last = day.last;
         event.categories = {day.kind == NamedDayKind::SolarTerm ? "节气" : "节日"};
         event.description = LunarTextOf(day.first);
+        if (!day.instant.empty())
+            event.description += "\n交节时刻 " + IsoDate(day.first) + " " + InstantMinute(day.instant) + "（北京时间）";
         event.summary = std::move(day.text);
         events.push_back(std::move(event));
     }

@@ -142,14 +142,16 @@ std::string DayText(CivilDate day, bool withMonth)
     return (withMonth ? std::to_string(day.month) + "月" : "") + std::to_string(day.day) + "日";
 }
 
-// "8日 护士节", "1日–7日 国庆节 放假"; a range that crosses into another month names both
-// months: "4月30日–5月2日 劳动节 放假".
+// "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that crosses into another
+// month names both months: "4月30日–5月2日 劳动节 放假".
 std::string EntryText(const NamedDay& entry, std::int32_t month)
 {
     const bool withMonths = entry.first.month != month || entry.last.month != month;
     std::string when = DayText(entry.first, withMonths);
     if (entry.last != entry.first) when += "–" + DayText(entry.last, withMonths);
-    return when + " " + entry.text;
+    std::string text = when + " " + entry.text;
+    if (!entry.instant.empty()) text += " " + InstantMinute(entry.instant);
+    return text;
 }
 
 // The month's named days, two to a line where both fit, a long one on a line of its own.
@@ -195,7 +197,7 @@ std::vector<NamedDay> DaysOffOfMonth(std::int32_t year, std::int32_t month, cons
     for (const RestDayPeriod& period : restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)})) {
         const bool off = period.kind == DayOff::Rest;
         entries.push_back({period.first, period.last, off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay,
-                           off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）"});
+                           off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）", {}});
     }
     return entries;
 }

@@ -11,13 +11,13 @@ namespace dovrin::cli {
 namespace {
 
 void AddNames(std::vector<NamedDay>& out, std::size_t dayStart, CivilDate day, NamedDayKind kind,
-              const std::string& text)
+              const std::string& text, const std::string& instant = {})
 {
     for (std::string& name : SplitAt(text, " ")) {
         if (name.empty()) continue;
         bool seen = false;
         for (std::size_t i = dayStart; i < out.size(); ++i) seen = seen || out[i].text == name;
-        if (!seen) out.push_back({day, day, kind, std::move(name)});
+        if (!seen) out.push_back({day, day, kind, std::move(name), instant});
     }
 }
 
@@ -33,11 +33,16 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
         date.sInitDate(day.year, day.month, day.day);
         const std::size_t dayStart = out.size();
         AddNames(out, dayStart, day, NamedDayKind::Lunar, date.lHoliday());
-        AddNames(out, dayStart, day, NamedDayKind::SolarTerm, date.lSolarTerm());
+        AddNames(out, dayStart, day, NamedDayKind::SolarTerm, date.lSolarTerm(), date.lSolarTermTime());
         AddNames(out, dayStart, day, NamedDayKind::Gregorian, date.sHoliday());
         AddNames(out, dayStart, day, NamedDayKind::Week, date.wHoliday());
     }
     return out;
+}
+
+std::string InstantMinute(const std::string& instant)
+{
+    return instant.substr(0, 5);
 }
 
 std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month)

@@ -28,7 +28,11 @@ struct NamedDay {
     CivilDate last;  // the same as first for a single day
     NamedDayKind kind = NamedDayKind::Gregorian;
     std::string text;  // the whole name, e.g. "国际母亲节"
+    std::string instant;  // a solar term's "HH:MM:SS" in Beijing time; "" for other days
 };
+
+// "23:48" of "23:48:15": the minute the instant falls in, never rounded up into the next day.
+std::string InstantMinute(const std::string& instant);
 
 // Every named day that starts between first and last (both included), in date order and,
 // on one day, in the order of NamedDayKind. A text that holds several names separated by

@@ -8,7 +8,8 @@ namespace dovrin::cli {
 std::string TableHeader()
 {
     return "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\trecess\t"
-           "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\n";
+           "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
+           "solar_term_time\n";
 }
 
 void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays)
@@ -46,6 +47,8 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const Rest
         case DayOff::Work: out += "班"; break;
         case DayOff::None: break;
         }
+        out += '\t';
+        out += date.lSolarTermTime();
         out += '\n';
     }
 }

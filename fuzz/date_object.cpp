@@ -28,6 +28,9 @@ std::size_t ReadEverything(const clsDate& date, std::int32_t year, std::int32_t 
     size += date.UpNumber(std::to_string(year)).size() + date.UpNumber(std::to_string(day)).size();
     size += date.CDayStr(day).size() + date.CDayStr(date.lDay()).size();
     size += date.sHolidayRecess() ? 1 : 0;
+    // A term's time comes with its name, and only with it.
+    Require(date.lSolarTermTime().empty() == date.lSolarTerm().empty());
+    size += date.lSolarTermTime().size();
     size += date.IsToday(year, month, day) ? 1 : 0;
     const std::int32_t weekday = date.sWeekDay();
     Require(weekday >= 1 && weekday <= 7);

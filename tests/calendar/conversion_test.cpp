@@ -8,6 +8,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
+#include "calendar/lunar_table.h"
 
 namespace {
 
@@ -78,11 +79,41 @@ TEST(ClsDate, LeapMonthsAreVisitedAfterTheirOrdinaryMonth)
     ExpectLunar(2017, 7, 23, {2017, 6, 1, true});
     ExpectLunar(2017, 8, 21, {2017, 6, 30, true});
     ExpectLunar(2017, 8, 22, {2017, 7, 1, false});
-    // 1900: leap 8th month of 29 days; 2033: leap 7th month, as the table has it.
+    // 1900: leap 8th month of 29 days.
     ExpectLunar(1900, 9, 24, {1900, 8, 1, true});
-    ExpectLunar(2033, 8, 25, {2033, 7, 1, true});
-    ExpectLunar(2033, 9, 22, {2033, 7, 29, true});
-    ExpectLunar(2033, 9, 23, {2033, 8, 1, false});
+    // 2033: the month without a principal term after 冬至's month is the leap 11th (29 days),
+    // as the official tables have it; the 7th and 8th months are ordinary.
+    ExpectLunar(2033, 8, 25, {2033, 8, 1, false});
+    ExpectLunar(2033, 9, 8, {2033, 8, 15, false});
+    ExpectLunar(2033, 9, 23, {2033, 9, 1, false});
+    ExpectLunar(2033, 12, 21, {2033, 11, 30, false});
+    ExpectLunar(2033, 12, 22, {2033, 11, 1, true});
+    ExpectLunar(2034, 1, 19, {2033, 11, 29, true});
+    ExpectLunar(2034, 1, 20, {2033, 12, 1, false});
+    ExpectLunar(2034, 2, 19, {2034, 1, 1, false});
+}
+
+TEST(ClsDate, MonthLengthsOf1996AsTheOfficialTablesHaveThem)
+{
+    // Months 4 to 8 of 1996 have 29, 30, 29, 30 and 29 days.
+    ExpectLunar(1996, 7, 15, {1996, 5, 30, false});
+    ExpectLunar(1996, 7, 16, {1996, 6, 1, false});
+    ExpectLunar(1996, 8, 13, {1996, 6, 29, false});
+    ExpectLunar(1996, 8, 14, {1996, 7, 1, false});
+    ExpectLunar(1996, 9, 12, {1996, 7, 30, false});
+    ExpectLunar(1996, 10, 11, {1996, 8, 29, false});
+    ExpectLunar(1996, 10, 12, {1996, 9, 1, false});
+}
+
+TEST(ClsDate, YearLengthsAgreeWithTheYearWords)
+{
+    for (std::size_t i = 0; i < dovrin::LunarInfo.size(); ++i) {
+        const std::int32_t word = dovrin::LunarInfo[i];
+        std::int32_t days = 348 + ((word & 0xF) == 0 ? 0 : ((word & 0x10000) != 0 ? 30 : 29));
+        for (int bit = 4; bit <= 15; ++bit) days += (word >> bit) & 1;
+        EXPECT_EQ(dovrin::LunarYearDays[i], days) << 1900 + i;
+        EXPECT_EQ(word & 0x100000, 0x100000) << 1900 + i;
+    }
 }
 
 TEST(ClsDate, LunarToGregorian)

@@ -54,15 +54,16 @@ TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
-                        "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work");
+                        "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
+                        "solar_term_time");
     // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
     EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩羯\t"
-                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t");
+                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t\t");
     const auto eve = Fields(lines[23]);  // 2008-02-06
     EXPECT_EQ(eve[0], "2008-02-06");
     EXPECT_EQ(eve[10], "除夕");
     const auto last = Fields(lines[25]);  // 2008-02-08
-    EXPECT_EQ(last.size(), 18u);
+    EXPECT_EQ(last.size(), 19u);
     EXPECT_EQ(last[17], "休");  // the 春节 days off of 2008
     EXPECT_EQ(Fields(Lines(Cal({"--table", "2008-02-02", "2008-02-02"}).out)[1])[17], "班");
     EXPECT_EQ(last[1], "6");
@@ -82,6 +83,13 @@ TEST_F(Cli, TableMarksLeapMonthsRestDaysTermsAndWeekHolidays)
     EXPECT_EQ(mothers[11], "国际母亲节");
     const auto spring = Fields(Lines(Cal({"--table", "2008-02-04", "2008-02-04"}).out)[1]);
     EXPECT_EQ(spring[7], "立春");
+    EXPECT_EQ(spring[18].substr(0, 5), "19:00");  // Beijing time; the seconds are the ephemeris's
+    // The day 2033's leap month, after the 11th, begins; 中秋节 in the 8th month before it.
+    const auto leap2033 = Fields(Lines(Cal({"--table", "2033-12-22", "2033-12-22"}).out)[1]);
+    EXPECT_EQ(leap2033[3], "11");
+    EXPECT_EQ(leap2033[5], "1");
+    EXPECT_EQ(Fields(Lines(Cal({"--table", "2033-09-08", "2033-09-08"}).out)[1])[10], "中秋节");
+    EXPECT_EQ(Fields(Lines(Cal({"--table", "2034-02-19", "2034-02-19"}).out)[1])[10], "春节");
 }
 
 TEST_F(Cli, TableAcceptsBothEndsOfTheSpan)
@@ -99,6 +107,7 @@ TEST_F(Cli, LunarDateToGregorian)
     EXPECT_EQ(Cal({"--lunar", "2020", "4", "1", "--leap"}).out, "2020-05-23 星期六\n");
     EXPECT_EQ(Cal({"--lunar", "2020", "4", "1"}).out, "2020-04-23 星期四\n");
     EXPECT_EQ(Cal({"--lunar", "2049", "12", "29"}).out, "2050-01-22 星期六\n");
+    EXPECT_EQ(Cal({"--lunar", "2033", "11", "1", "--leap"}).out, "2033-12-22 星期四\n");
 }
 
 TEST_F(Cli, MonthGridLinesUpWideCharacters)
@@ -134,6 +143,9 @@ TEST_F(Cli, LunarLineShowsFestivalsTermsAndNewMonths)
     EXPECT_EQ(LunarLine(2011, 5, 8), "国…");    // 国际母亲节, a week-based holiday
     EXPECT_EQ(LunarLine(2008, 12, 27), "腊月");  // 十二月 in two characters
     EXPECT_EQ(LunarLine(2008, 11, 28), "冬月");
+    EXPECT_EQ(LunarLine(2026, 6, 5), "芒种");
+    // The list under the month gives the term's minute in Beijing time.
+    EXPECT_NE(Cal({"2026", "6"}).out.find("5日 芒种 23:48"), std::string::npos);
 }
 
 TEST_F(Cli, ColourFollowsTheTerminalAndTheUsersWish)
@@ -183,6 +195,7 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--lunar", "2020", "13", "1"}, "1..12"},
              {{"--lunar", "2050", "1", "1"}, "1900..2049"},
              {{"--lunar", "2020", "3", "1", "--leap"}, "no leap month"},
+             {{"--lunar", "2033", "7", "1", "--leap"}, "2033 has no leap month 7"},
              {{"--lunar", "2020", "4", "30", "--leap"}, "only 29 days"},
              {{"--lunar", "2049", "12", "30"}, "only 29 days"},  // the month ends the table
              {{"--leap"}, "--lunar"},

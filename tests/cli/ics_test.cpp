@@ -89,6 +89,7 @@ TEST(CliIcs, HolidaysAndTermsOfAYearAreAllDayEventsOnTheirDays)
     const Event* term = Find(events, "清明", "20270405");
     ASSERT_NE(term, nullptr);
     EXPECT_EQ(term->category, "节气");
+    EXPECT_EQ(term->description, "农历丁未(羊)年二月廿九\n交节时刻 2027-04-05 08:17（北京时间）");
     std::size_t terms = 0;
     for (const Event& e : events) terms += e.category == "节气";
     EXPECT_EQ(terms, 24u);
