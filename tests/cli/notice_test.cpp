@@ -1,0 +1,97 @@
+// The yearly notices on public holidays, read into lines of the user's file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calendar/utf8.h"
+#include "cli/notice.h"
+#include "resources/rest_day_lines.h"
+
+namespace {
+
+std::string Read(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Notice(int year)
+{
+    return Read(std::string(DOVRIN_NOTICE_DIR) + "/" + std::to_string(year) + ".txt");
+}
+
+std::string Line(const dovrin::RestDayLine& line)
+{
+    return dovrin::IsoDate(line.date) + (line.kind == dovrin::DayOff::Rest ? "\t休\t" : "\t班\t") + line.holiday;
+}
+
+std::vector<std::string> Lines(const dovrin::cli::Notice& notice)
+{
+    std::vector<std::string> lines;
+    for (const auto& line : notice.lines) lines.push_back(Line(line));
+    return lines;
+}
+
+// The built-in lines of one notice: a December date belongs to the next year's 元旦.
+std::vector<std::string> BuiltIn(int year)
+{
+    const std::string text = Read(std::string(DOVRIN_SOURCE_DIR) + "/resources/data/rest_days.tsv");
+    std::vector<std::string> lines;
+    for (const auto& line : dovrin::ParseRestDayLines(text, "rest_days.tsv", true).lines)
+        if (line.date.year + (line.date.month == 12) == year) lines.push_back(Line(line));
+    return lines;
+}
+
+struct NoticeCase {
+    int year;
+    std::vector<std::string> notInNotice;  // built-in lines that other notices gave
+    std::vector<std::string> onlyInNotice;  // lines that a later notice changed
+};
+
+class Notices : public ::testing::TestWithParam<NoticeCase> {};
+
+TEST_P(Notices, GiveTheBuiltInLinesOfTheirYear)
+{
+    const NoticeCase& c = GetParam();
+    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(Notice(c.year), 0);
+    EXPECT_EQ(notice.errors, std::vector<std::string>{});
+    EXPECT_EQ(notice.year, c.year);
+    std::vector<std::string> expected;
+    for (const std::string& line : BuiltIn(c.year))
+        if (std::find(c.notInNotice.begin(), c.notInNotice.end(), line) == c.notInNotice.end()) expected.push_back(line);
+    expected.insert(expected.end(), c.onlyInNotice.begin(), c.onlyInNotice.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Lines(notice), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryYear, Notices,
+    ::testing::Values(
+        // 2008 and 2009: the items only; the 上班 days of 2008's 国庆节 come from its 调至.
+        NoticeCase{2008, {}, {}}, NoticeCase{2009, {}, {}}, NoticeCase{2010, {}, {}}, NoticeCase{2011, {}, {}},
+        NoticeCase{2012, {}, {}}, NoticeCase{2013, {}, {}}, NoticeCase{2014, {}, {}},
+        // The 70th anniversary's days came with a notice of their own.
+        NoticeCase{2015,
+                   {"2015-09-03\t休\t抗战胜利70周年纪念日", "2015-09-04\t休\t抗战胜利70周年纪念日",
+                    "2015-09-05\t休\t抗战胜利70周年纪念日", "2015-09-06\t班\t抗战胜利70周年纪念日"},
+                   {}},
+        NoticeCase{2016, {}, {}}, NoticeCase{2017, {}, {}}, NoticeCase{2018, {}, {}},
+        // A notice of March 2019 made 劳动节 four days.
+        NoticeCase{2019,
+                   {"2019-04-28\t班\t劳动节", "2019-05-01\t休\t劳动节", "2019-05-02\t休\t劳动节",
+                    "2019-05-03\t休\t劳动节", "2019-05-04\t休\t劳动节", "2019-05-05\t班\t劳动节"},
+                   {"2019-05-01\t休\t劳动节"}},
+        // A notice of January 2020 made 春节 three days longer.
+        NoticeCase{2020, {"2020-01-31\t休\t春节", "2020-02-01\t休\t春节", "2020-02-02\t休\t春节"},
+                   {"2020-02-01\t班\t春节"}},
+        NoticeCase{2021, {}, {}}, NoticeCase{2022, {}, {}}, NoticeCase{2023, {}, {}},
+        NoticeCase{2024, {}, {}}, NoticeCase{2025, {}, {}}, NoticeCase{2026, {}, {}}),
+    [](const auto& row) { return std::to_string(row.param.year); });
+
+}  // namespace
