@@ -94,4 +94,48 @@ INSTANTIATE_TEST_SUITE_P(
         NoticeCase{2024, {}, {}}, NoticeCase{2025, {}, {}}, NoticeCase{2026, {}, {}}),
     [](const auto& row) { return std::to_string(row.param.year); });
 
+TEST(Notice, AsCopiedFromANewsPageGivesTheSameLines)
+{
+    const dovrin::cli::Notice web = dovrin::cli::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
+    EXPECT_EQ(web.errors, std::vector<std::string>{});
+    EXPECT_EQ(Lines(web), BuiltIn(2026));
+}
+
+struct Damage {
+    const char* what;
+    const char* from;  // in the 2026 notice
+    const char* to;
+    const char* error;
+};
+
+class DamagedNotice : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedNotice, IsRefusedNamingTheItem)
+{
+    const Damage& d = GetParam();
+    const std::string text = Notice(2026);
+    ASSERT_NE(text.find(d.from), std::string::npos);
+    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
+    EXPECT_EQ(std::count(notice.errors.begin(), notice.errors.end(), d.error), 1) << ::testing::PrintToString(notice.errors);
+    EXPECT_TRUE(notice.lines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneItem, DamagedNotice,
+    ::testing::Values(
+        Damage{"DateRemoved", "、10月10日（周六）上班", "、上班",
+               "item 七、国庆节: '9月20日(周日)、上班' is not understood"},
+        Damage{"WrongCount", "共5天", "共6天", "item 四、劳动节: 共6天, but the period 2026-05-01..2026-05-05 has 5 days"},
+        Damage{"WorkOnAWednesday", "5月9日（周六）上班", "5月6日（周三）上班",
+               "item 四、劳动节: 上班 on 2026-05-06, which is no Saturday or Sunday"},
+        Damage{"WrongWeekday", "5月9日（周六）", "5月9日（周日）", "item 四、劳动节: '5月9日(周日)': 2026-05-09 is 星期六"},
+        Damage{"NoSuchDay", "2月28日（周六）", "2月29日（周日）", "item 二、春节: '2月29日(周日)' is not a day of the calendar"},
+        Damage{"PeriodsOverlap", "9月25日（周五）至27日（周日）", "9月29日（周二）至10月1日（周四）",
+               "item 七、国庆节: 2026-10-01 is given by item 六、中秋节 as well"},
+        Damage{"UnknownHoliday", "六、中秋节", "六、中秋", "item 六、中秋: the holiday is none of 元旦, 春节, 清明节, "
+                                                           "劳动节, 端午节, 中秋节, 国庆节"},
+        Damage{"ItemMissing", "七、国庆节：10月1日（周四）至7日（周三）放假调休，共7天。9月20日（周日）、10月10日（周六）上班。", "",
+               "the introduction lists 国庆节, but no item gives it"}),
+    [](const auto& row) { return std::string(row.param.what); });
+
 }  // namespace
