@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "messages.h"
@@ -70,11 +71,11 @@ int main(int argc, char** argv)
     const dovrin::cli::Terminal info{terminal, noColor && *noColor, Columns(terminal)};
     // The official days off with the user's own lines over them; a bad line is reported once.
     std::vector<std::string> skipped;
-    const dovrin::RestDays restDays =
-        dovrin::LoadRestDays(dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), skipped);
+    const std::string userPath = dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
-    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, out, err);
+    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);
     return std::fflush(stdout) == 0 ? status : 1;

@@ -133,6 +133,9 @@ enum LongOption : int {
     optLeap,
     optSummary,
     optYears,
+    optImportNotice,
+    optWrite,
+    optReplace,
 };
 
 constexpr option LongOptions[] = {
@@ -152,6 +155,9 @@ constexpr option LongOptions[] = {
     {"leap", no_argument, nullptr, optLeap},
     {"summary", required_argument, nullptr, optSummary},
     {"years", required_argument, nullptr, optYears},
+    {"import-notice", required_argument, nullptr, optImportNotice},
+    {"write", no_argument, nullptr, optWrite},
+    {"replace", no_argument, nullptr, optReplace},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -173,7 +179,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     };
 
     bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
-    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false;
+    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false, import = false;
 
     // getopt takes C strings and reorders the pointers; the copies live as long as the parse.
     std::vector<std::string> copies = args;
@@ -225,7 +231,14 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
             ++optind;
             years = true;
             break;
+        case optImportNotice:
+            o.notice = optarg;
+            import = true;
+            break;
+        case optWrite: o.write = true; break;
+        case optReplace: o.replace = true; break;
         case ':':
+            if (optopt == optImportNotice) return fail(_("--import-notice takes a file, or - for standard input"));
             if (optopt == 'n') return fail(_("-n and --months take a number of months, 1 or more"));
             if (optopt == optSummary) return fail(_("--summary takes the title of the event"));
             return fail(_("--years takes two lunar years, A and B"));
@@ -246,6 +259,19 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     if ((three || wholeYear || monthCount) && (table || lunar || info || ics || icsLunar))
         return fail(_("-3, -y and -n go with the month grid only"));
 
+    if ((o.write || o.replace) && !import) return fail(_("--write and --replace go with --import-notice"));
+    if (o.replace && !o.write) return fail(_("--replace goes with --write"));
+    if (import) {
+        if (table + lunar + info + ics + icsLunar > 0)
+            return fail(_("--import-notice cannot be combined with --table, --lunar, --info, --ics or --ics-lunar"));
+        if (three || monthCount || o.leap) return fail(_("-3, -y and -n go with the month grid only"));
+        o.command = Command::ImportNotice;
+        // --year YYYY: getopt has left the year among the other arguments.
+        if (positional.size() != (wholeYear ? 1u : 0u) ||
+            (wholeYear && (!IsFourDigits(positional[0]) || !ParseNumber(positional[0], o.noticeYear))))
+            return fail(_("--import-notice takes one file, and --year a year of four digits"));
+        return result;
+    }
     if (table || ics) {
         o.command = table ? Command::Table : Command::Ics;
         if (std::string why = ParseDateRange(positional, table ? "--table" : "--ics", o); !why.empty())

@@ -77,4 +77,9 @@ RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, boo
     return result;
 }
 
+std::string RestDayLineText(const RestDayLine& line)
+{
+    return IsoDate(line.date) + (line.kind == DayOff::Work ? "\t班\t" : "\t休\t") + line.holiday + "\n";
+}
+
 }  // namespace dovrin

@@ -32,4 +32,7 @@ struct RestDayLines {
 // file name the errors give.
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder);
 
+// The line that ParseRestDayLines reads back as `line`, with its line feed.
+std::string RestDayLineText(const RestDayLine& line);
+
 }  // namespace dovrin

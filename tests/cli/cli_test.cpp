@@ -208,6 +208,11 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2049"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2000"}, "two lunar years"},
              {{"--summary", "x"}, "--ics-lunar"},
+             {{"--write"}, "--import-notice"},
+             {{"--import-notice"}, "a file"},
+             {{"--import-notice", "n.txt", "--replace"}, "--write"},
+             {{"--import-notice", "n.txt", "--year", "27"}, "four digits"},
+             {{"--import-notice", "n.txt", "--ics", "2008-01-01", "2008-01-02"}, "cannot be combined"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];

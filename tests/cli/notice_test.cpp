@@ -1,7 +1,10 @@
 // The yearly notices on public holidays, read into lines of the user's file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,6 +12,7 @@
 
 #include "calendar/utf8.h"
 #include "cli/notice.h"
+#include "cli/run.h"
 #include "resources/rest_day_lines.h"
 
 namespace {
@@ -137,5 +141,74 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"ItemMissing", "七、国庆节：10月1日（周四）至7日（周三）放假调休，共7天。9月20日（周日）、10月10日（周六）上班。", "",
                "the introduction lists 国庆节, but no item gives it"}),
     [](const auto& row) { return std::string(row.param.what); });
+
+// --import-notice FILE --write into a user's file in a fresh folder.
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::path(testing::TempDir()) / "dovrin-import" / "dovrin";
+        std::filesystem::remove_all(folder.parent_path());
+        std::filesystem::create_directories(folder);
+        path = (folder / "rest-days.tsv").string();
+    }
+    void TearDown() override
+    {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(folder.parent_path());
+    }
+
+    int Run(std::vector<std::string> args, std::string& out, std::string& err)
+    {
+        const dovrin::FixedClock clock({2026, 11, 5});
+        return dovrin::cli::RunCli(args, {}, clock, dovrin::RestDays(), {path, nullptr}, out, err);
+    }
+
+    std::filesystem::path folder;
+    std::string path;
+};
+
+TEST_F(Import, WritesBesideTheUsersLinesAndReplacesOnlyWhenAsked)
+{
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    const std::string before = "# mine\r\n2027-01-01\t休\t元旦\r\n2026-10-08\t休\t国庆节\n2027-02-30\t休\t春节";
+    std::ofstream(path, std::ios::binary) << before;
+    std::string out, err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 2);
+    EXPECT_EQ(err, "dovrin-cal: " + path + " holds 1 lines of 2026 already; --replace replaces them\n");
+    EXPECT_EQ(Read(path), before);
+
+    std::string lines;
+    for (const std::string& line : BuiltIn(2026)) lines += line + "\n";
+    out.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write", "--replace"}, out, err), 0);
+    EXPECT_EQ(out, "2026: 33 days off, 6 working days, written to " + path + " in place of its 1 earlier lines\n");
+    EXPECT_EQ(Read(path), "# mine\r\n2027-01-01\t休\t元旦\r\n" + lines + "2027-02-30\t休\t春节");
+
+    // A new year goes at the end, after a line feed the last line lacked.
+    std::filesystem::remove(path);
+    std::ofstream(path, std::ios::binary) << "# mine";
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 0);
+    EXPECT_EQ(Read(path), "# mine\n" + lines);
+}
+
+TEST_F(Import, AFolderThatCannotBeWrittenLeavesTheOldFile)
+{
+    std::ofstream(path, std::ios::binary) << "# mine\n";
+    std::string out, err;
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    if (geteuid() != 0) {  // root writes into a read-only folder
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+        EXPECT_NE(err.find("cannot write " + path + ": Permission denied; the file is left as it was"),
+                  std::string::npos) << err;
+        EXPECT_EQ(Read(path), "# mine\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary file left
+    }
+    // A folder that cannot be made: a file stands in its place.
+    path = (folder / "rest-days.tsv" / "dovrin" / "rest-days.tsv").string();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_NE(err.find("cannot create"), std::string::npos) << err;
+}
 
 }  // namespace
