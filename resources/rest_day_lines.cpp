@@ -26,6 +26,15 @@ bool ParseIsoDate(std::string_view text, CivilDate& date)
            ParseDigits(text.substr(8, 2), date.day) && IsValidDate(date.year, date.month, date.day);
 }
 
+// 'text', built piece by piece: g++ 12 warns falsely of overlapping copies in "'" + text.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '\'');
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 // Why the line cannot be used, or "" when `line` holds it.
 std::string ReadLine(std::string_view text, RestDayLine& line)
 {
@@ -33,22 +42,29 @@ std::string ReadLine(std::string_view text, RestDayLine& line)
     if (!IsValidUtf8(text)) return "the line is not UTF-8 text";
     const std::vector<std::string> fields = SplitAt(text, "\t");
     if (fields.size() != 3) return "expected three fields separated by tabs: date, 休 or 班, holiday";
-    if (!ParseIsoDate(fields[0], line.date)) return "'" + fields[0] + "' is not a date of the form YYYY-MM-DD";
-    if (fields[1] == "休")
-        line.kind = DayOff::Rest;
-    else if (fields[1] == "班")
-        line.kind = DayOff::Work;
-    else
-        return "'" + fields[1] + "' is neither 休 nor 班";
-    const std::int32_t weekday = WeekdayOfDate(line.date.year, line.date.month, line.date.day);
-    if (line.kind == DayOff::Work && weekday != 1 && weekday != 7)
-        return "班 on " + fields[0] + ", which is no Saturday or Sunday";
-    if (fields[2].empty()) return "the holiday is missing";
-    line.holiday = fields[2];
-    return {};
+    return ReadRestDayFields(fields[0], fields[1], fields[2], line);
 }
 
 }  // namespace
+
+std::string ReadRestDayFields(std::string_view date, std::string_view kind, std::string_view holiday, RestDayLine& line)
+{
+    if (!ParseIsoDate(date, line.date)) return Quoted(date) + " is not a date of the form YYYY-MM-DD";
+    if (kind == "休")
+        line.kind = DayOff::Rest;
+    else if (kind == "班")
+        line.kind = DayOff::Work;
+    else
+        return Quoted(kind) + " is neither 休 nor 班";
+    const std::int32_t weekday = WeekdayOfDate(line.date.year, line.date.month, line.date.day);
+    if (line.kind == DayOff::Work && weekday != 1 && weekday != 7)
+        return "班 on " + std::string(date) + ", which is no Saturday or Sunday";
+    if (holiday.empty()) return "the holiday is missing";
+    if (holiday.size() > LongestLine || !IsValidUtf8(holiday, false))
+        return "the holiday is no UTF-8 text of at most " + std::to_string(LongestLine) + " bytes without control characters";
+    line.holiday = holiday;
+    return {};
+}
 
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder)
 {

@@ -25,6 +25,11 @@ struct RestDayLines {
     std::vector<std::string> errors;
 };
 
+// Why the three fields of a line make no line, or "" when `line` holds them: a real date
+// YYYY-MM-DD, 休 or 班, 班 on a Saturday or Sunday, a holiday of UTF-8 text without control
+// characters. Every reader of days off checks its lines with it.
+std::string ReadRestDayFields(std::string_view date, std::string_view kind, std::string_view holiday, RestDayLine& line);
+
 // Reads "YYYY-MM-DD<TAB>休|班<TAB>holiday" lines; # comments and empty lines are skipped.
 // A line that is no real date, an unknown kind, 班 on a weekday, a date already given, text
 // that is not UTF-8 or a line longer than 200 bytes is refused and reported; the others

@@ -1,7 +1,12 @@
 // The official days off and make-up working days, built in and from a user's file.
 #include "resources/rest_days.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <regex>
+
+#include "resources/rest_day_json.h"
 
 namespace dovrin {
 
@@ -14,6 +19,31 @@ constexpr std::streamsize LargestUserFile = 1 << 20;  // bytes; a year takes abo
 std::int64_t DayOf(CivilDate date)
 {
     return DayNumber(date.year, date.month, date.day);
+}
+
+// At most the first LargestUserFile bytes of the file; false when it cannot be opened.
+bool ReadUserFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    text.assign(static_cast<std::size_t>(LargestUserFile), '\0');
+    in.read(text.data(), LargestUserFile);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
+// holiday-cn's YYYY.json files in the folder, in the order of their years.
+std::vector<std::string> JsonFilesBeside(const std::string& userPath)
+{
+    static const std::regex yearFile(R"(\d{4}\.json)");
+    std::vector<std::string> files;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(userPath).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (std::regex_match(entry.path().filename().string(), yearFile) && entry.is_regular_file(error))
+            files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 }  // namespace
@@ -72,11 +102,14 @@ RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& ski
 {
     RestDays restDays;
     if (userPath.empty()) return restDays;
-    std::ifstream in(userPath, std::ios::binary);
-    if (!in) return restDays;
-    std::string text(static_cast<std::size_t>(LargestUserFile), '\0');
-    in.read(text.data(), LargestUserFile);
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    std::string text;
+    for (const std::string& json : JsonFilesBeside(userPath)) {
+        if (!ReadUserFile(json, text)) continue;
+        const RestDayLines read = ParseRestDayJson(text, json);
+        skipped.insert(skipped.end(), read.errors.begin(), read.errors.end());
+        restDays.Overlay(read.lines);
+    }
+    if (!ReadUserFile(userPath, text)) return restDays;
     const RestDayLines read = ParseRestDayLines(text, userPath, false);
     skipped.insert(skipped.end(), read.errors.begin(), read.errors.end());
     restDays.Overlay(read.lines);

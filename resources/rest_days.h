@@ -47,9 +47,10 @@ private:
 // values, or nullptr.
 std::string UserRestDaysPath(const char* xdgDataHome, const char* home);
 
-// The built-in arrangement with the file at `userPath` laid over it. A missing file is
-// silence; a refused line is skipped and its "FILE:LINE: what is wrong" added to `skipped`.
-// At most the first 1 MiB of the file is read.
+// The built-in arrangement with holiday-cn's YYYY.json files in the folder of `userPath`
+// laid over it, and the file at `userPath` over those: the TSV wins for a date both give. A
+// missing file is silence; a refused line is skipped and its "FILE:LINE: what is wrong" added
+// to `skipped`. At most the first 1 MiB of each file is read.
 RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& skipped);
 
 }  // namespace dovrin
