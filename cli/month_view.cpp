@@ -274,7 +274,7 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
     }
     AppendList(block, ListOfMonth(year, month, named, restDays), month, layout);
     if (year > restDays.LastYear()) {
-        const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
+        const std::string missing = std::to_string(year) + "年的放假安排尚未收录（可用 dovrin-cal --import-notice 导入）";
         block.push_back({missing, DisplayWidth(missing)});
     }
     return block;

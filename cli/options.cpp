@@ -410,14 +410,25 @@ std::string Usage()
               "Day 30 in a year whose month has 29 days falls on the month's last day; a\n"
               "leap-month date in a year without that leap month falls on the ordinary month.\n");
     text += "\n";
+    text += _("Days off and make-up working days from the State Council's yearly notice\n"
+              "(国务院办公厅关于YYYY年部分节假日安排的通知), pasted as published:\n"
+              "  --import-notice FILE  read the notice from FILE, or - for standard input,\n"
+              "                     and print its days as lines of the user's file\n"
+              "  --year YYYY        the notice's year, where the text lacks its title\n"
+              "  --write            add the lines to the user's file instead of printing them\n"
+              "  --replace          with --write: replace the lines of that year in the file\n"
+              "The user's file is $XDG_DATA_HOME/dovrin/rest-days.tsv\n"
+              "(~/.local/share/dovrin/rest-days.tsv); holiday-cn's YYYY.json files beside it\n"
+              "are read as well.\n");
+    text += "\n";
     text += _("Other options:\n"
               "  -h, --help         show this help and exit\n"
               "  --version          show the version and exit\n");
     text += "\n";
     text += Format(_("Covered span: {1} (lunar years {2});\n"
                      "the day information text covers the years {3}.\n"
-                     "Exit status: 0 on success, 1 when the output cannot be written, 2 on bad\n"
-                     "arguments.\n"),
+                     "Exit status: 0 on success, 1 when the output or the user's file cannot be\n"
+                     "written, 2 on bad arguments or a notice that is not understood.\n"),
                    {Range(FirstCoveredDay, LastCoveredDay), YearRange(FirstLunarYear, LastLunarYear),
                     YearRange(FirstWholeYear, LastWholeYear)});
     return text;

@@ -147,7 +147,9 @@ class Import : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::path(testing::TempDir()) / "dovrin-import" / "dovrin";
+        // A folder of each test's own: ctest runs them side by side.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = std::filesystem::path(testing::TempDir()) / ("dovrin-" + test) / "dovrin";
         std::filesystem::remove_all(folder.parent_path());
         std::filesystem::create_directories(folder);
         path = (folder / "rest-days.tsv").string();
