@@ -120,6 +120,16 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
 
+TEST_F(Cli, AYearNotBuiltInPointsToTheImportWithinTheWidth)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"2027", "1"}, {"-3", "2027", "1"}}) {
+        const std::string out = Cal(args).out;
+        EXPECT_NE(out.find("2027年的放假安排尚未收录"), std::string::npos) << out;
+        EXPECT_NE(out.find("--import-notice 导入）"), std::string::npos) << out;
+        for (const std::string& line : Lines(out)) EXPECT_LE(dovrin::DisplayWidth(line), 80u) << line;
+    }
+}
+
 TEST_F(Cli, LunarLineShowsFestivalsTermsAndNewMonths)
 {
     using dovrin::cli::LunarLine;
