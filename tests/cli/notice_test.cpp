@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"UnknownHoliday", "六、中秋节", "六、中秋", "item 六、中秋: the holiday is none of 元旦, 春节, 清明节, "
                                                            "劳动节, 端午节, 中秋节, 国庆节"},
         Damage{"ItemMissing", "七、国庆节：10月1日（周四）至7日（周三）放假调休，共7天。9月20日（周日）、10月10日（周六）上班。", "",
-               "the introduction lists 国庆节, but no item gives it"}),
+               "no item gives 国庆节, which every yearly notice has"}),
     [](const auto& row) { return std::string(row.param.what); });
 
 // --import-notice FILE --write into a user's file in a fresh folder.
