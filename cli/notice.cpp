@@ -11,6 +11,7 @@
 #include "calendar/span.h"
 #include "calendar/utf8.h"
 #include "messages.h"
+#include "named_days.h"
 
 namespace dovrin::cli {
 namespace {
@@ -18,6 +19,8 @@ namespace {
 // bytes; the longest paragraph of the notices since 2008 takes about 1000. std::regex
 // recurses along its input, so longer text is not given to it.
 constexpr std::size_t LongestParagraph = 4000;
+
+constexpr std::int64_t MostDaysToWorkDay = 14;
 
 const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
 const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
@@ -68,8 +71,9 @@ std::string AnyOf(std::initializer_list<const char*> words)
 const std::string HolidayPattern =
     AnyOf({Holidays[0], Holidays[1], Holidays[2], Holidays[3], Holidays[4], Holidays[5], Holidays[6]});
 // A date as the notices write it, with the note in brackets that may follow: 2018年12月30日,
-// 2月15日(农历腊月二十八、周日), or 23日 after a date of the same month.
-const std::string DatePattern = R"((?:\d{4}年)?(?:\d{1,2}月)?\d{1,2}日(?:\([^()]*\))?)";
+// 2月15日(农历腊月二十八、周日), or 23日 after a date of the same month. A note holds no
+// digits: a bracket that swallowed the next date would lose it.
+const std::string DatePattern = R"((?:\d{4}年)?(?:\d{1,2}月)?\d{1,2}日(?:\([^()0-9]*\))?)";
 const std::string DatesPattern = "(" + DatePattern + "(?:、" + DatePattern + ")*)";
 
 struct Item {
@@ -89,7 +93,7 @@ struct Item {
 };
 
 // Dates are read in the item's order: a day alone takes the month and year of the date
-// before it; a month and day without a year fall in the year nearest the period's first day,
+// before it in its clause; a month and day without a year fall in the year nearest the period's first day,
 // or in the notice's year before the period is known.
 class DateReader {
 public:
@@ -98,7 +102,7 @@ public:
     // The dates of a list matched by DatesPattern, or nothing after an error on the item.
     std::optional<std::vector<CivilDate>> Read(const std::string& list)
     {
-        static const std::regex one(R"((?:(\d{4})年)?(?:(\d{1,2})月)?(\d{1,2})日(?:\(([^()]*)\))?)");
+        static const std::regex one(R"((?:(\d{4})年)?(?:(\d{1,2})月)?(\d{1,2})日(?:\(([^()0-9]*)\))?)");
         std::vector<CivilDate> dates;
         for (auto it = std::sregex_iterator(list.begin(), list.end(), one); it != std::sregex_iterator(); ++it) {
             const std::smatch& m = *it;
@@ -138,6 +142,8 @@ public:
     }
 
     void Anchor(CivilDate date) { anchor = date; }
+    // A day alone takes its month from a date of its own clause only.
+    void NewClause() { previous.reset(); }
 
 private:
     std::optional<std::vector<CivilDate>> Fail(const std::string& text)
@@ -237,6 +243,7 @@ void ReadClauses(Item& item, std::int32_t year)
             continue;
         }
         std::smatch m;
+        reader.NewClause();
         if (std::regex_match(text, m, period)) {
             if (item.first) {
                 item.errors.push_back(Format(_("'{1}': a second period of days off"), {text}));
@@ -370,10 +377,23 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
     if (item.joinsWeekend && first == stated && last == statedLast)
         return fail(Format(_("the period {1}..{2} is said to join a weekend but adjoins none"),
                            {IsoDate(first), IsoDate(last)}));
-    const std::int64_t days = DayOf(last) - DayOf(first) + 1;
-    if (item.count && *item.count != days)
-        return fail(Format(_("共{1}天, but the period {2}..{3} has {4} days"),
-                           {std::to_string(*item.count), IsoDate(first), IsoDate(last), std::to_string(days)}));
+    // 共N天 counts the days as written; a weekend that the count leaves out would be a doubt.
+    for (const auto& [from, to] : {std::pair{stated, statedLast}, std::pair{first, last}}) {
+        const std::int64_t days = DayOf(to) - DayOf(from) + 1;
+        if (item.count && *item.count != days)
+            return fail(Format(_("共{1}天, but the period {2}..{3} has {4} days"),
+                               {std::to_string(*item.count), IsoDate(from), IsoDate(to), std::to_string(days)}));
+    }
+    // The period holds the day of each holiday it names; 清明 may lie a day off, as the
+    // almanac's solar terms can.
+    for (const std::string& holiday : SplitAt(item.name, "、")) {
+        const std::string day = holiday == "清明节" ? "清明" : holiday;
+        const int slack = holiday == "清明节" ? 1 : 0;
+        const std::vector<NamedDay> named = NamedDays(Next(first, -slack), Next(last, slack));
+        if (std::none_of(named.begin(), named.end(), [&](const NamedDay& n) { return n.text == day; }))
+            return fail(Format(_("the period {1}..{2} does not hold the day of {3}"),
+                               {IsoDate(first), IsoDate(last), holiday}));
+    }
     if (last.year != year)
         return fail(Format(_("the period {1}..{2} does not end in {3}"),
                            {IsoDate(first), IsoDate(last), std::to_string(year)}));
@@ -389,6 +409,11 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
         if (DayOf(day) >= DayOf(first) && DayOf(day) <= DayOf(last))
             return fail(Format(_("上班 on {1}, inside the period {2}..{3}"),
                                {IsoDate(day), IsoDate(first), IsoDate(last)}));
+        // The make-up days of 2002-2026 lie at most 11 days from their period.
+        const std::int64_t away = std::max(DayOf(first) - DayOf(day), DayOf(day) - DayOf(last));
+        if (away > MostDaysToWorkDay)
+            return fail(Format(_("上班 on {1}, {2} days from the period {3}..{4}"),
+                               {IsoDate(day), std::to_string(away), IsoDate(first), IsoDate(last)}));
     }
     item.first = first;
     item.last = last;
