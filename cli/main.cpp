@@ -30,6 +30,9 @@ void SetUpMessages()
             const char* value = std::getenv(variable);
             if (!value || !*value) continue;
             if (std::setlocale(LC_MESSAGES, "C.UTF-8")) {
+                // The C library's own messages (strerror) are converted to LC_CTYPE's
+                // character set: under plain C every Chinese character would be "?".
+                std::setlocale(LC_CTYPE, "C.UTF-8");
                 const char* language = std::getenv("LANGUAGE");
                 if (!language || !*language) setenv("LANGUAGE", value, 1);
             }
