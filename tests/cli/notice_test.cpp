@@ -105,6 +105,15 @@ TEST(Notice, AsCopiedFromANewsPageGivesTheSameLines)
     EXPECT_EQ(Lines(web), BuiltIn(2026));
 }
 
+TEST(Notice, TextTooLongForAnItemIsRefused)
+{
+    // std::regex recurses along its input; this once overflowed the stack.
+    const std::string title = "国务院办公厅关于2026年部分节假日安排的通知\n";
+    for (const std::string& text : {title + "一、元旦：" + std::string(900000, 'x'),
+                                    title + "一、元旦：1月1日放假，\n" + std::string(900000, 'x')})
+        EXPECT_FALSE(dovrin::cli::ParseNotice(text, 0).errors.empty());
+}
+
 struct Damage {
     const char* what;
     const char* from;  // in the 2026 notice
@@ -135,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"WorkDayFarAway", "2月28日（周六）", "3月14日（周六）",
                "item 二、春节: 上班 on 2026-03-14, 19 days from the period 2026-02-15..2026-02-23"},
         Damage{"WrongWeekday", "5月9日（周六）", "5月9日（周日）", "item 四、劳动节: '5月9日(周日)': 2026-05-09 is 星期六"},
+        Damage{"CountTooLarge", "共7天。9月20日", "共99999999999天。9月20日",
+               "item 七、国庆节: '共99999999999天' is not understood"},
         Damage{"NoSuchDay", "2月28日（周六）", "2月29日（周日）", "item 二、春节: '2月29日(周日)' is not a day of the calendar"},
         Damage{"PeriodsOverlap", "9月25日（周五）至27日（周日）放假，共3天", "9月25日（周五）至10月1日（周四）放假，共7天",
                "item 七、国庆节: 2026-10-01 is given by item 六、中秋节 as well"},
