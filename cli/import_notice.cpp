@@ -66,7 +66,8 @@ bool WithYear(const std::string& old, const std::string& name, const Notice& not
         } else if (parsed.lines.size() == 1) {
             const CivilDate date = parsed.lines[0].date;
             if (newDays.count(DayNumber(date.year, date.month, date.day))) {
-                why = Format(_("{1}:{2}: {3} is in the file already"), {name, std::to_string(number + 1), IsoDate(date)});
+                why = Format(_("{1}:{2}: {3} is in the file already"),
+                             {name, std::to_string(number + 1), IsoDate(date)});
                 return false;
             }
         }

@@ -78,7 +78,8 @@ int main(int argc, char** argv)
     const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
-    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
+    const int status =
+        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);
     return std::fflush(stdout) == 0 ? status : 1;

@@ -20,6 +20,7 @@ namespace {
 // recurses along its input, so longer text is not given to it.
 constexpr std::size_t LongestParagraph = 4000;
 
+// days from a make-up working day to its period; 11 at most in 2002-2026.
 constexpr std::int64_t MostDaysToWorkDay = 14;
 
 const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
@@ -82,7 +83,7 @@ struct Item {
     std::string body;
     std::vector<std::string> errors;
 
-    std::optional<CivilDate> first, last;  // the period as stated
+    std::optional<CivilDate> first, last;  // the period as stated, then with 补休 and weekends
     std::optional<std::int32_t> count;     // 共N天
     bool joinsWeekend = false;             // 与周末连休
     bool noSwap = false;                   // 不调休
@@ -93,8 +94,8 @@ struct Item {
 };
 
 // Dates are read in the item's order: a day alone takes the month and year of the date
-// before it in its clause; a month and day without a year fall in the year nearest the period's first day,
-// or in the notice's year before the period is known.
+// before it in its clause; a month and day without a year fall in the year nearest the
+// period's first day, or in the notice's year before the period is known.
 class DateReader {
 public:
     DateReader(Item& into, std::int32_t noticeYear) : item(into), year(noticeYear) {}
@@ -409,7 +410,6 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
         if (DayOf(day) >= DayOf(first) && DayOf(day) <= DayOf(last))
             return fail(Format(_("上班 on {1}, inside the period {2}..{3}"),
                                {IsoDate(day), IsoDate(first), IsoDate(last)}));
-        // The make-up days of 2002-2026 lie at most 11 days from their period.
         const std::int64_t away = std::max(DayOf(first) - DayOf(day), DayOf(day) - DayOf(last));
         if (away > MostDaysToWorkDay)
             return fail(Format(_("上班 on {1}, {2} days from the period {3}..{4}"),
@@ -475,8 +475,10 @@ Notice ParseNotice(std::string_view text, std::int32_t year)
             return notice;
         }
         item.name = HolidayOfTitle(item.name);
-        if (item.name.empty()) item.errors.push_back(_("the holiday is none of 元旦, 春节, 清明节, 劳动节, 端午节, 中秋节, 国庆节"));
-        else ReadClauses(item, notice.year);
+        if (item.name.empty())
+            item.errors.push_back(_("the holiday is none of 元旦, 春节, 清明节, 劳动节, 端午节, 中秋节, 国庆节"));
+        else
+            ReadClauses(item, notice.year);
     }
     // Each yearly notice since 2008 gives all seven holidays: a missing one is text not
     // copied whole.
@@ -511,7 +513,8 @@ Notice ParseNotice(std::string_view text, std::int32_t year)
         for (RestDayLine& line : lines) {
             const auto [at, added] = days.try_emplace(DayOf(line.date), line, &item);
             if (!added)
-                itemError(item, Format(_("{1} is given by item {2} as well"), {IsoDate(line.date), at->second.second->label}));
+                itemError(item, Format(_("{1} is given by item {2} as well"),
+                                       {IsoDate(line.date), at->second.second->label}));
         }
     }
     if (!notice.errors.empty()) return notice;

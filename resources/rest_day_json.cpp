@@ -43,7 +43,8 @@ private:
 std::size_t LineAt(std::string_view text, std::size_t offset)
 {
     offset = std::min(offset, text.size());
-    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n')) + 1;
+    const auto end = text.begin() + static_cast<std::ptrdiff_t>(offset);
+    return static_cast<std::size_t>(std::count(text.begin(), end, '\n')) + 1;
 }
 
 }  // namespace

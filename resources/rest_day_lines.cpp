@@ -61,7 +61,8 @@ std::string ReadRestDayFields(std::string_view date, std::string_view kind, std:
         return "班 on " + std::string(date) + ", which is no Saturday or Sunday";
     if (holiday.empty()) return "the holiday is missing";
     if (holiday.size() > LongestLine || !IsValidUtf8(holiday, false))
-        return "the holiday is no UTF-8 text of at most " + std::to_string(LongestLine) + " bytes without control characters";
+        return "the holiday is no UTF-8 text of at most " + std::to_string(LongestLine) +
+               " bytes without control characters";
     line.holiday = holiday;
     return {};
 }
