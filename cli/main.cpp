@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string_view>
 
 #include "messages.h"
@@ -51,11 +52,12 @@ int main(int argc, char** argv)
                                      term && std::strcmp(term, "dumb") == 0};
     // The official days off with the user's own lines over them; a bad line is reported once.
     std::vector<std::string> skipped;
-    const dovrin::RestDays restDays =
-        dovrin::LoadRestDays(dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), skipped);
+    const std::string userPath = dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
-    const int status = dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, out, err);
+    const int status =
+        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
     std::fwrite(err.data(), 1, err.size(), stderr);
     errno = 0;
     const int error = WriteOut(out);

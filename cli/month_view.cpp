@@ -155,6 +155,31 @@ std::string EntryText(const NamedDay& entry, std::int32_t month)
 }
 
 // The month's named days, two to a line where both fit, a long one on a line of its own.
+// The text in lines of at most `width` columns, broken at a space where it can be, else
+// between two characters.
+std::vector<std::string> Wrapped(std::string_view text, std::size_t width)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t lastBreak = 0;  // bytes of `line` before the last place to break; 0: none
+    for (std::string_view character : Utf8Characters(text)) {
+        if (DisplayWidth(line) + DisplayWidth(character) > width && !line.empty()) {
+            const std::size_t at = lastBreak ? lastBreak : line.size();
+            std::string rest = line.substr(at);
+            line.resize(at);
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            lines.push_back(line);
+            line = rest;
+            lastBreak = 0;
+        }
+        if (character == " " && line.empty()) continue;
+        line += character;
+        if (character == " ") lastBreak = line.size();
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
 void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t month, const Layout& layout)
 {
     std::string pending;
@@ -276,8 +301,16 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
     }
     AppendList(block, ListOfMonth(year, month, named, restDays), month, layout);
     if (!restDays.Covers(year)) {
+        // The hint on a line of its own where the block is too narrow for both, broken at
+        // its spaces where it is too narrow for the hint.
         const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
-        block.push_back({missing, DisplayWidth(missing)});
+        const std::string hint = "（可用 dovrin-cal --import-notice 导入）";
+        const std::size_t width = layout.BlockWidth();
+        const std::vector<std::string> lines = DisplayWidth(missing) + DisplayWidth(hint) <= width
+                                                   ? std::vector<std::string>{missing + hint}
+                                               : DisplayWidth(hint) <= width ? std::vector<std::string>{missing, hint}
+                                                                             : Wrapped(missing + hint, width);
+        for (const std::string& line : lines) block.push_back({line, DisplayWidth(line)});
     }
     return block;
 }

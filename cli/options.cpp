@@ -133,6 +133,9 @@ enum LongOption : int {
     optLeap,
     optSummary,
     optYears,
+    optImportNotice,
+    optWrite,
+    optReplace,
 };
 
 constexpr option LongOptions[] = {
@@ -152,6 +155,9 @@ constexpr option LongOptions[] = {
     {"leap", no_argument, nullptr, optLeap},
     {"summary", required_argument, nullptr, optSummary},
     {"years", required_argument, nullptr, optYears},
+    {"import-notice", required_argument, nullptr, optImportNotice},
+    {"write", no_argument, nullptr, optWrite},
+    {"replace", no_argument, nullptr, optReplace},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -173,7 +179,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     };
 
     bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
-    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false;
+    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false, import = false;
 
     // getopt takes C strings and reorders the pointers; the copies live as long as the parse.
     std::vector<std::string> copies = args;
@@ -225,7 +231,14 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
             ++optind;
             years = true;
             break;
+        case optImportNotice:
+            o.notice = optarg;
+            import = true;
+            break;
+        case optWrite: o.write = true; break;
+        case optReplace: o.replace = true; break;
         case ':':
+            if (optopt == optImportNotice) return fail(_("--import-notice takes a file, or - for standard input"));
             if (optopt == 'n') return fail(_("-n and --months take a number of months, 1 or more"));
             if (optopt == optSummary) return fail(_("--summary takes the title of the event"));
             return fail(_("--years takes two lunar years, A and B"));
@@ -246,6 +259,19 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     if ((three || wholeYear || monthCount) && (table || lunar || info || ics || icsLunar))
         return fail(_("-3, -y and -n go with the month grid only"));
 
+    if ((o.write || o.replace) && !import) return fail(_("--write and --replace go with --import-notice"));
+    if (o.replace && !o.write) return fail(_("--replace goes with --write"));
+    if (import) {
+        if (table + lunar + info + ics + icsLunar > 0)
+            return fail(_("--import-notice cannot be combined with --table, --lunar, --info, --ics or --ics-lunar"));
+        if (three || monthCount || o.leap) return fail(_("-3, -y and -n go with the month grid only"));
+        o.command = Command::ImportNotice;
+        // --year YYYY: getopt has left the year among the other arguments.
+        if (positional.size() != (wholeYear ? 1u : 0u) ||
+            (wholeYear && (!IsFourDigits(positional[0]) || !ParseNumber(positional[0], o.noticeYear))))
+            return fail(_("--import-notice takes one file, and --year a year of four digits"));
+        return result;
+    }
     if (table || ics) {
         o.command = table ? Command::Table : Command::Ics;
         if (std::string why = ParseDateRange(positional, table ? "--table" : "--ics", o); !why.empty())
@@ -389,14 +415,25 @@ std::string Usage()
               "Day 30 in a year whose month has 29 days falls on the month's last day; a\n"
               "leap-month date in a year without that leap month falls on the ordinary month.\n");
     text += "\n";
+    text += _("Days off and make-up working days from the State Council's yearly notice\n"
+              "(国务院办公厅关于YYYY年部分节假日安排的通知), pasted as published:\n"
+              "  --import-notice FILE  read the notice from FILE, or - for standard input,\n"
+              "                     and print its days as lines of the user's file\n"
+              "  --year YYYY        the notice's year, where the text lacks its title\n"
+              "  --write            add the lines to the user's file instead of printing them\n"
+              "  --replace          with --write: replace the lines of that year in the file\n"
+              "The user's file is $XDG_DATA_HOME/dovrin/rest-days.tsv\n"
+              "(~/.local/share/dovrin/rest-days.tsv); holiday-cn's YYYY.json files beside it\n"
+              "are read as well.\n");
+    text += "\n";
     text += _("Other options:\n"
               "  -h, --help         show this help and exit\n"
               "  --version          show the version and exit\n");
     text += "\n";
     text += Format(_("Covered span: {1} (lunar years {2});\n"
                      "the day information text covers the years {3}.\n"
-                     "Exit status: 0 on success, 1 when the output cannot be written, 2 on bad\n"
-                     "arguments.\n"),
+                     "Exit status: 0 on success, 1 when the output or the user's file cannot be\n"
+                     "written, 2 on bad arguments or a notice that is not understood.\n"),
                    {Range(FirstCoveredDay, LastCoveredDay), YearRange(FirstLunarYear, LastLunarYear),
                     YearRange(FirstWholeYear, LastWholeYear)});
     return text;

@@ -8,7 +8,7 @@
 
 namespace dovrin::cli {
 
-enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, Help, Version };
+enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, ImportNotice, Help, Version };
 enum class ColorMode { Auto, Always, Never };
 
 struct Options {
@@ -24,6 +24,9 @@ struct Options {
     bool leap = false;
     std::string summary;      // IcsLunar
     std::int32_t fromYear = 0, toYear = 0;  // IcsLunar: lunar years
+    std::string notice;       // ImportNotice: the file, "-" for standard input
+    std::int32_t noticeYear = 0;  // ImportNotice: --year YYYY; 0 for the title's
+    bool write = false, replace = false;  // ImportNotice
 };
 
 struct ParseResult {

@@ -42,6 +42,12 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
            const RestDays& restDays, std::string& out, std::string& err)
 {
+    return RunCli(args, terminal, clock, restDays, ImportFiles{}, out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
+           const RestDays& restDays, const ImportFiles& files, std::string& out, std::string& err)
+{
     const CivilDate today = clock.Today();
     const ParseResult parsed = ParseOptions(args, today);
     if (!parsed.error.empty()) {
@@ -82,6 +88,8 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
         out = IcsCalendar(events, clock.UtcSeconds(), "Dovrin万年历 节日与节气");
         break;
     }
+    case Command::ImportNotice:
+        return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);
     case Command::IcsLunar:
         out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
                           clock.UtcSeconds(), o.summary);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/clock.h"
+#include "import_notice.h"
 #include "resources/rest_days.h"
 
 namespace dovrin::cli {
@@ -21,6 +22,11 @@ struct Terminal {
 // one line). Messages come in the language of the text domain "dovrin-cal".
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
            const RestDays& restDays, std::string& out, std::string& err);
+
+// The same with the files that --import-notice reads and writes; its exit status may also be
+// 1 when the user's file cannot be written.
+int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
+           const RestDays& restDays, const ImportFiles& files, std::string& out, std::string& err);
 
 // The same with the built-in days off and working days only.
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock, std::string& out,

@@ -36,16 +36,7 @@ std::string ReadLine(std::string_view text, RestDayLine& line)
         return Format(_("the line holds a control character: {1}"), {Printable(text)});
     const std::vector<std::string> fields = SplitAt(text, "\t");
     if (fields.size() != 3) return _("expected three fields separated by tabs: date, 休 or 班, holiday");
-    if (!ParseIsoDate(fields[0], line.date))
-        return Format(_("'{1}' is not a date of the form YYYY-MM-DD"), {fields[0]});
-    if (fields[1] == "休")
-        line.kind = DayOff::Rest;
-    else if (fields[1] == "班")
-        line.kind = DayOff::Work;
-    else
-        return Format(_("'{1}' is neither 休 nor 班"), {fields[1]});
-    line.holiday = fields[2];
-    return CheckRestDay(line);
+    return ReadRestDayFields(fields[0], fields[1], fields[2], line);
 }
 
 }  // namespace
@@ -75,6 +66,22 @@ std::string CheckRestDay(const RestDayLine& line)
     return {};
 }
 
+std::string ReadRestDayFields(std::string_view date, std::string_view kind, std::string_view holiday, RestDayLine& line)
+{
+    if (!ParseIsoDate(date, line.date))
+        return Format(_("'{1}' is not a date of the form YYYY-MM-DD"), {Printable(date)});
+    if (kind == "休")
+        line.kind = DayOff::Rest;
+    else if (kind == "班")
+        line.kind = DayOff::Work;
+    else
+        return Format(_("'{1}' is neither 休 nor 班"), {Printable(kind)});
+    if (holiday.size() > LongestLine)
+        return Format(_("the holiday's name is longer than {1} bytes"), {std::to_string(LongestLine)});
+    line.holiday = holiday;
+    return CheckRestDay(line);
+}
+
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder)
 {
     RestDayLines result;
@@ -102,6 +109,11 @@ RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, boo
         result.lines.push_back(std::move(line));
     }
     return result;
+}
+
+std::string RestDayLineText(const RestDayLine& line)
+{
+    return IsoDate(line.date) + (line.kind == DayOff::Work ? "\t班\t" : "\t休\t") + line.holiday + "\n";
 }
 
 }  // namespace dovrin

@@ -33,11 +33,19 @@ bool ParseIsoDate(std::string_view text, CivilDate& date);
 // holiday name that is empty, not UTF-8 or holds a control character.
 std::string CheckRestDay(const RestDayLine& line);
 
+// The three fields of a line read into `line` and checked by CheckRestDay: why they make no
+// line, or "". Every reader of days off (the TSV lines, holiday-cn's JSON) goes through it.
+std::string ReadRestDayFields(std::string_view date, std::string_view kind, std::string_view holiday,
+                              RestDayLine& line);
+
 // Reads "YYYY-MM-DD<TAB>休|班<TAB>holiday" lines; # comments and empty lines are skipped.
 // A line that CheckRestDay refuses, that holds a control character other than the tabs, is
 // not UTF-8, is longer than 200 bytes, has an unknown kind or a date already given is refused
 // and reported; the others count. With `inOrder`, a date before the one above is refused as
 // well. `name` is the file name the errors give.
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder);
+
+// The line that ParseRestDayLines reads back as `line`, with its line feed.
+std::string RestDayLineText(const RestDayLine& line);
 
 }  // namespace dovrin

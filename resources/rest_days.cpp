@@ -2,8 +2,10 @@
 #include "resources/rest_days.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "calendar/utf8.h"
+#include "resources/rest_day_json.h"
 #include "resources/user_file.h"
 
 namespace dovrin {
@@ -27,6 +29,22 @@ void JoinHolidays(std::string& joint, std::string_view name)
         joint += "、" + holiday;
         holidays.push_back(std::move(holiday));
     }
+}
+
+// holiday-cn's YYYY.json files in the folder, in the order of their years.
+std::vector<std::string> JsonFilesBeside(const std::string& userPath)
+{
+    std::vector<std::string> files;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(userPath).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == 9 && name.ends_with(".json") &&
+            name.find_first_not_of("0123456789") == 4)
+            files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 }  // namespace
@@ -92,11 +110,18 @@ std::string UserRestDaysPath(const char* xdgDataHome, const char* home)
 RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& skipped)
 {
     RestDays restDays;
-    const UserFile file = ReadUserFile(userPath);
-    const RestDayLines read = ParseRestDayLines(file.text, userPath, false);
-    AddLineMessages(skipped, read.errors, userPath);
-    skipped.insert(skipped.end(), file.messages.begin(), file.messages.end());
-    restDays.Overlay(read.lines);
+    if (userPath.empty()) return restDays;
+    // The JSON files first, so that the user's own lines win for a date both give.
+    const auto layOver = [&](const std::string& path, bool json) {
+        const UserFile file = ReadUserFile(path);
+        skipped.insert(skipped.end(), file.messages.begin(), file.messages.end());
+        if (!file.read) return;
+        const RestDayLines read = json ? ParseRestDayJson(file.text, path) : ParseRestDayLines(file.text, path, false);
+        AddLineMessages(skipped, read.errors, path);
+        restDays.Overlay(read.lines);
+    };
+    for (const std::string& json : JsonFilesBeside(userPath)) layOver(json, true);
+    layOver(userPath, false);
     return restDays;
 }
 

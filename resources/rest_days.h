@@ -52,10 +52,11 @@ private:
 // invalid); "" when HOME is unset too. The arguments are the variables' values, or nullptr.
 std::string UserRestDaysPath(const char* xdgDataHome, const char* home);
 
-// The built-in arrangement with the file at `userPath` laid over it, read by ReadUserFile. A
-// missing file is silence; a file that cannot be read adds "FILE: what (reason)" to
-// `skipped`, a refused line its "FILE:LINE: what is wrong" (at most 20 of them), all in the
-// user's language. The built-in days apply whatever the file holds.
+// The built-in arrangement with holiday-cn's YYYY.json files in the folder of `userPath`
+// laid over it, and the file at `userPath` over those: the TSV wins for a date both give.
+// Every file is read by ReadUserFile. A missing file is silence; a file that cannot be read
+// adds "FILE: what (reason)" to `skipped`, a refused line its "FILE:LINE: what is wrong" (at
+// most 20 a file), all in the user's language. The built-in days apply whatever the files hold.
 RestDays LoadRestDays(const std::string& userPath, std::vector<std::string>& skipped);
 
 }  // namespace dovrin

@@ -85,6 +85,7 @@ UserFile ReadUserFile(const std::string& path, std::size_t limit)
                                        {Printable(path), std::to_string(lines), std::to_string(limit)}));
     }
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    file.read = true;
     return file;
 }
 

@@ -14,6 +14,7 @@ inline constexpr std::size_t MostMessagesPerFile = 20;
 struct UserFile {
     std::string text;                   // whole lines, without a leading byte-order mark
     std::vector<std::string> messages;  // "FILE: what (reason)", in the user's language
+    bool read = false;                  // a regular file was opened and read
 };
 
 // Opens `path` without blocking and reads it only when it is a regular file: at most `limit`

@@ -129,6 +129,16 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
 
+TEST_F(Cli, AYearNotBuiltInPointsToTheImportWithinTheWidth)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"2027", "1"}, {"-3", "2027", "1"}}) {
+        const std::string out = Cal(args).out;
+        EXPECT_NE(out.find("2027年的放假安排尚未收录"), std::string::npos) << out;
+        EXPECT_NE(out.find("--import-notice 导入）"), std::string::npos) << out;
+        for (const std::string& line : Lines(out)) EXPECT_LE(dovrin::DisplayWidth(line), 80u) << line;
+    }
+}
+
 TEST_F(Cli, LunarLineShowsFestivalsTermsAndNewMonths)
 {
     using dovrin::cli::LunarLine;
@@ -226,6 +236,11 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2049"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2000"}, "two lunar years"},
              {{"--summary", "x"}, "--ics-lunar"},
+             {{"--write"}, "--import-notice"},
+             {{"--import-notice"}, "a file"},
+             {{"--import-notice", "n.txt", "--replace"}, "--write"},
+             {{"--import-notice", "n.txt", "--year", "27"}, "four digits"},
+             {{"--import-notice", "n.txt", "--ics", "2008-01-01", "2008-01-02"}, "cannot be combined"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];

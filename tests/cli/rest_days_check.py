@@ -1,14 +1,17 @@
 """dovrin-cal and the official days off: --table agrees with the data file on every day it
 covers, and a user's file adds the year the program does not know yet.
 
-Usage: python3 rest_days_check.py DOVRIN_CAL DATA_FILE
+The 2026 notice as copied from a news page, piped into --import-notice - --write in an empty
+home, gives the built-in days of 2026.
+
+Usage: python3 rest_days_check.py DOVRIN_CAL DATA_FILE NOTICE_2026
 """
 import os
 import subprocess
 import sys
 import tempfile
 
-CAL, DATA = sys.argv[1], sys.argv[2]
+CAL, DATA, NOTICE = sys.argv[1], sys.argv[2], sys.argv[3]
 failures = []
 
 
@@ -47,6 +50,21 @@ with tempfile.TemporaryDirectory() as home:
         failures.append("the user's 2027 lines are not shown:\n" + after.stdout)
     if ":3: '上' is neither 休 nor 班" not in after.stderr or after.stderr.count("\n") != 1:
         failures.append("the bad line is not reported once: " + after.stderr)
+
+with tempfile.TemporaryDirectory() as home:
+    env = dict(os.environ, HOME=home, LANG="C.UTF-8")
+    env.pop("XDG_DATA_HOME", None)
+    with open(NOTICE, "rb") as notice:
+        done = subprocess.run([CAL, "--import-notice", "-", "--write"], stdin=notice, capture_output=True, env=env)
+    path = os.path.join(home, ".local", "share", "dovrin", "rest-days.tsv")
+    if done.returncode != 0 or not os.path.exists(path):
+        failures.append(f"--import-notice - --write: status {done.returncode}, {done.stderr!r}")
+    else:
+        with open(path, encoding="utf-8") as written:
+            days = {tuple(line.rstrip("\n").split("\t")[:2]) for line in written}
+        wanted = {(date, kind) for date, kind in expected.items() if date.startswith("2026")}
+        if days != wanted:
+            failures.append(f"the imported 2026 notice differs from the data: {sorted(days ^ wanted)}")
 
 for failure in failures[:20]:
     print("FAIL:", failure)

@@ -115,6 +115,42 @@ TEST(RestDays, AUsersFileAddsAYearOverridesADayAndReportsBadLines)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST(RestDays, HolidayCnJsonFilesBesideTheUsersFileAreReadUnderIt)
+{
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "dovrin-json";
+    std::filesystem::create_directories(folder);
+    const std::string tsv = (folder / "rest-days.tsv").string(), good = (folder / "2027.json").string(),
+                      bad = (folder / "2028.json").string();
+    std::ofstream(good, std::ios::binary) << "{\n"
+                                             "  \"year\": 2027,\n"
+                                             "  \"days\": [\n"
+                                             "    {\"name\": \"元旦\", \"date\": \"2027-01-01\", \"isOffDay\": true},\n"
+                                             "    {\"name\": \"春节\", \"date\": \"2027-02-07\", \"isOffDay\": false},\n"
+                                             "    {\n"
+                                             "      \"name\": \"春节\",\n"
+                                             "      \"date\": \"2027-02-10\",\n"
+                                             "      \"isOffDay\": false\n"
+                                             "    },\n"
+                                             "    {\"name\": \"春节\", \"date\": \"2027-02-08\", \"isOffDay\": \"yes\"}\n"
+                                             "  ]\n"
+                                             "}\n";
+    std::ofstream(bad, std::ios::binary) << "{\"year\": 2028,\n \"days\": [\n  {\"name\": \"元旦\",, }\n]}\n";
+    std::ofstream(tsv, std::ios::binary) << "2027-02-07\t休\t春节\n";
+    // A pipe by a year's name is reported once, without blocking and without a parse error.
+    const std::string pipe = (folder / "2029.json").string();
+    mkfifo(pipe.c_str(), 0600);
+    std::vector<std::string> errors;
+    const dovrin::RestDays restDays = dovrin::LoadRestDays(tsv, errors);
+    EXPECT_EQ(restDays.Lookup({2027, 1, 1}).holiday, "元旦");
+    EXPECT_EQ(restDays.Lookup({2027, 2, 7}).kind, DayOff::Rest);  // the TSV wins
+    ASSERT_EQ(errors.size(), 4u);
+    EXPECT_EQ(errors[3], pipe + ": skipped, as it is not a regular file (a named pipe)");
+    EXPECT_EQ(errors[0], good + ":6: 班 on 2027-02-10, which is no Saturday or Sunday");
+    EXPECT_EQ(errors[1], good + ":11: a day needs \"name\" and \"date\" as text and \"isOffDay\" as true or false");
+    EXPECT_EQ(errors[2].substr(0, bad.size() + 14), bad + ":3: not JSON: ") << errors[2];
+    std::filesystem::remove_all(folder);
+}
+
 TEST(RestDays, TheUsersFileLivesUnderXdgDataHome)
 {
     EXPECT_EQ(dovrin::UserRestDaysPath("/x", "/home/u"), "/x/dovrin/rest-days.tsv");

@@ -1,0 +1,525 @@
+// The yearly notice on public holidays, read item by item into days off and working days.
+#include "notice.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+
+#include "calendar/span.h"
+#include "calendar/utf8.h"
+#include "messages.h"
+#include "named_days.h"
+
+namespace dovrin::cli {
+namespace {
+
+// bytes; the longest paragraph of the notices since 2008 takes about 1000. std::regex
+// recurses along its input, so longer text is not given to it.
+constexpr std::size_t LongestParagraph = 4000;
+
+// days from a make-up working day to its period; 11 at most in 2002-2026.
+constexpr std::int64_t MostDaysToWorkDay = 14;
+
+const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
+const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+const char* const WeekdayNames[] = {"日", "一", "二", "三", "四", "五", "六"};  // Sunday first
+
+// Web copies fold the full-width punctuation to ASCII and scatter spaces; both are read in
+// one form: ASCII punctuation, "." for 。, "-" for every dash, no spaces.
+std::string Folded(std::string_view text)
+{
+    static const std::pair<const char*, const char*> folds[] = {
+        {"，", ","}, {"：", ":"}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"。", "."}, {"——", "-"},
+        {"—", "-"}, {"–", "-"}, {"－", "-"}, {"～", "-"}, {"〜", "-"}, {"~", "-"}, {"“", "\""},
+        {"”", "\""}, {"＂", "\""}, {"\r", ""}, {" ", ""}, {"\t", ""}, {"\u3000", ""}, {"\u00A0", ""},
+        {"\u200B", ""}, {"\uFEFF", ""},
+    };
+    std::string folded(text);
+    for (const auto& [from, to] : folds) folded = ReplaceAll(std::move(folded), from, to);
+    for (int digit = 0; digit < 10; ++digit)
+        folded = ReplaceAll(std::move(folded), std::string{'\xEF', '\xBC', static_cast<char>(0x90 + digit)},
+                            std::string(1, static_cast<char>('0' + digit)));
+    return folded;
+}
+
+std::int64_t DayOf(CivilDate date)
+{
+    return DayNumber(date.year, date.month, date.day);
+}
+
+bool IsWeekend(CivilDate date)
+{
+    const std::int32_t weekday = WeekdayOfDate(date.year, date.month, date.day);
+    return weekday == 1 || weekday == 7;
+}
+
+CivilDate Next(CivilDate date, std::int64_t days)
+{
+    return DateOfDayNumber(DayOf(date) + days);
+}
+
+// "(一|二|…)": std::regex reads bytes, so a class of Chinese characters is an alternation.
+std::string AnyOf(std::initializer_list<const char*> words)
+{
+    std::string pattern = "(?:";
+    for (const char* word : words) pattern += std::string(pattern.size() > 3 ? "|" : "") + word;
+    return pattern + ")";
+}
+
+const std::string HolidayPattern =
+    AnyOf({Holidays[0], Holidays[1], Holidays[2], Holidays[3], Holidays[4], Holidays[5], Holidays[6]});
+// A date as the notices write it, with the note in brackets that may follow: 2018年12月30日,
+// 2月15日(农历腊月二十八、周日), or 23日 after a date of the same month. A note holds no
+// digits: a bracket that swallowed the next date would lose it.
+const std::string DatePattern = R"((?:\d{4}年)?(?:\d{1,2}月)?\d{1,2}日(?:\([^()0-9]*\))?)";
+const std::string DatesPattern = "(" + DatePattern + "(?:、" + DatePattern + ")*)";
+
+struct Item {
+    std::string label;  // "四、劳动节", as errors name the item
+    std::string name;   // the holiday as the lines carry it
+    std::string body;
+    std::vector<std::string> errors;
+
+    std::optional<CivilDate> first, last;  // the period as stated, then with 补休 and weekends
+    std::optional<std::int32_t> count;     // 共N天
+    bool joinsWeekend = false;             // 与周末连休
+    bool noSwap = false;                   // 不调休
+    std::vector<CivilDate> makeUp;         // 补休
+    std::vector<CivilDate> work;           // 上班
+    std::vector<CivilDate> movedFrom;      // weekend days whose rest 调至 another day
+    std::vector<CivilDate> named;          // days the item calls days off: legal holiday, 公休, 调至
+};
+
+// Dates are read in the item's order: a day alone takes the month and year of the date
+// before it in its clause; a month and day without a year fall in the year nearest the
+// period's first day, or in the notice's year before the period is known.
+class DateReader {
+public:
+    DateReader(Item& into, std::int32_t noticeYear) : item(into), year(noticeYear) {}
+
+    // The dates of a list matched by DatesPattern, or nothing after an error on the item.
+    std::optional<std::vector<CivilDate>> Read(const std::string& list)
+    {
+        static const std::regex one(R"((?:(\d{4})年)?(?:(\d{1,2})月)?(\d{1,2})日(?:\(([^()0-9]*)\))?)");
+        std::vector<CivilDate> dates;
+        for (auto it = std::sregex_iterator(list.begin(), list.end(), one); it != std::sregex_iterator(); ++it) {
+            const std::smatch& m = *it;
+            CivilDate date{0, 0, std::stoi(m[3])};
+            if (m[1].matched) {
+                if (!m[2].matched) return Fail(m.str());
+                date.year = std::stoi(m[1]);
+                date.month = std::stoi(m[2]);
+            } else if (m[2].matched) {
+                date.month = std::stoi(m[2]);
+                date.year = NearestYear(date);
+            } else if (previous) {
+                date.year = previous->year;
+                date.month = previous->month;
+            } else {
+                return Fail(m.str());
+            }
+            if (!IsValidDate(date.year, date.month, date.day)) {
+                item.errors.push_back(Format(_("'{1}' is not a day of the calendar"), {m.str()}));
+                return std::nullopt;
+            }
+            if (DayOf(date) < DayOf(FirstCoveredDay) || DayOf(date) > DayOf(LastCoveredDay)) {
+                item.errors.push_back(Format(_("'{1}' is outside the covered range {2}"),
+                                             {m.str(), IsoDate(FirstCoveredDay) + ".." + IsoDate(LastCoveredDay)}));
+                return std::nullopt;
+            }
+            if (m[4].matched && !WeekdayAgrees(date, m[4])) {
+                const std::int32_t weekday = WeekdayOfDate(date.year, date.month, date.day);
+                item.errors.push_back(Format(_("'{1}': {2} is 星期{3}"),
+                                             {m.str(), IsoDate(date), WeekdayNames[weekday - 1]}));
+                return std::nullopt;
+            }
+            previous = date;
+            dates.push_back(date);
+        }
+        return dates;
+    }
+
+    void Anchor(CivilDate date) { anchor = date; }
+    // A day alone takes its month from a date of its own clause only.
+    void NewClause() { previous.reset(); }
+
+private:
+    std::optional<std::vector<CivilDate>> Fail(const std::string& text)
+    {
+        item.errors.push_back(Format(_("'{1}' is not understood"), {text}));
+        return std::nullopt;
+    }
+
+    std::int32_t NearestYear(CivilDate date) const
+    {
+        if (!anchor) return year;
+        std::int32_t best = year;
+        std::int64_t bestDistance = -1;
+        for (std::int32_t candidate = year - 1; candidate <= year + 1; ++candidate) {
+            if (!IsValidDate(candidate, date.month, date.day)) continue;
+            const std::int64_t distance = std::abs(DayNumber(candidate, date.month, date.day) - DayOf(*anchor));
+            if (bestDistance < 0 || distance < bestDistance) {
+                best = candidate;
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+
+    // A note such as (星期六), (周日) or (农历除夕、周二) must name the date's weekday.
+    static bool WeekdayAgrees(CivilDate date, const std::string& note)
+    {
+        static const std::regex weekday("(?:星期|周)" + AnyOf({"日", "天", "一", "二", "三", "四", "五", "六"}));
+        std::smatch m;
+        if (!std::regex_search(note, m, weekday)) return true;
+        std::string named = m.str().substr(m.str().size() - 3);
+        if (named == "天") named = "日";
+        return named == WeekdayNames[WeekdayOfDate(date.year, date.month, date.day) - 1];
+    }
+
+    Item& item;
+    std::int32_t year;
+    std::optional<CivilDate> anchor;
+    std::optional<CivilDate> previous;
+};
+
+struct Clause {
+    std::string text;
+    bool endsSentence = false;
+};
+
+// The clauses between , ; and . outside brackets; false when the brackets do not pair.
+bool SplitClauses(const std::string& body, std::vector<Clause>& clauses)
+{
+    int depth = 0;
+    std::string current;
+    for (char c : body) {
+        if (c == '(') ++depth;
+        if (c == ')' && --depth < 0) return false;
+        if (depth == 0 && (c == ',' || c == ';' || c == '.')) {
+            if (!current.empty()) clauses.push_back({current, c == '.'});
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    if (!current.empty()) clauses.push_back({current, true});
+    return depth == 0;
+}
+
+// One item's clauses into its period, counts and days; what is not understood is an error.
+void ReadClauses(Item& item, std::int32_t year)
+{
+    static const std::regex period("(" + DatePattern + ")(?:(?:至|-|到)(" + DatePattern +
+                                   "))?放假(?:调休|公休)?(?:(\\d{1,3})天)?");
+    static const std::regex count(R"(共(\d{1,3})天)");
+    static const std::regex makeUp("(" + DatePattern + ")补休");
+    static const std::regex work(DatesPattern + "上班");
+    static const std::regex named(DatesPattern + "(?:为" + HolidayPattern + "?法定节假日|为公休日|照常公休)");
+    static const std::regex moved(DatesPattern + "(?:两个)?公休日(?:及" + HolidayPattern + ")?(?:分别)?调至" +
+                                  DatesPattern);
+    std::vector<Clause> clauses;
+    if (item.body.size() > LongestParagraph) {
+        item.errors.push_back(_("the item is longer than any of a notice"));
+        return;
+    }
+    if (!SplitClauses(item.body, clauses)) {
+        item.errors.push_back(_("the brackets do not pair"));
+        return;
+    }
+    DateReader reader(item, year);
+    bool advice = false;
+    for (const Clause& clause : clauses) {
+        std::string text = clause.text;
+        const bool skip = advice || text.starts_with("鼓励");  // advice to employers, no arrangement
+        advice = skip && !clause.endsSentence;
+        if (skip) continue;
+        if (text.starts_with("其中")) text.erase(0, std::string_view("其中").size());
+        if (text.empty() || text == "与周末连休" || text == "不调休") {
+            item.joinsWeekend = item.joinsWeekend || text == "与周末连休";
+            item.noSwap = item.noSwap || text == "不调休";
+            continue;
+        }
+        std::smatch m;
+        reader.NewClause();
+        if (std::regex_match(text, m, period)) {
+            if (item.first) {
+                item.errors.push_back(Format(_("'{1}': a second period of days off"), {text}));
+                return;
+            }
+            const auto start = reader.Read(m[1]);
+            if (!start) return;
+            reader.Anchor(start->front());
+            const auto end = m[2].matched ? reader.Read(m[2]) : start;
+            if (!end) return;
+            item.first = start->front();
+            item.last = end->front();
+            if (DayOf(*item.last) < DayOf(*item.first)) {
+                item.errors.push_back(Format(_("'{1}': the period ends before it begins"), {text}));
+                return;
+            }
+            if (m[3].matched) item.count = std::stoi(m[3]);
+        } else if (std::regex_match(text, m, count) && item.first && !item.count) {
+            item.count = std::stoi(m[1]);
+        } else if (std::regex_match(text, m, makeUp) && item.first) {
+            const auto day = reader.Read(m[1]);
+            if (!day) return;
+            item.makeUp.push_back(day->front());
+        } else if (std::regex_match(text, m, work)) {
+            const auto days = reader.Read(m[1]);
+            if (!days) return;
+            item.work.insert(item.work.end(), days->begin(), days->end());
+        } else if (std::regex_match(text, m, named) && item.first) {
+            const auto days = reader.Read(m[1]);
+            if (!days) return;
+            item.named.insert(item.named.end(), days->begin(), days->end());
+        } else if (std::regex_match(text, m, moved) && item.first) {
+            const auto from = reader.Read(m[1]);
+            const auto to = from ? reader.Read(m[2]) : std::nullopt;
+            if (!to) return;
+            item.movedFrom.insert(item.movedFrom.end(), from->begin(), from->end());
+            item.named.insert(item.named.end(), to->begin(), to->end());
+        } else {
+            item.errors.push_back(Format(_("'{1}' is not understood"), {text}));
+            return;
+        }
+    }
+    if (!item.first) item.errors.push_back(_("no days off found (such as '10月1日至7日放假')"));
+}
+
+// The holiday a title names, "" when it names one not known: 元旦, …, 国庆节, or two joined by
+// 、 as one period ("中秋节、国庆节"). 2008 wrote “五一”国际劳动节.
+std::string HolidayOfTitle(const std::string& title)
+{
+    std::string name;
+    for (std::string part : SplitAt(title, "、")) {
+        if (part == "\"五一\"国际劳动节" || part == "五一国际劳动节") part = "劳动节";
+        if (std::find(std::begin(Holidays), std::end(Holidays), part) == std::end(Holidays)) return {};
+        name += (name.empty() ? "" : "、") + part;
+    }
+    return name;
+}
+
+bool EndsSentence(const std::string& text)
+{
+    return !text.empty() && text.back() == '.';
+}
+
+// Only an item can carry these words after the items begin: the closing paragraph, the
+// signature and the date line have none.
+bool SpeaksOfDays(const std::string& line)
+{
+    for (const char* word : {"放假", "上班", "补休", "调休", "公休"})
+        if (line.find(word) != std::string::npos) return true;
+    return false;
+}
+
+// The numbered items, with the lines that run on from each.
+std::vector<Item> FindItems(const std::vector<std::string>& lines)
+{
+    static const std::regex start("(" +
+                                  AnyOf({Numerals[0], Numerals[1], Numerals[2], Numerals[3], Numerals[4], Numerals[5],
+                                         Numerals[6], Numerals[7], Numerals[8], Numerals[9]}) +
+                                  "+)、([^:.,;]{1,60}):(.*)");
+    std::vector<Item> items;
+    std::vector<std::vector<std::string>> runOn;  // the lines after each item's first
+    for (const std::string& line : lines) {
+        std::smatch m;
+        if (line.size() <= LongestParagraph && std::regex_match(line, m, start)) {
+            Item item;
+            item.label = m[1].str() + "、" + m[2].str();
+            item.name = m[2];
+            item.body = m[3];
+            items.push_back(std::move(item));
+            runOn.emplace_back();
+        } else if (items.empty()) {
+            continue;  // the title, the salutation, the introduction
+        } else if (!line.empty()) {
+            runOn.back().push_back(line);
+        }
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const bool lastItem = i + 1 == items.size();
+        for (const std::string& line : runOn[i]) {
+            // After the last item only what still belongs to it: the rest of a broken
+            // sentence, or a line of days.
+            if (lastItem && EndsSentence(items[i].body) && !SpeaksOfDays(line)) break;
+            items[i].body += line;
+        }
+    }
+    return items;
+}
+
+std::string NumeralOf(std::size_t number)  // 1..20
+{
+    if (number <= 10) return Numerals[number - 1];
+    return std::string(Numerals[9]) + Numerals[number - 11];
+}
+
+// The days of one item from what its clauses said, checked against each other.
+void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t year)
+{
+    const auto fail = [&](std::string why) { item.errors.push_back(std::move(why)); };
+    CivilDate first = *item.first, last = *item.last;
+    for (const CivilDate& day : item.makeUp) {
+        bool follows = DayOf(day) > DayOf(last) && !IsWeekend(day);
+        for (CivilDate between = Next(last, 1); follows && DayOf(between) < DayOf(day); between = Next(between, 1))
+            follows = IsWeekend(between) && !allWork.count(DayOf(between));
+        if (!follows) return fail(Format(_("补休 on {1} does not follow the period {2}..{3}"),
+                                         {IsoDate(day), IsoDate(first), IsoDate(last)}));
+        last = day;
+    }
+    const CivilDate stated = first, statedLast = last;
+    while (IsWeekend(Next(first, -1)) && !allWork.count(DayOf(first) - 1)) first = Next(first, -1);
+    while (IsWeekend(Next(last, 1)) && !allWork.count(DayOf(last) + 1)) last = Next(last, 1);
+    if (item.joinsWeekend && first == stated && last == statedLast)
+        return fail(Format(_("the period {1}..{2} is said to join a weekend but adjoins none"),
+                           {IsoDate(first), IsoDate(last)}));
+    // 共N天 counts the days as written; a weekend that the count leaves out would be a doubt.
+    for (const auto& [from, to] : {std::pair{stated, statedLast}, std::pair{first, last}}) {
+        const std::int64_t days = DayOf(to) - DayOf(from) + 1;
+        if (item.count && *item.count != days)
+            return fail(Format(_("共{1}天, but the period {2}..{3} has {4} days"),
+                               {std::to_string(*item.count), IsoDate(from), IsoDate(to), std::to_string(days)}));
+    }
+    // The period holds the day of each holiday it names; 清明 may lie a day off, as the
+    // almanac's solar terms can.
+    for (const std::string& holiday : SplitAt(item.name, "、")) {
+        const std::string day = holiday == "清明节" ? "清明" : holiday;
+        const int slack = holiday == "清明节" ? 1 : 0;
+        const std::vector<NamedDay> named = NamedDays(Next(first, -slack), Next(last, slack));
+        if (std::none_of(named.begin(), named.end(), [&](const NamedDay& n) { return n.text == day; }))
+            return fail(Format(_("the period {1}..{2} does not hold the day of {3}"),
+                               {IsoDate(first), IsoDate(last), holiday}));
+    }
+    if (last.year != year)
+        return fail(Format(_("the period {1}..{2} does not end in {3}"),
+                           {IsoDate(first), IsoDate(last), std::to_string(year)}));
+    for (const CivilDate& day : item.named)
+        if (DayOf(day) < DayOf(first) || DayOf(day) > DayOf(last))
+            return fail(Format(_("{1} is named a day off but lies outside the period {2}..{3}"),
+                               {IsoDate(day), IsoDate(first), IsoDate(last)}));
+    if (item.noSwap && !item.work.empty())
+        return fail(Format(_("不调休, yet 上班 on {1}"), {IsoDate(item.work.front())}));
+    for (const CivilDate& day : item.work) {
+        if (!IsWeekend(day))
+            return fail(Format(_("上班 on {1}, which is no Saturday or Sunday"), {IsoDate(day)}));
+        if (DayOf(day) >= DayOf(first) && DayOf(day) <= DayOf(last))
+            return fail(Format(_("上班 on {1}, inside the period {2}..{3}"),
+                               {IsoDate(day), IsoDate(first), IsoDate(last)}));
+        const std::int64_t away = std::max(DayOf(first) - DayOf(day), DayOf(day) - DayOf(last));
+        if (away > MostDaysToWorkDay)
+            return fail(Format(_("上班 on {1}, {2} days from the period {3}..{4}"),
+                               {IsoDate(day), std::to_string(away), IsoDate(first), IsoDate(last)}));
+    }
+    item.first = first;
+    item.last = last;
+}
+
+}  // namespace
+
+Notice ParseNotice(std::string_view text, std::int32_t year)
+{
+    Notice notice;
+    if (!IsValidUtf8(text)) {
+        notice.errors.push_back(_("the notice is not UTF-8 text"));
+        return notice;
+    }
+    const std::string folded = Folded(text);
+
+    // The year: the title's, which --year may confirm or, without a title, give.
+    static const std::regex title(R"(关于(\d{4})年部分节假日安排的通知)");
+    const std::string joined = ReplaceAll(folded, "\n", "");
+    std::set<std::int32_t> titled;
+    for (auto it = std::sregex_iterator(joined.begin(), joined.end(), title); it != std::sregex_iterator(); ++it)
+        titled.insert(std::stoi((*it)[1]));
+    if (titled.size() > 1) {
+        notice.errors.push_back(Format(_("the text holds the titles of the notices of {1} and {2}"),
+                                       {std::to_string(*titled.begin()), std::to_string(*titled.rbegin())}));
+        return notice;
+    }
+    if (!titled.empty() && year && *titled.begin() != year) {
+        notice.errors.push_back(Format(_("the title names the year {1}, --year {2}"),
+                                       {std::to_string(*titled.begin()), std::to_string(year)}));
+        return notice;
+    }
+    notice.year = titled.empty() ? year : *titled.begin();
+    if (!notice.year) {
+        notice.errors.push_back(
+            _("no title 国务院办公厅关于YYYY年部分节假日安排的通知 in the text: give the year with --year YYYY"));
+        return notice;
+    }
+    if (notice.year < FirstWholeYear || notice.year > LastWholeYear) {
+        notice.errors.push_back(Format(_("the year {1} is outside the covered years {2}"),
+                                       {std::to_string(notice.year), std::to_string(FirstWholeYear) + ".." +
+                                                                         std::to_string(LastWholeYear)}));
+        return notice;
+    }
+
+    std::vector<Item> items = FindItems(SplitAt(folded, "\n"));
+    if (items.empty()) {
+        notice.errors.push_back(_("no numbered items such as '一、元旦：1月1日放假' in the text"));
+        return notice;
+    }
+    const auto itemError = [&](const Item& item, const std::string& why) {
+        notice.errors.push_back(Format(_("item {1}: {2}"), {item.label, why}));
+    };
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Item& item = items[i];
+        if (i >= 20 || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
+            itemError(item, Format(_("the items are to be numbered 一、二、三… in order; here {1} is due"),
+                                   {i < 20 ? NumeralOf(i + 1) : "?"}));
+            return notice;
+        }
+        item.name = HolidayOfTitle(item.name);
+        if (item.name.empty())
+            item.errors.push_back(_("the holiday is none of 元旦, 春节, 清明节, 劳动节, 端午节, 中秋节, 国庆节"));
+        else
+            ReadClauses(item, notice.year);
+    }
+    // Each yearly notice since 2008 gives all seven holidays: a missing one is text not
+    // copied whole.
+    for (const char* holiday : Holidays) {
+        const auto gives = [&](const Item& item) { return std::ranges::count(SplitAt(item.name, "、"), holiday) > 0; };
+        if (std::ranges::none_of(items, gives))
+            notice.errors.push_back(Format(_("no item gives {1}, which every yearly notice has"), {holiday}));
+    }
+
+    // A weekend day whose rest moves to a day of the period is a working day.
+    std::set<std::int64_t> allWork;
+    for (Item& item : items) {
+        for (const CivilDate& day : item.movedFrom)
+            if (DayOf(day) < DayOf(*item.first) || DayOf(day) > DayOf(*item.last)) item.work.push_back(day);
+        for (const CivilDate& day : item.work) allWork.insert(DayOf(day));
+    }
+    for (Item& item : items)
+        if (item.errors.empty()) SettleDays(item, allWork, notice.year);
+    for (const Item& item : items)
+        for (const std::string& why : item.errors) itemError(item, why);
+    if (!notice.errors.empty()) return notice;
+
+    // Across items: periods apart, each date from one item.
+    std::map<std::int64_t, std::pair<RestDayLine, const Item*>> days;
+    for (const Item& item : items) {
+        std::vector<RestDayLine> lines;
+        for (CivilDate day = *item.first; DayOf(day) <= DayOf(*item.last); day = Next(day, 1))
+            lines.push_back({day, DayOff::Rest, item.name});
+        for (const CivilDate& day : item.work)
+            if (std::none_of(lines.begin(), lines.end(), [&](const RestDayLine& line) { return line.date == day; }))
+                lines.push_back({day, DayOff::Work, item.name});
+        for (RestDayLine& line : lines) {
+            const auto [at, added] = days.try_emplace(DayOf(line.date), line, &item);
+            if (!added)
+                itemError(item, Format(_("{1} is given by item {2} as well"),
+                                       {IsoDate(line.date), at->second.second->label}));
+        }
+    }
+    if (!notice.errors.empty()) return notice;
+    for (auto& [day, entry] : days) notice.lines.push_back(std::move(entry.first));
+    return notice;
+}
+
+}  // namespace dovrin::cli

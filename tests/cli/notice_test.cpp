@@ -1,0 +1,231 @@
+// The yearly notices on public holidays, read into lines of the user's file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calendar/utf8.h"
+#include "cli/notice.h"
+#include "cli/run.h"
+#include "resources/rest_day_lines.h"
+
+namespace {
+
+std::string Read(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Notice(int year)
+{
+    return Read(std::string(DOVRIN_NOTICE_DIR) + "/" + std::to_string(year) + ".txt");
+}
+
+std::string Line(const dovrin::RestDayLine& line)
+{
+    return dovrin::IsoDate(line.date) + (line.kind == dovrin::DayOff::Rest ? "\t休\t" : "\t班\t") + line.holiday;
+}
+
+std::vector<std::string> Lines(const dovrin::cli::Notice& notice)
+{
+    std::vector<std::string> lines;
+    for (const auto& line : notice.lines) lines.push_back(Line(line));
+    return lines;
+}
+
+// The built-in lines of one notice: a December date belongs to the next year's 元旦.
+std::vector<std::string> BuiltIn(int year)
+{
+    const std::string text = Read(std::string(DOVRIN_SOURCE_DIR) + "/resources/data/rest_days.tsv");
+    std::vector<std::string> lines;
+    for (const auto& line : dovrin::ParseRestDayLines(text, "rest_days.tsv", true).lines)
+        if (line.date.year + (line.date.month == 12) == year) lines.push_back(Line(line));
+    return lines;
+}
+
+struct NoticeCase {
+    int year;
+    std::vector<std::string> notInNotice;  // built-in lines that other notices gave
+    std::vector<std::string> onlyInNotice;  // lines that a later notice changed
+};
+
+class Notices : public ::testing::TestWithParam<NoticeCase> {};
+
+TEST_P(Notices, GiveTheBuiltInLinesOfTheirYear)
+{
+    const NoticeCase& c = GetParam();
+    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(Notice(c.year), 0);
+    EXPECT_EQ(notice.errors, std::vector<std::string>{});
+    EXPECT_EQ(notice.year, c.year);
+    std::vector<std::string> expected;
+    for (const std::string& line : BuiltIn(c.year))
+        if (std::find(c.notInNotice.begin(), c.notInNotice.end(), line) == c.notInNotice.end()) expected.push_back(line);
+    expected.insert(expected.end(), c.onlyInNotice.begin(), c.onlyInNotice.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Lines(notice), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryYear, Notices,
+    ::testing::Values(
+        // 2008 and 2009: the items only; the 上班 days of 2008's 国庆节 come from its 调至.
+        NoticeCase{2008, {}, {}}, NoticeCase{2009, {}, {}}, NoticeCase{2010, {}, {}}, NoticeCase{2011, {}, {}},
+        NoticeCase{2012, {}, {}}, NoticeCase{2013, {}, {}}, NoticeCase{2014, {}, {}},
+        // The 70th anniversary's days came with a notice of their own.
+        NoticeCase{2015,
+                   {"2015-09-03\t休\t抗战胜利70周年纪念日", "2015-09-04\t休\t抗战胜利70周年纪念日",
+                    "2015-09-05\t休\t抗战胜利70周年纪念日", "2015-09-06\t班\t抗战胜利70周年纪念日"},
+                   {}},
+        NoticeCase{2016, {}, {}}, NoticeCase{2017, {}, {}}, NoticeCase{2018, {}, {}},
+        // A notice of March 2019 made 劳动节 four days.
+        NoticeCase{2019,
+                   {"2019-04-28\t班\t劳动节", "2019-05-01\t休\t劳动节", "2019-05-02\t休\t劳动节",
+                    "2019-05-03\t休\t劳动节", "2019-05-04\t休\t劳动节", "2019-05-05\t班\t劳动节"},
+                   {"2019-05-01\t休\t劳动节"}},
+        // A notice of January 2020 made 春节 three days longer.
+        NoticeCase{2020, {"2020-01-31\t休\t春节", "2020-02-01\t休\t春节", "2020-02-02\t休\t春节"},
+                   {"2020-02-01\t班\t春节"}},
+        NoticeCase{2021, {}, {}}, NoticeCase{2022, {}, {}}, NoticeCase{2023, {}, {}},
+        NoticeCase{2024, {}, {}}, NoticeCase{2025, {}, {}}, NoticeCase{2026, {}, {}}),
+    [](const auto& row) { return std::to_string(row.param.year); });
+
+TEST(Notice, AsCopiedFromANewsPageGivesTheSameLines)
+{
+    const dovrin::cli::Notice web = dovrin::cli::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
+    EXPECT_EQ(web.errors, std::vector<std::string>{});
+    EXPECT_EQ(Lines(web), BuiltIn(2026));
+}
+
+TEST(Notice, TextTooLongForAnItemIsRefused)
+{
+    // std::regex recurses along its input; this once overflowed the stack.
+    const std::string title = "国务院办公厅关于2026年部分节假日安排的通知\n";
+    for (const std::string& text : {title + "一、元旦：" + std::string(900000, 'x'),
+                                    title + "一、元旦：1月1日放假，\n" + std::string(900000, 'x')})
+        EXPECT_FALSE(dovrin::cli::ParseNotice(text, 0).errors.empty());
+}
+
+struct Damage {
+    const char* what;
+    const char* from;  // in the 2026 notice
+    const char* to;
+    const char* error;
+};
+
+class DamagedNotice : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedNotice, IsRefusedNamingTheItem)
+{
+    const Damage& d = GetParam();
+    const std::string text = Notice(2026);
+    ASSERT_NE(text.find(d.from), std::string::npos);
+    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
+    EXPECT_EQ(std::count(notice.errors.begin(), notice.errors.end(), d.error), 1) << ::testing::PrintToString(notice.errors);
+    EXPECT_TRUE(notice.lines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneItem, DamagedNotice,
+    ::testing::Values(
+        Damage{"DateRemoved", "、10月10日（周六）上班", "、上班",
+               "item 七、国庆节: '9月20日(周日)、上班' is not understood"},
+        Damage{"WrongCount", "共5天", "共6天", "item 四、劳动节: 共6天, but the period 2026-05-01..2026-05-05 has 5 days"},
+        Damage{"WorkOnAWednesday", "5月9日（周六）上班", "5月6日（周三）上班",
+               "item 四、劳动节: 上班 on 2026-05-06, which is no Saturday or Sunday"},
+        Damage{"WorkDayFarAway", "2月28日（周六）", "3月14日（周六）",
+               "item 二、春节: 上班 on 2026-03-14, 19 days from the period 2026-02-15..2026-02-23"},
+        Damage{"WrongWeekday", "5月9日（周六）", "5月9日（周日）", "item 四、劳动节: '5月9日(周日)': 2026-05-09 is 星期六"},
+        Damage{"CountTooLarge", "共7天。9月20日", "共99999999999天。9月20日",
+               "item 七、国庆节: '共99999999999天' is not understood"},
+        Damage{"NoSuchDay", "2月28日（周六）", "2月29日（周日）", "item 二、春节: '2月29日(周日)' is not a day of the calendar"},
+        Damage{"PeriodsOverlap", "9月25日（周五）至27日（周日）放假，共3天", "9月25日（周五）至10月1日（周四）放假，共7天",
+               "item 七、国庆节: 2026-10-01 is given by item 六、中秋节 as well"},
+        Damage{"NotTheHolidaysDay", "6月19日（周五）至21日（周日）", "5月29日（周五）至31日（周日）",
+               "item 五、端午节: the period 2026-05-29..2026-05-31 does not hold the day of 端午节"},
+        Damage{"UnknownHoliday", "六、中秋节", "六、中秋", "item 六、中秋: the holiday is none of 元旦, 春节, 清明节, "
+                                                           "劳动节, 端午节, 中秋节, 国庆节"},
+        Damage{"ItemMissing", "七、国庆节：10月1日（周四）至7日（周三）放假调休，共7天。9月20日（周日）、10月10日（周六）上班。", "",
+               "no item gives 国庆节, which every yearly notice has"}),
+    [](const auto& row) { return std::string(row.param.what); });
+
+// --import-notice FILE --write into a user's file in a fresh folder.
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A folder of each test's own: ctest runs them side by side.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = std::filesystem::path(testing::TempDir()) / ("dovrin-" + test) / "dovrin";
+        std::filesystem::remove_all(folder.parent_path());
+        std::filesystem::create_directories(folder);
+        path = (folder / "rest-days.tsv").string();
+    }
+    void TearDown() override
+    {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(folder.parent_path());
+    }
+
+    int Run(std::vector<std::string> args, std::string& out, std::string& err)
+    {
+        const dovrin::FixedClock clock({2026, 11, 5});
+        return dovrin::cli::RunCli(args, {}, clock, dovrin::RestDays(), {path, nullptr}, out, err);
+    }
+
+    std::filesystem::path folder;
+    std::string path;
+};
+
+TEST_F(Import, WritesBesideTheUsersLinesAndReplacesOnlyWhenAsked)
+{
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    const std::string before = "# mine\r\n2027-01-01\t休\t元旦\r\n2026-10-08\t休\t国庆节\n2027-02-30\t休\t春节";
+    std::ofstream(path, std::ios::binary) << before;
+    std::string out, err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 2);
+    EXPECT_EQ(err, "dovrin-cal: " + path + " holds 1 lines of 2026 already; --replace replaces them\n");
+    EXPECT_EQ(Read(path), before);
+
+    std::string lines;
+    for (const std::string& line : BuiltIn(2026)) lines += line + "\n";
+    out.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write", "--replace"}, out, err), 0);
+    EXPECT_EQ(out, "2026: 33 days off, 6 working days, written to " + path + " in place of its 1 earlier lines\n");
+    EXPECT_EQ(Read(path), "# mine\r\n2027-01-01\t休\t元旦\r\n" + lines + "2027-02-30\t休\t春节");
+
+    // A new year goes at the end, after a line feed the last line lacked.
+    std::filesystem::remove(path);
+    std::ofstream(path, std::ios::binary) << "# mine";
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 0);
+    EXPECT_EQ(Read(path), "# mine\n" + lines);
+}
+
+TEST_F(Import, AFolderThatCannotBeWrittenLeavesTheOldFile)
+{
+    std::ofstream(path, std::ios::binary) << "# mine\n";
+    std::string out, err;
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    if (geteuid() != 0) {  // root writes into a read-only folder
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+        EXPECT_NE(err.find("cannot write " + path + ": Permission denied; the file is left as it was"),
+                  std::string::npos) << err;
+        EXPECT_EQ(Read(path), "# mine\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary file left
+    }
+    // A folder that cannot be made: a file stands in its place.
+    path = (folder / "rest-days.tsv" / "dovrin" / "rest-days.tsv").string();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_NE(err.find("cannot create"), std::string::npos) << err;
+}
+
+}  // namespace
