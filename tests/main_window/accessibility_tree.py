@@ -16,6 +16,7 @@ import pyatspi  # noqa: E402
 
 EVE = "2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）"
 NEW_YEAR = "2026年2月17日 星期二，农历一月初一，春节，休（春节）"
+MARCH_FIRST = "2026年3月1日 星期日，农历一月十三"
 BUTTONS = ["上一年", "上一月", "下一月", "下一年", "转到今天"]
 WEEKDAYS = ["星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"]
 
@@ -169,6 +170,12 @@ listener.deregister("object:state-changed:focused")
 
 check("the focused cell's name after Right", NEW_YEAR,
       wait_for("the next focused day", lambda: (focused_cell(table) or table).name == NEW_YEAR and NEW_YEAR, 5))
+
+# Another month: the table is renamed and its cells are March's.
+subprocess.run(["xdotool", "key", "Next"], check=False)
+check("the table names the next month after Page Down", "2026年3月",
+      wait_for("the next month", lambda: table.name == "2026年3月" and table.name, 5))
+check("the focused cell is the 1st of March", MARCH_FIRST, (focused_cell(table) or table).name)
 
 if failures:
     print(f"{failures} check(s) failed")

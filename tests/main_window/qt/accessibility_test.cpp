@@ -192,6 +192,11 @@ TEST_F(Accessibility, ATooltipShowsTheDaysWholeTextAndNothingOverAnEmptyCell)
     EXPECT_TRUE(term.contains(QRegularExpression(QStringLiteral("立春：\\d\\d:\\d\\d:\\d\\d")))) << term.toStdString();
     EXPECT_FALSE(eve.contains(QRegularExpression(QStringLiteral("\\d\\d:\\d\\d:\\d\\d"))));
     EXPECT_EQ(tipAt(0, 5, 3), QString());
+    // A holiday name from the user's file is shown as written, not as markup.
+    const dovrin::RestDays builtIn = Form().OfficialDays;
+    Form().OfficialDays.Overlay({{{2026, 2, 3}, dovrin::DayOff::Rest, "<b>家</b>"}});
+    EXPECT_TRUE(tipAt(3).contains(QStringLiteral("休（&lt;b&gt;家&lt;/b&gt;）"))) << tipAt(3).toStdString();
+    Form().OfficialDays = builtIn;
     // The tip keeps the desktop's tooltip face, whichever face the grid has.
     const std::string face = window->picMain->FontName();
     window->picMain->FontName("Noto Serif CJK SC");
