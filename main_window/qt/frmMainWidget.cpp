@@ -165,8 +165,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     }
 
     Combo1->setGeometry(PixelsOf(designControls.Combo1));
-    // On Linux Qt names a combo box by its current entry and takes the name that
-    // a screen reader says first from a label with the box as its buddy; the label is never shown.
+    // On Linux Qt names a combo box by its current entry; a screen reader takes what the
+    // box is for from a label that has the box as its buddy. The label is never shown.
     auto* fontLabel = new QLabel(QStringLiteral("字体"), this);
     fontLabel->setBuddy(Combo1);
     fontLabel->hide();
