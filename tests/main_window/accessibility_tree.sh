@@ -7,7 +7,6 @@
 set -u
 
 program=${1:?usage: accessibility_tree.sh PATH_TO_DOVRIN}
-here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 # Debian's own interpreter, which has pyatspi; another python3 may come first on PATH.
 python=/usr/bin/python3
@@ -23,6 +22,7 @@ if [ -z "${DOVRIN_ACCESSIBILITY_BUS:-}" ]; then
     DOVRIN_ACCESSIBILITY_BUS=1 exec timeout 100 dbus-run-session -- sh "$0" "$program"
 fi
 
+here=$(cd "$(dirname "$0")" && pwd)
 . "$here/x_display.sh"
 launcher_pid=
 stop_all() {
