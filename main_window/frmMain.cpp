@@ -75,15 +75,13 @@ void frmMain::ReDrawCalendar()
 
     // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
     const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
-    const std::int32_t firstWeekday = dovrin::WeekdayOfDate(CurYear, CurMonth, 1);
     const dovrin::CivilDate today = clock.Today();
 
     for (std::int32_t d = 1; d <= days; ++d) {
-        const std::int32_t p = (firstWeekday - 1) + (d - 1);  // [0, 36]
-        const std::int32_t column = p % 7;
-        const std::int32_t row = p / 7;
-        const auto x = static_cast<std::int16_t>(RoundHalfEven(static_cast<float>(column) * CellWidth + 1));
-        const auto y = static_cast<std::int16_t>(RoundHalfEven(static_cast<float>(row) * CellHeight + (th + 5 + 1)));
+        const dovrin::CellBox box =
+            dovrin::DayCellBox(dovrin::CellOfDay({CurYear, CurMonth, d}), CellWidth, CellHeight, th);
+        const auto x = static_cast<std::int16_t>(box.left);
+        const auto y = static_cast<std::int16_t>(box.top);
 
         picMain.FontBold(d == CurDay);
         picMain.ForeColor(white);
@@ -243,26 +241,41 @@ void frmMain::picMain_KeyDown(std::int16_t keyCode, std::int16_t)
 
 void frmMain::picMain_MouseDown(std::int16_t, std::int16_t, float x, float y)
 {
-    const float headingHeight = picMain.TextHeight(headingSample) + 5 + 1;
-    if (y < headingHeight) return;  // the weekday heading: not even a redraw
+    if (y < HeadingHeight()) return;  // the weekday heading: not even a redraw
+    // A click on an empty cell selects nothing.
+    if (const std::int32_t day = DayUnder(x, y); day != 0) CurDay = static_cast<std::int16_t>(day);
+    ReDrawCalendar();
+}
+
+float frmMain::HeadingHeight() const
+{
+    return picMain.TextHeight(headingSample) + 5 + 1;
+}
+
+std::int32_t frmMain::DayUnder(float x, float y) const
+{
+    const float headingHeight = HeadingHeight();
+    if (y < headingHeight) return 0;
 
     const std::int32_t offset = dovrin::WeekdayOfDate(CurYear, CurMonth, 1) - 1;  // [0, 6]
     const std::int32_t cellWidth = RoundHalfEven(CellWidth);
     const std::int32_t cellHeight = RoundHalfEven(CellHeight);
     // A window too small to hold the grid has no cells to hit.
-    if (cellWidth > 0 && cellHeight > 0) {
-        // Integer division truncates, as the cells are counted from the top-left.
-        std::int32_t column = RoundHalfEven(x + 1) / cellWidth;
-        std::int32_t row = RoundHalfEven(y - headingHeight) / cellHeight;
-        // The rounded cell size can be a little short of the drawn one: the last pixels of
-        // the Saturday column or the bottom row still belong to that column or row.
-        if (column > 6) column = 6;
-        if (row > 5) row = 5;
-        const std::int32_t candidate = column + 1 + 7 * row - offset;
-        if (candidate >= 1 && candidate <= GetMonthDayCount(CurYear, CurMonth))
-            CurDay = static_cast<std::int16_t>(candidate);
-    }
-    ReDrawCalendar();
+    if (cellWidth <= 0 || cellHeight <= 0) return 0;
+    // Integer division truncates, as the cells are counted from the top-left.
+    std::int32_t column = RoundHalfEven(x + 1) / cellWidth;
+    std::int32_t row = RoundHalfEven(y - headingHeight) / cellHeight;
+    // The rounded cell size can be a little short of the drawn one: the last pixels of
+    // the Saturday column or the bottom row still belong to that column or row.
+    if (column > 6) column = 6;
+    if (row > 5) row = 5;
+    const std::int32_t candidate = column + 1 + 7 * row - offset;
+    return candidate >= 1 && candidate <= GetMonthDayCount(CurYear, CurMonth) ? candidate : 0;
+}
+
+dovrin::CellBox frmMain::BoxOfCell(dovrin::GridCell cell) const
+{
+    return dovrin::DayCellBox(cell, CellWidth, CellHeight, picMain.TextHeight(headingSample));
 }
 
 void frmMain::Image2_Click(std::int16_t index)

@@ -7,6 +7,7 @@
 #include "calendar/clock.h"
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
+#include "main_window/day_cells.h"
 #include "main_window/main_view.h"
 #include "main_window/picture_box.h"
 #include "resources/reference_texts.h"
@@ -63,6 +64,12 @@ public:
     // Days of the month, every fourth year a leap year; 0 for a month outside 1..12.
     static std::int16_t GetMonthDayCount(std::int16_t year, std::int16_t month);
 
+    // The day of the month shown under (x, y), in picMain's pixels, as a click finds it; 0
+    // over the heading, over an empty cell, and in a grid too small to have cells.
+    std::int32_t DayUnder(float x, float y) const;
+    // Where the last redraw painted that cell, in picMain's pixels.
+    dovrin::CellBox BoxOfCell(dovrin::GridCell cell) const;
+
     void picMain_KeyDown(std::int16_t keyCode, std::int16_t shift);
     // X and Y in picMain's pixels; every button selects.
     void picMain_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -75,6 +82,8 @@ public:
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) const;
 
 private:
+    // Height of the weekday heading with its separator: where the first row of cells starts.
+    float HeadingHeight() const;
     // The caption for the long date in Label1, and the day text.
     void ShowDayInfo(const std::string& label1);
     // A step past firstYear or lastYear stays on that year.

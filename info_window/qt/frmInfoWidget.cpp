@@ -19,6 +19,7 @@ frmInfoWidget::frmInfoWidget(QSize clientSize)
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(windowTitle());
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

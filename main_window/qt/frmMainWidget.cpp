@@ -2,6 +2,7 @@
 #include "main_window/qt/frmMainWidget.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -13,11 +14,14 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <QWindow>
 
 #include <iostream>
 
+#include "main_window/day_cells.h"
 #include "main_window/font_filter.h"
+#include "main_window/qt/accessibility.h"
 #include "main_window/qt/grid_fonts.h"
 #include "main_window/qt/icons.h"
 #include "resources/reference_texts.h"
@@ -158,6 +162,7 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
         place.Left = static_cast<float>(i) * designImage2.Width;
         button->setGeometry(PixelsOf(place));
         button->setToolTip(QString::fromUtf8(image2Tips[i]));
+        button->setAccessibleName(button->toolTip());
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             logic.Image2_Click(static_cast<std::int16_t>(i));
         });
@@ -165,6 +170,12 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     }
 
     Combo1->setGeometry(PixelsOf(designControls.Combo1));
+    // On Linux Qt names a combo box by its current entry; a screen reader takes what the
+    // box is for from a label that has the box as its buddy. The label is never shown.
+    auto* fontLabel = new QLabel(QStringLiteral("字体"), this);
+    fontLabel->setBuddy(Combo1);
+    fontLabel->hide();
+    Combo1->setAccessibleName(fontLabel->text());
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         // The closed box is narrow: the whole name is in its tooltip.
@@ -174,6 +185,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
 
     picMain->setGeometry(PixelsOf(designControls.picMain));
     picMain->installEventFilter(this);
+    // Installing twice is harmless: Qt keeps a factory once.
+    QAccessible::installFactory(MainWindowAccessible);
 
     infoSettle.setSingleShot(true);
     connect(&infoSettle, &QTimer::timeout, this, [this] {
@@ -192,6 +205,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
 frmMainWidget::~frmMainWidget()
 {
     picMain->removeEventFilter(this);
+    // The grid's accessible interface reads the form: the grid goes before the form does.
+    delete picMain;
 }
 
 TwipsRect frmMainWidget::TwipsOf(const QRect& pixels) const
@@ -456,6 +471,29 @@ void frmMainWidget::ShowDayText(const std::string& text)
         info->SetText(text);
     else
         dayText = text;
+
+    // The day text is the last thing a redraw shows: the new day is on screen by now. A
+    // redraw that keeps the day is not news.
+    const CivilDate selected{logic.CurYear, logic.CurMonth, logic.CurDay};
+    if (selected != announcedDay) {
+        AnnounceSelectedDay(*this, announcedDay);
+        announcedDay = selected;
+    }
+}
+
+void frmMainWidget::ShowDayTip(const QHelpEvent& help)
+{
+    const std::int32_t day = logic.DayUnder(static_cast<float>(help.pos().x()), static_cast<float>(help.pos().y()));
+    if (day == 0) {
+        QToolTip::hideText();
+        return;
+    }
+    // Rich text only for the escaping: a holiday name from the user's file is shown as
+    // written. QToolTip keeps its own font, so the tip reads in the desktop's face whatever
+    // face the grid was given.
+    const std::string tip = DayCellTip({logic.CurYear, logic.CurMonth, day}, logic.OfficialDays);
+    QToolTip::showText(help.globalPos(), Qt::convertFromPlainText(QString::fromStdString(tip), Qt::WhiteSpaceNoWrap),
+                       picMain);
 }
 
 bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
@@ -474,6 +512,14 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
                                     static_cast<float>(mouse->position().x()),
                                     static_cast<float>(mouse->position().y()));
             return true;
+        }
+        if (event->type() == QEvent::ToolTip) {
+            ShowDayTip(*static_cast<QHelpEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            // After Qt has told of the grid's own focus, so that the day is the last word.
+            QMetaObject::invokeMethod(this, [this] { AnnounceFocusedDay(*this); }, Qt::QueuedConnection);
         }
     } else if (info && watched == info.get() && event->type() == QEvent::Move && !placingInfo) {
         // Dragged by the user, or placed elsewhere by the window manager: it goes back.

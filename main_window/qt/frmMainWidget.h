@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -62,6 +64,10 @@ public:
     // window has stayed still this long, and only a few times in a row.
     std::chrono::milliseconds InfoSettleTime{250};
 
+    // Where the grid's accessibility events go: Qt's bridge to assistive technology, or a
+    // test's record.
+    void (*AccessibilityUpdate)(QAccessibleEvent* event) = QAccessible::updateAccessibility;
+
     dovrin::QtPictureBox* picMain;
     QLabel* Image1;
     QLabel* Label2;  // created first: the shadow lies behind Label1
@@ -102,6 +108,9 @@ private:
     void KeepPairOnScreen();
     void FollowScreen(QScreen* screen);
 
+    // The whole text of the day under the pointer; none over an empty cell or the heading.
+    void ShowDayTip(const QHelpEvent& help);
+
     void ShowLabels(const std::string& label1, const std::string& label2) override;
     void ShowCaption(const std::string& caption) override;
     void ShowDayText(const std::string& text) override;
@@ -115,6 +124,7 @@ private:
     bool dateSelected = false;
     std::uint64_t redraws = 0;
     std::string dayText;  // kept for frmInfo, which is created after the first redraws
+    dovrin::CivilDate announcedDay;  // the selected day assistive technology was last told of
     bool placingInfo = false;  // frmInfo's moves are our own
     QElapsedTimer infoPutBack;
     QTimer infoSettle;

@@ -1,0 +1,86 @@
+// The days of a month in the grid, and each cell's whole text.
+#include "main_window/day_cells.h"
+
+#include "calendar/clsDate.h"
+#include "calendar/locale_names.h"
+#include "main_window/round_half_even.h"
+
+namespace dovrin {
+namespace {
+
+// Place of a day counted from the grid's first cell: [0, 36].
+std::int32_t PlaceOfDay(CivilDate day)
+{
+    return (WeekdayOfDate(day.year, day.month, 1) - 1) + (day.day - 1);
+}
+
+std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
+{
+    std::string text = std::to_string(day.year) + "年" + std::to_string(day.month) + "月" +
+                       std::to_string(day.day) + "日 " + date.sWeekDayStr() + "，农历" +
+                       LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
+    // Appended piece by piece: g++ 12 warns of a false overlap in "，" + part.
+    for (const std::string& part : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
+        if (part.empty()) continue;
+        text += "，";
+        text += part;
+    }
+    const RestDayInfo off = restDays.Lookup(day);
+    if (off.kind != DayOff::None) {
+        text += off.kind == DayOff::Rest ? "，休" : "，班";
+        if (!off.holiday.empty()) {
+            text += "（";
+            text += off.holiday;
+            text += "）";
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+GridCell CellOfDay(CivilDate day)
+{
+    const std::int32_t place = PlaceOfDay(day);
+    return {place / gridColumns, place % gridColumns};
+}
+
+std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell)
+{
+    const std::int32_t day = cell.row * gridColumns + cell.column - (WeekdayOfDate(year, month, 1) - 1) + 1;
+    return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
+}
+
+CellBox DayCellBox(GridCell cell, float cellWidth, float cellHeight, float headingTextHeight)
+{
+    // 16-bit, as the grid computes them.
+    const auto left = static_cast<std::int16_t>(RoundHalfEven(static_cast<float>(cell.column) * cellWidth + 1));
+    const auto top = static_cast<std::int16_t>(
+        RoundHalfEven(static_cast<float>(cell.row) * cellHeight + (headingTextHeight + 5 + 1)));
+    return {static_cast<float>(left), static_cast<float>(top), cellWidth, cellHeight};
+}
+
+std::string DayCellText(CivilDate day, const RestDays& restDays)
+{
+    clsDate date;
+    date.sInitDate(day.year, day.month, day.day);
+    return TextOf(date, day, restDays);
+}
+
+std::string DayCellTip(CivilDate day, const RestDays& restDays)
+{
+    clsDate date;
+    date.sInitDate(day.year, day.month, day.day);
+    std::string tip = TextOf(date, day, restDays);
+    const std::string instant = date.lSolarTermTime();
+    if (!instant.empty()) {
+        tip += "\n";
+        tip += date.lSolarTerm();
+        tip += "：";
+        tip += instant;
+        tip += "（北京时间）";
+    }
+    return tip;
+}
+
+}  // namespace dovrin

@@ -1,0 +1,48 @@
+// The days of a month in the grid: which cell holds which day, where the cell is painted,
+// and the cell's whole text as one sentence for the tooltip and the screen reader.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calendar/date_serial.h"
+#include "resources/rest_days.h"
+
+namespace dovrin {
+
+inline constexpr std::int32_t gridRows = 6;
+inline constexpr std::int32_t gridColumns = 7;  // Sunday first
+
+struct GridCell {
+    std::int32_t row = 0;     // [0, 5]
+    std::int32_t column = 0;  // [0, 6]
+    friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The cell of a day of its month.
+GridCell CellOfDay(CivilDate day);
+// The day of year-month in that cell; 0 for a cell before the 1st or after the month's end.
+std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell);
+
+// A painted cell in the surface's pixels.
+struct CellBox {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// The cell's corner is rounded half to even to whole pixels, as the grid draws it;
+// headingTextHeight is the height of one line of the weekday heading.
+CellBox DayCellBox(GridCell cell, float cellWidth, float cellHeight, float headingTextHeight);
+
+// What the cell shows, with its month and weekday, in reading order:
+// "2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）". A 休 or 班 that the cell has
+// no room to draw is still said.
+std::string DayCellText(CivilDate day, const RestDays& restDays);
+
+// DayCellText, and on a day that begins a solar term a second line with the term's
+// instant in Beijing time.
+std::string DayCellTip(CivilDate day, const RestDays& restDays);
+
+}  // namespace dovrin

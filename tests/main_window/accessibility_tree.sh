@@ -1,0 +1,63 @@
+#!/bin/sh
+# The real program read as a screen reader reads it: on a virtual X display, with a session
+# bus and an accessibility bus of its own, accessibility_tree.py walks the program's AT-SPI
+# tree on a faked clock, prints it and checks the month table, the named controls and the
+# focused day after a key. Skipped (77) when one of the tools is missing.
+# Usage: accessibility_tree.sh PATH_TO_DOVRIN
+set -u
+
+program=${1:?usage: accessibility_tree.sh PATH_TO_DOVRIN}
+launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's own interpreter, which has pyatspi; another python3 may come first on PATH.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
+if [ -z "${DOVRIN_ACCESSIBILITY_BUS:-}" ]; then
+    for tool in Xvfb xdotool xwininfo faketime dbus-run-session dbus-send; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+    "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+    # Again inside a session bus of its own, which ends with the run.
+    DOVRIN_ACCESSIBILITY_BUS=1 exec timeout 100 dbus-run-session -- sh "$0" "$program"
+fi
+
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/x_display.sh"
+launcher_pid=
+stop_all() {
+    stop_display
+    [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null && wait "$launcher_pid" 2>/dev/null
+}
+trap stop_all EXIT
+trap 'exit 1' INT TERM
+start_display 120
+
+# The accessibility bus, as a desktop session starts it.
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+launcher_pid=$!
+tries=0
+until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 100 ] && { echo "FAIL: the accessibility bus did not start"; exit 1; }
+    sleep 0.1
+done
+
+unset WAYLAND_DISPLAY
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb \
+    faketime '2026-02-16 10:00:00' "$program" >/dev/null 2>&1 &
+app_pid=$!
+
+# Asked again until it answers: a search can fail outright while the server is busy.
+main=
+tries=0
+while [ -z "$main" ] && [ "$tries" -lt 200 ]; do
+    main=$(xdotool search --name '^Dovrin万年历 - ' 2>/dev/null | head -n 1)
+    tries=$((tries + 1))
+    [ -n "$main" ] || sleep 0.1
+done
+[ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+
+timeout 60 "$python" "$here/accessibility_tree.py"

@@ -1,0 +1,91 @@
+// The days of a month in the grid: cell places, painted boxes and each cell's whole text.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "calendar/date_serial.h"
+#include "main_window/day_cells.h"
+#include "main_window/frmMain.h"
+#include "tests/support/recording_main_view.h"
+#include "tests/support/recording_picture_box.h"
+
+namespace {
+
+using dovrin::CivilDate;
+using dovrin::GridCell;
+
+TEST(DayCells, EveryDayOfTheSpanComesBackFromItsCellAndTheOtherCellsAreEmpty)
+{
+    for (std::int32_t year = 1901; year <= 2049; ++year) {
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            std::int32_t days = 0;
+            for (std::int32_t row = 0; row < dovrin::gridRows; ++row) {
+                for (std::int32_t column = 0; column < dovrin::gridColumns; ++column) {
+                    const std::int32_t day = dovrin::DayInCell(year, month, {row, column});
+                    if (day == 0) continue;
+                    ++days;
+                    ASSERT_EQ(dovrin::CellOfDay({year, month, day}), (GridCell{row, column}))
+                        << year << "-" << month << "-" << day;
+                }
+            }
+            ASSERT_EQ(days, dovrin::DaysInMonth(year, month)) << year << "-" << month;
+        }
+    }
+    // 2025-03-01 is a Saturday: the 1st is at the top right, the 31st at the bottom left.
+    EXPECT_EQ(dovrin::CellOfDay({2025, 3, 1}), (GridCell{0, 6}));
+    EXPECT_EQ(dovrin::CellOfDay({2025, 3, 31}), (GridCell{5, 1}));
+}
+
+TEST(DayCells, TheBoxOfEachCellIsWhereTheGridPaintsIt)
+{
+    // Cells of 100 x 64.286 under a 12-pixel heading: the rows fall on rounded pixels.
+    dovrin::FixedClock clock{{2000, 6, 15}};
+    dovrin::RecordingMainView view;
+    dovrin::RecordingPictureBox surface{700, 401};
+    frmMain form{surface, view, clock};
+    form.CurYear = 2025;
+    form.CurMonth = 3;
+    form.CurDay = 12;
+    form.ReDrawCalendar();
+
+    std::vector<std::string> cellFills;
+    for (const std::string& box : surface.Starting("Box "))
+        if (box.ends_with("#FFFFFF")) cellFills.push_back(box);
+    ASSERT_EQ(cellFills.size(), 31u);
+    for (std::int32_t day = 1; day <= 31; ++day) {
+        const dovrin::CellBox box = form.BoxOfCell(dovrin::CellOfDay({2025, 3, day}));
+        const std::string expected = "Box " + dovrin::FormatNumber(box.left) + "," + dovrin::FormatNumber(box.top) +
+                                     " " + dovrin::FormatNumber(box.left + box.width) + "," +
+                                     dovrin::FormatNumber(box.top + box.height) + " #FFFFFF";
+        EXPECT_EQ(cellFills[static_cast<std::size_t>(day - 1)], expected) << day;
+    }
+}
+
+TEST(DayCells, TheWholeTextSaysEverythingTheCellShowsInReadingOrder)
+{
+    const dovrin::RestDays restDays;
+    const struct {
+        CivilDate day;
+        const char* text;
+    } cases[] = {
+        {{2026, 2, 16}, "2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）"},
+        {{2026, 2, 14}, "2026年2月14日 星期六，农历十二月廿七，情人节，班（春节）"},
+        {{2024, 10, 1}, "2024年10月1日 星期二，农历八月廿九，国庆节 国际音乐日，休（国庆节）"},
+        {{2026, 2, 4}, "2026年2月4日 星期三，农历十二月十七，立春"},
+        {{2023, 3, 22}, "2023年3月22日 星期三，农历闰二月初一"},
+        {{2021, 7, 1}, "2021年7月1日 星期四，农历五月廿二，建党节 香港回归纪念"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dovrin::DayCellText(c.day, restDays), c.text) << dovrin::IsoDate(c.day);
+}
+
+TEST(DayCells, TheTipAddsTheInstantOfTheDaysSolarTerm)
+{
+    const dovrin::RestDays restDays;
+    const std::string term = dovrin::DayCellTip({2026, 2, 4}, restDays);
+    EXPECT_TRUE(term.starts_with(dovrin::DayCellText({2026, 2, 4}, restDays) + "\n")) << term;
+    EXPECT_TRUE(std::regex_search(term, std::regex("\n立春：\\d\\d:\\d\\d:\\d\\d（北京时间）$"))) << term;
+    EXPECT_EQ(dovrin::DayCellTip({2026, 2, 16}, restDays), dovrin::DayCellText({2026, 2, 16}, restDays));
+}
+
+}  // namespace
