@@ -19,16 +19,6 @@ trap stop_display EXIT
 trap 'exit 1' INT TERM
 start_display 90 "$window_manager"
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAIL: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
-
 # A FIFO with no writer where the user's days off would be: the program must start anyway
 # and say once why it did not read it.
 data=$(mktemp -d)
@@ -89,17 +79,6 @@ xdotool mousemove --window "$main" 250 220 click 1
 expected='Dovrin万年历 - [2025年3月12日 星期三'
 check "a click on a day cell" "$expected" "$(title_after "$expected" prefix)"
 
-frame() {  # frame WINDOW: "x y width height" of the window's outer frame on the screen
-    set -- $(xwininfo -id "$1" | awk '
-        /Absolute upper-left X:/ { x = $4 }
-        /Absolute upper-left Y:/ { y = $4 }
-        /^  Width:/ { w = $2 }
-        /^  Height:/ { h = $2 }
-        END { print x, y, w, h }') \
-        $(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
-    # _NET_FRAME_EXTENTS: left, right, top, bottom; none without a window manager.
-    echo $(($1 - $5)) $(($2 - $7)) $(($3 + $5 + $6)) $(($4 + $7 + $8))
-}
 flush_after() {  # flush_after WHAT: waits up to 5 s for frmInfo to stand flush, then checks
     what=$1
     n=0
@@ -139,8 +118,4 @@ fi
 xdotool key Escape
 check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish_checks

@@ -16,26 +16,6 @@ trap stop_display EXIT
 trap 'exit 1' INT TERM
 unset WAYLAND_DISPLAY
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAIL: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
-
-frame() {  # frame WINDOW: "x y width height" of the window's outer frame on the screen
-    set -- $(xwininfo -id "$1" | awk '
-        /Absolute upper-left X:/ { x = $4 }
-        /Absolute upper-left Y:/ { y = $4 }
-        /^  Width:/ { w = $2 }
-        /^  Height:/ { h = $2 }
-        END { print x, y, w, h }') \
-        $(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
-    echo $(($1 - $5)) $(($2 - $7)) $(($3 + $5 + $6)) $(($4 + $7 + $8))
-}
 inside() {  # inside "X Y W H" SCREEN_W SCREEN_H: yes when the frame lies wholly on the screen
     set -- $1 $2 $3
     [ "$1" -ge 0 ] && [ "$2" -ge 0 ] && [ $(($1 + $3)) -le "$5" ] && [ $(($2 + $4)) -le "$6" ] && echo yes || echo no
@@ -86,8 +66,4 @@ if start 1366x768 1; then
     check "the information window overhangs after that drag" no "$(inside "$(frame "$info")" 1366 768)"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish_checks

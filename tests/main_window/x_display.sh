@@ -1,6 +1,6 @@
 # Shared by the runs of the real program: a virtual X display that nobody else uses, with a
 # window manager when one is named. stop_display ends the program ($app_pid), the window
-# manager and the display.
+# manager and the display. check counts what failed, finish_checks ends the run with it.
 xvfb_pid=
 wm_pid=
 app_pid=
@@ -37,4 +37,34 @@ start_display() {
         [ "$tries" -gt 300 ] && { echo "FAIL: $2 did not start"; exit 1; }
         sleep 0.1
     done
+}
+
+failures=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then
+        echo "ok: $1"
+    else
+        echo "FAIL: $1: expected '$2', got '$3'"
+        failures=$((failures + 1))
+    fi
+}
+
+finish_checks() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed"
+        exit 1
+    fi
+    echo "all checks passed"
+}
+
+frame() {  # frame WINDOW: "x y width height" of the window's outer frame on the screen
+    set -- $(xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^  Width:/ { w = $2 }
+        /^  Height:/ { h = $2 }
+        END { print x, y, w, h }') \
+        $(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,) 0 0 0 0
+    # _NET_FRAME_EXTENTS: left, right, top, bottom; none without a window manager.
+    echo $(($1 - $5)) $(($2 - $7)) $(($3 + $5 + $6)) $(($4 + $7 + $8))
 }

@@ -15,6 +15,7 @@
 #include "main_window/day_cells.h"
 #include "main_window/qt/frmMainWidget.h"
 #include "tests/support/pinned_today.h"
+#include "tests/support/select_day.h"
 
 namespace {
 
@@ -59,13 +60,7 @@ protected:
 
     static frmMain& Form() { return window->Logic(); }
     static Ymd Selected() { return {Form().CurYear, Form().CurMonth, Form().CurDay}; }
-    static void Select(Ymd day)
-    {
-        Form().CurYear = static_cast<std::int16_t>(day.year);
-        Form().CurMonth = static_cast<std::int16_t>(day.month);
-        Form().CurDay = static_cast<std::int16_t>(day.day);
-        QTest::keyClick(window->picMain, Qt::Key_F5);  // any other key only redraws
-    }
+    static void Select(Ymd day) { SelectDay(*window, day); }
     static QAccessibleInterface* Grid() { return QAccessible::queryAccessibleInterface(window->picMain); }
     static QAccessibleInterface* CellOf(int day)
     {

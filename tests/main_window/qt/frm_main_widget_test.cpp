@@ -11,6 +11,7 @@
 #include "main_window/font_filter.h"
 #include "main_window/qt/frmMainWidget.h"
 #include "tests/support/pinned_today.h"
+#include "tests/support/select_day.h"
 
 namespace {
 
@@ -33,13 +34,7 @@ protected:
 
     static frmMain& Form() { return window->Logic(); }
     static Ymd Selected() { return {Form().CurYear, Form().CurMonth, Form().CurDay}; }
-    static void Select(Ymd day)
-    {
-        Form().CurYear = static_cast<std::int16_t>(day.year);
-        Form().CurMonth = static_cast<std::int16_t>(day.month);
-        Form().CurDay = static_cast<std::int16_t>(day.day);
-        QTest::keyClick(window->picMain, Qt::Key_F5);  // any other key only redraws
-    }
+    static void Select(Ymd day) { SelectDay(*window, day); }
     static void Press(Qt::Key key) { QTest::keyClick(window->picMain, key); }
     // Centre of the cell in row r, column c, in picMain's pixels.
     static QPoint CellCentre(float row, float column)
