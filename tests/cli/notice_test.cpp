@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -120,6 +121,10 @@ struct Damage {
     const char* to;
     const char* error;
 };
+void PrintTo(const Damage& damage, std::ostream* out)
+{
+    *out << damage.what;
+}
 
 class DamagedNotice : public ::testing::TestWithParam<Damage> {};
 
