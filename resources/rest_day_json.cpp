@@ -80,6 +80,13 @@ RestDayLines ParseRestDayJson(std::string_view text, std::string_view name)
         refuse(LineAt(text, error.byte ? error.byte - 1 : 0),
                Format(_("not JSON: {1}"), {Printable(why == std::string::npos ? what : what.substr(why + 2))}));
         return result;
+    } catch (const nlohmann::json::exception& error) {
+        // Well-formed but unusable, such as a number too large for a double ("1e999").
+        const std::string what = error.what();
+        const std::size_t why = what.find("] ");
+        refuse(LineAt(text, static_cast<std::size_t>(read - text.data())),
+               Format(_("not JSON: {1}"), {Printable(why == std::string::npos ? what : what.substr(why + 2))}));
+        return result;
     }
     const auto days = json.is_object() ? json.find("days") : json.end();
     if (!json.is_object() || days == json.end() || !days->is_array() || days->size() != entryLines.size()) {

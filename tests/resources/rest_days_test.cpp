@@ -139,12 +139,16 @@ TEST(RestDays, HolidayCnJsonFilesBesideTheUsersFileAreReadUnderIt)
     // A pipe by a year's name is reported once, without blocking and without a parse error.
     const std::string pipe = (folder / "2029.json").string();
     mkfifo(pipe.c_str(), 0600);
+    // Well-formed, but a number no double holds: refused, not thrown at the program.
+    const std::string huge = (folder / "2030.json").string();
+    std::ofstream(huge, std::ios::binary) << "{\"year\": 2030,\n \"days\": [1e999]}\n";
     std::vector<std::string> errors;
     const dovrin::RestDays restDays = dovrin::LoadRestDays(tsv, errors);
     EXPECT_EQ(restDays.Lookup({2027, 1, 1}).holiday, "元旦");
     EXPECT_EQ(restDays.Lookup({2027, 2, 7}).kind, DayOff::Rest);  // the TSV wins
-    ASSERT_EQ(errors.size(), 4u);
+    ASSERT_EQ(errors.size(), 5u);
     EXPECT_EQ(errors[3], pipe + ": skipped, as it is not a regular file (a named pipe)");
+    EXPECT_EQ(errors[4].substr(0, huge.size() + 14), huge + ":2: not JSON: ") << errors[4];
     EXPECT_EQ(errors[0], good + ":6: 班 on 2027-02-10, which is no Saturday or Sunday");
     EXPECT_EQ(errors[1], good + ":11: a day needs \"name\" and \"date\" as text and \"isOffDay\" as true or false");
     EXPECT_EQ(errors[2].substr(0, bad.size() + 14), bad + ":3: not JSON: ") << errors[2];
