@@ -12,10 +12,9 @@ launcher=/usr/libexec/at-spi-bus-launcher
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
 
+. "$(dirname "$0")/x_display.sh"
 if [ -z "${DOVRIN_ACCESSIBILITY_BUS:-}" ]; then
-    for tool in Xvfb xdotool xwininfo faketime dbus-run-session dbus-send; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-    done
+    require_tools Xvfb xdotool xwininfo faketime dbus-run-session dbus-send
     [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
     "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
     # Again inside a session bus of its own, which ends with the run.
@@ -23,7 +22,6 @@ if [ -z "${DOVRIN_ACCESSIBILITY_BUS:-}" ]; then
 fi
 
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/x_display.sh"
 launcher_pid=
 stop_all() {
     stop_display

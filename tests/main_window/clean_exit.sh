@@ -6,11 +6,9 @@
 set -u
 
 program=${1:?usage: clean_exit.sh PATH_TO_DOVRIN}
-for tool in Xvfb xdotool xwininfo xprop openbox; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 . "$(dirname "$0")/x_display.sh"
+require_tools Xvfb xdotool xwininfo xprop openbox
+
 log=$(mktemp)
 trap 'stop_display; rm -f "$log"' EXIT
 trap 'exit 1' INT TERM

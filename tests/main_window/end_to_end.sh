@@ -9,12 +9,10 @@ set -u
 
 program=${1:?usage: end_to_end.sh PATH_TO_DOVRIN [openbox]}
 window_manager=${2:-}
-# Without the tools there is nothing to drive: report the case as skipped.
-for tool in Xvfb xdotool xwininfo xprop faketime $window_manager; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 . "$(dirname "$0")/x_display.sh"
+# Without the tools there is nothing to drive: report the case as skipped.
+require_tools Xvfb xdotool xwininfo xprop faketime $window_manager
+
 trap stop_display EXIT
 trap 'exit 1' INT TERM
 start_display 90 "$window_manager"

@@ -5,6 +5,13 @@ xvfb_pid=
 wm_pid=
 app_pid=
 
+# require_tools TOOL...: without them there is nothing to drive; the case is skipped (77).
+require_tools() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
 stop_display() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
