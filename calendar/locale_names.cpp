@@ -20,6 +20,11 @@ std::string ShortWeekdayName(std::int32_t weekday)
     return name.empty() ? name : name.substr(std::string_view("星期").size());
 }
 
+std::string ChineseDate(std::int32_t year, std::int32_t month, std::int32_t day)
+{
+    return std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日";
+}
+
 std::string MonthName(std::int32_t month)
 {
     static constexpr std::array<const char*, 12> names = {

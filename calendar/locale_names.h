@@ -15,6 +15,9 @@ std::string ShortWeekdayName(std::int32_t weekday);
 // 1..12: "一月" ... "十二月"; "" outside that range.
 std::string MonthName(std::int32_t month);
 
+// A Gregorian date as the labels and texts write it: "2026年2月16日".
+std::string ChineseDate(std::int32_t year, std::int32_t month, std::int32_t day);
+
 // A lunar month as the title label and the day text name it: MonthName with "闰" before a
 // leap month ("闰四月").
 std::string LunarMonthName(std::int32_t month, bool leap);

@@ -8,6 +8,7 @@
 #include <regex>
 #include <set>
 
+#include "calendar/locale_names.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
 #include "messages.h"
@@ -25,7 +26,6 @@ constexpr std::int64_t MostDaysToWorkDay = 14;
 
 const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
 const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-const char* const WeekdayNames[] = {"日", "一", "二", "三", "四", "五", "六"};  // Sunday first
 
 // Web copies fold the full-width punctuation to ASCII and scatter spaces; both are read in
 // one form: ASCII punctuation, "." for 。, "-" for every dash, no spaces.
@@ -133,7 +133,7 @@ public:
             if (m[4].matched && !WeekdayAgrees(date, m[4])) {
                 const std::int32_t weekday = WeekdayOfDate(date.year, date.month, date.day);
                 item.errors.push_back(Format(_("'{1}': {2} is 星期{3}"),
-                                             {m.str(), IsoDate(date), WeekdayNames[weekday - 1]}));
+                                             {m.str(), IsoDate(date), ShortWeekdayName(weekday)}));
                 return std::nullopt;
             }
             previous = date;
@@ -177,7 +177,7 @@ private:
         if (!std::regex_search(note, m, weekday)) return true;
         std::string named = m.str().substr(m.str().size() - 3);
         if (named == "天") named = "日";
-        return named == WeekdayNames[WeekdayOfDate(date.year, date.month, date.day) - 1];
+        return named == ShortWeekdayName(WeekdayOfDate(date.year, date.month, date.day));
     }
 
     Item& item;

@@ -54,7 +54,6 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
                         std::int16_t curDay)
 {
     calDate.sInitDate(curYear, curMonth, curDay);
-    const std::string y = std::to_string(curYear);
     const std::string m = std::to_string(curMonth);
     const std::string d = std::to_string(curDay);
     const std::string monthDayKey = m + "月" + d + "日";
@@ -69,10 +68,11 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
     };
     for (const char* credit : CreditLines) line(Centred(credit, HeaderColumns));  // a Chinese character counts two columns
     line(Sep);
-    line("日程信息 (" + y + "年" + m + "月" + d + "日)");
+    const std::string date = ChineseDate(curYear, curMonth, curDay);
+    line("日程信息 (" + date + ")");
     line(Sep);
     line("年份：" + calDate.Era(curYear));
-    line("公历：" + y + "年" + m + "月" + d + "日 " + calDate.sWeekDayStr());
+    line("公历：" + date + " " + calDate.sWeekDayStr());
     line("农历：" + calDate.GanZhi(calDate.lYear()) + "(" + animal + ")" + "年" +
          LunarMonthName(calDate.lMonth(), calDate.IsLeap()) + calDate.CDayStr(calDate.lDay()));
     line(Sep);

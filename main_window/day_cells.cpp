@@ -16,8 +16,7 @@ std::int32_t PlaceOfDay(CivilDate day)
 
 std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
 {
-    std::string text = std::to_string(day.year) + "年" + std::to_string(day.month) + "月" +
-                       std::to_string(day.day) + "日 " + date.sWeekDayStr() + "，农历" +
+    std::string text = ChineseDate(day.year, day.month, day.day) + " " + date.sWeekDayStr() + "，农历" +
                        LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
     // Appended piece by piece: g++ 12 warns of a false overlap in "，" + part.
     for (const std::string& part : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {

@@ -128,8 +128,7 @@ void frmMain::ReDrawCalendar()
     // The stem-branch year and animal are those of the lunar year of the date shown, so
     // that a day before the lunar new year is not named with next year's animal.
     const std::int32_t lunarYear = CalDate.lYear();
-    const std::string label1 = std::to_string(CurYear) + "年" + std::to_string(CurMonth) + "月" +
-                               std::to_string(CurDay) + "日 " + CalDate.sWeekDayStr() + "  " +
+    const std::string label1 = dovrin::ChineseDate(CurYear, CurMonth, CurDay) + " " + CalDate.sWeekDayStr() + "  " +
                                CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
                                dovrin::LunarMonthName(CalDate.lMonth(), CalDate.IsLeap()) +
                                CalDate.CDayStr(CalDate.lDay());
