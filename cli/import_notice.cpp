@@ -15,19 +15,18 @@
 #include "messages.h"
 #include "notice.h"
 #include "resources/rest_day_lines.h"
+#include "resources/user_file.h"
 
 namespace dovrin::cli {
 namespace {
 
-constexpr std::size_t LargestFile = 1 << 20;  // bytes; a notice takes about 3 KB, a year of lines 1 KB
-
-// The whole stream, or false when it cannot be read or holds more than LargestFile bytes.
+// The whole stream, or false when it cannot be read or holds more than LargestUserFile bytes.
 bool ReadAll(std::istream& in, std::string& text)
 {
-    text.assign(LargestFile + 1, '\0');
+    text.assign(LargestUserFile + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad() && text.size() <= LargestFile;
+    return !in.bad() && text.size() <= LargestUserFile;
 }
 
 // The same for a file just opened, false too when it could not be opened.
