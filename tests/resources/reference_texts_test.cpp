@@ -354,7 +354,7 @@ TEST(ReferenceTexts, NoHealthDoomOrStereotypeLinesComeBack)
                                    "爱操心，也爱唠叨", "先立业再成家", "梦想往往是一个温暖的家", "能带她去看",
                                    "异性", "想留住他，就得", "按时吃药", "身体拖垮", "顾及身体", "忽视身体",
                                    "活下去最好的理由", "饮食要有节制", "紧张焦虑", "车站、旅店", "好咖啡",
-                                   "工作狂", "既害怕又着迷", "家人和学生", "光鲜的日子", "统帅", "苍凉与华美",
+                                   "工作狂", "既害怕又着迷", "家人和学生", "光鲜的日子", "真正的统帅", "苍凉与华美",
                                    "一时的涨落", "命中责任感"};
     for (const std::string& record : SourceRecords(AllTextFiles()))
         for (const char* phrase : phrases)
