@@ -1,9 +1,13 @@
-// iCalendar export: the events, written as RFC 5545 content lines.
+// iCalendar export through libical.
 #include "ics.h"
 
+#include <libical/ical.h>
+
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
@@ -12,64 +16,49 @@
 namespace dovrin::cli {
 namespace {
 
-constexpr std::size_t LineOctets = 75;  // a line of the file at most, a folding space included
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-// A TEXT value as RFC 5545 writes it: backslash, semicolon, comma and line feed escaped.
-// Every text of the file goes through here, the calendar's name too.
-std::string IcsText(std::string_view text)
+// The calendar's name as a content line. libical escapes the TEXT of the standard properties,
+// but writes an X- property's value with ';' and ',' bare, so this one line is written here:
+// escaped as RFC 5545 says for TEXT and folded at 75 octets, never inside a character.
+std::string CalendarNameLine(std::string_view name)
 {
-    std::string out;
-    for (char c : text) {
+    std::string line = "X-WR-CALNAME:";
+    for (const char c : name) {
         if (c == '\n') {
-            out += "\\n";
+            line += "\\n";
             continue;
         }
-        if (c == '\\' || c == ';' || c == ',') out += '\\';
-        out += c;
+        if (c == '\\' || c == ';' || c == ',') line += '\\';
+        line += c;
     }
-    return out;
-}
-
-// Where a content line longer than a line of the file is folded: after the last space, ';'
-// or ':' that fits, else before the last character that fits whole.
-std::size_t FoldPoint(std::string_view line)
-{
-    for (std::size_t at = LineOctets - 2; at > 0; --at)
-        if (line[at] == ' ' || line[at] == ';' || line[at] == ':') return at + 1;
-    for (std::size_t at = LineOctets - 1; at > 0; --at)
-        if ((static_cast<unsigned char>(line[at]) & 0xC0) != 0x80) return at;  // not a continuation byte
-    return LineOctets - 1;
-}
-
-// NAME:VALUE folded into lines of at most 75 octets, each further line starting with a
-// space; CR LF line ends.
-void AppendLine(std::string& out, std::string_view name, std::string_view value)
-{
-    const std::string line = std::string(name) + ":" + std::string(value);
-    std::string_view rest = line;
-    for (bool first = true; !rest.empty(); first = false) {
-        const std::size_t take = rest.size() < LineOctets ? rest.size() : FoldPoint(rest);
-        if (!first) out += "\r\n ";
-        out += rest.substr(0, take);
-        rest.remove_prefix(take);
+    constexpr std::size_t octets = 75;
+    std::string out;
+    std::size_t width = 0;  // octets on the current line
+    for (std::size_t at = 0; at < line.size();) {
+        std::size_t length = 1;  // the whole UTF-8 character at `at`
+        while (at + length < line.size() && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80) ++length;
+        if (width + length > octets) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out.append(line, at, length);
+        width += length;
+        at += length;
     }
-    out += "\r\n";
+    return out + "\r\n";
 }
 
-// YYYYMMDDTHHMMSSZ.
-std::string UtcStamp(std::int64_t utcSeconds)
+icaltimetype DateValue(CivilDate date)
 {
-    using namespace std::chrono;
-    const sys_seconds time{seconds{utcSeconds}};
-    const sys_days day = floor<days>(time);
-    const year_month_day date{day};
-    const hh_mm_ss<seconds> clock{time - day};
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d%02u%02uT%02d%02d%02dZ", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    return text;
+    icaltimetype value = icaltime_null_date();
+    value.year = date.year;
+    value.month = date.month;
+    value.day = date.day;
+    return value;
 }
 
 CivilDate NextDay(CivilDate date)
@@ -120,27 +109,37 @@ std::string TextKey(std::string_view text)
 
 std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name)
 {
-    std::string out;
-    AppendLine(out, "BEGIN", "VCALENDAR");
-    AppendLine(out, "VERSION", "2.0");
-    AppendLine(out, "PRODID", IcsText("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
-    AppendLine(out, "CALSCALE", "GREGORIAN");
-    AppendLine(out, "METHOD", "PUBLISH");
-    AppendLine(out, "X-WR-CALNAME", IcsText(name));
-    const std::string stamp = UtcStamp(utcSeconds);
+    const Component calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
+
+    const icaltimetype stampTime =
+        icaltime_from_timet_with_zone(static_cast<std::time_t>(utcSeconds), 0, icaltimezone_get_utc_timezone());
+
     for (const CalendarEvent& event : events) {
-        AppendLine(out, "BEGIN", "VEVENT");
-        AppendLine(out, "UID", IcsText(event.uid));
-        AppendLine(out, "DTSTAMP", stamp);
-        AppendLine(out, "DTSTART;VALUE=DATE", Compact(event.first));
-        AppendLine(out, "DTEND;VALUE=DATE", Compact(NextDay(event.last)));
-        AppendLine(out, "SUMMARY", IcsText(event.summary));
-        for (const std::string& category : event.categories) AppendLine(out, "CATEGORIES", IcsText(category));
-        if (!event.description.empty()) AppendLine(out, "DESCRIPTION", IcsText(event.description));
-        AppendLine(out, "TRANSP", "TRANSPARENT");
-        AppendLine(out, "END", "VEVENT");
+        icalcomponent* vevent = icalcomponent_new_vevent();
+        icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.c_str()));
+        icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stampTime));
+        icalcomponent_add_property(vevent, icalproperty_new_dtstart(DateValue(event.first)));
+        icalcomponent_add_property(vevent, icalproperty_new_dtend(DateValue(NextDay(event.last))));
+        icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.c_str()));
+        for (const std::string& category : event.categories)
+            icalcomponent_add_property(vevent, icalproperty_new_categories(category.c_str()));
+        if (!event.description.empty())
+            icalcomponent_add_property(vevent, icalproperty_new_description(event.description.c_str()));
+        icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(calendar.get(), vevent);
     }
-    AppendLine(out, "END", "VCALENDAR");
+
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    std::string out = text ? text : "";
+    icalmemory_free_buffer(text);
+    const std::string method = "METHOD:PUBLISH\r\n";
+    const std::size_t at = out.find(method);
+    if (at != std::string::npos) out.insert(at + method.size(), CalendarNameLine(name));
     return out;
 }
 
