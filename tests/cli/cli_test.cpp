@@ -187,6 +187,9 @@ TEST_F(Cli, DefaultsToTheCurrentMonthAndShowsAWholeYear)
     EXPECT_EQ(Cal({"-3"}).out, Cal({"-n", "3", "1", "2008"}).out);
     EXPECT_EQ(Cal({"--three", "2008", "2"}).out, Cal({"--months=3", "2008", "1"}).out);
     EXPECT_EQ(Cal({"-y", "2008", "5"}).out, Cal({"2008"}).out);
+    // Of a value option given twice the last counts.
+    EXPECT_EQ(Cal({"-n", "2", "--months", "3", "2008", "1"}).out, Cal({"-n", "3", "2008", "1"}).out);
+    EXPECT_EQ(Cal({"--color=always", "--color=never", "2008", "2"}).out, Cal({"2008", "2"}).out);
     const std::string year = Cal({"2008"}).out;
     for (int month = 1; month <= 12; ++month)
         EXPECT_NE(year.find("2008年" + std::to_string(month) + "月"), std::string::npos) << month;
@@ -248,6 +251,14 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--import-notice", "n.txt", "--replace"}, "--write"},
              {{"--import-notice", "n.txt", "--year", "27"}, "four digits"},
              {{"--import-notice", "n.txt", "--ics", "2008-01-01", "2008-01-02"}, "cannot be combined"},
+             // An action or a file once; an option without a value named as typed.
+             {{"--table", "2008-01-01", "2008-01-02", "--table"}, "--table may be given only once"},
+             {{"--import-notice", "a.txt", "--import-notice", "b.txt"}, "--import-notice may be given only once"},
+             {{"--import-notice", "n.txt", "-y", "2026", "--year", "2027"}, "--year may be given only once"},
+             {{"--info", "--info"}, "--info may be given only once"},
+             {{"--help=foo"}, "'--help=foo': --help takes no value"},
+             {{"--thr=1", "2008"}, "'--thr=1': --three takes no value"},
+             {{"--bogus=1"}, "unknown option '--bogus=1'"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];

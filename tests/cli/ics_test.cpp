@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "calendar/clsDate.h"
+#include "calendar/utf8.h"
 #include "cli/named_days.h"
 #include "cli/run.h"
 
@@ -177,4 +178,18 @@ TEST(CliIcsStamp, IsTheCurrentTimeInUtc)
                                   out, err),
               0);
     EXPECT_NE(out.find("DTSTAMP:20260301T130509Z\r\n"), std::string::npos) << out;
+}
+
+// Every text of the file is escaped as RFC 5545 says, the calendar's name as well as the
+// events' texts, and a long one is folded without breaking its characters.
+TEST(CliIcs, TextsAreEscapedAndFolded)
+{
+    const std::string title = "a;b,c\\d 家里; 很长的标题很长的标题很长的标题很长的标题很长的标题很长的标题";
+    const std::string text = Export({"--ics-lunar", "8", "15", "--summary", title, "--years", "2027", "2027"});
+    EXPECT_NE(text.find("\r\nX-WR-CALNAME:a\\;b\\,c\\\\d 家里\\; "), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nSUMMARY:a\\;b\\,c\\\\d 家里\\; "), std::string::npos) << text;
+    const std::vector<Event> events = Parse(text);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].summary, title);
+    EXPECT_TRUE(dovrin::IsValidUtf8(text)) << text;
 }

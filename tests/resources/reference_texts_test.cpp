@@ -145,8 +145,8 @@ TEST(ReferenceTexts, BirthdaySentencesNameTheirSignAndDay)
         const std::string head = date.Constellation(month, day) + "座的生日(" + std::to_string(month) + "月" +
                                  std::to_string(day) + "日)：";
         EXPECT_EQ(record.rfind(head, 0), 0u) << record;
-        EXPECT_GE(dovrin::Utf8Length(record), 25u) << record;
-        EXPECT_LE(dovrin::Utf8Length(record), 136u) << record;
+        EXPECT_GE(dovrin::Utf8Characters(record).size(), 25u) << record;
+        EXPECT_LE(dovrin::Utf8Characters(record).size(), 136u) << record;
     }
 }
 
@@ -202,8 +202,8 @@ TEST(ReferenceTexts, MonthDaySketchesAreInDayOrder)
     for (int day = 1; day <= 31; ++day) {
         const std::string& record = Texts().MonthDayBirthTexts[day - 1];
         EXPECT_EQ(record.rfind(std::to_string(day) + "日出生的人", 0), 0u) << record;
-        EXPECT_GE(dovrin::Utf8Length(record), 24u) << day;
-        EXPECT_LE(dovrin::Utf8Length(record), 87u) << day;
+        EXPECT_GE(dovrin::Utf8Characters(record).size(), 24u) << day;
+        EXPECT_LE(dovrin::Utf8Characters(record).size(), 87u) << day;
         // They sit above the flower record and the birthday sentence, which both speak to the reader.
         EXPECT_EQ(record.find("他们"), std::string::npos) << record;
     }
