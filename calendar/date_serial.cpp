@@ -1,6 +1,7 @@
 // Date serials: whole days since 1899-12-30, from Hinnant's civil-day algorithms.
 #include "calendar/date_serial.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -90,6 +91,45 @@ std::string IsoDate(CivilDate date)
     char iso[32];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
     return iso;
+}
+
+}  // namespace dovrin
+
+namespace dovrin {
+
+CivilDate CivilDate::FromDays(std::int64_t days)
+{
+    return DateOfDayNumber(days);
+}
+
+std::int64_t CivilDate::Days() const
+{
+    return DayNumber(year, month, day);
+}
+
+bool CivilDate::IsValid() const
+{
+    return IsValidDate(year, month, day);
+}
+
+std::int32_t CivilDate::Weekday() const
+{
+    return WeekdayOfSerial(static_cast<double>(Days()));
+}
+
+bool ParseDigits(std::string_view text, std::int32_t& value)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return false;  // from_chars takes a '-'
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ParseIsoDate(std::string_view text, CivilDate& date)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    return ParseDigits(text.substr(0, 4), date.year) && ParseDigits(text.substr(5, 2), date.month) &&
+           ParseDigits(text.substr(8, 2), date.day);
 }
 
 }  // namespace dovrin

@@ -56,8 +56,9 @@ int main(int argc, char** argv)
     const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
+    bool written = false;
     const int status =
-        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
+        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin, &written}, out, err);
     std::fwrite(err.data(), 1, err.size(), stderr);
     errno = 0;
     const int error = WriteOut(out);
@@ -66,5 +67,12 @@ int main(int argc, char** argv)
     if (error != EPIPE)
         std::fputs(dovrin::Format(_("dovrin-cal: write error: {1}"), {std::strerror(error)}).append("\n").c_str(),
                    stderr);
+    // The user's file is written by then: only its confirmation is lost, and a second run
+    // would find the year in the file.
+    if (written) {
+        std::fputs(dovrin::Format(_("dovrin-cal: {1} was written all the same"), {userPath}).append("\n").c_str(),
+                   stderr);
+        return 3;
+    }
     return 1;
 }

@@ -5,12 +5,12 @@
 #include <string_view>
 
 #include "calendar/date_serial.h"
-#include "cli/notice.h"
+#include "resources/notice.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(text, 0);
+    const dovrin::Notice notice = dovrin::ParseNotice(text, 0);
     if (!notice.errors.empty() && !notice.lines.empty()) std::abort();
     std::int64_t previous = 0;
     for (const dovrin::RestDayLine& line : notice.lines) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "calendar/utf8.h"
-#include "cli/notice.h"
+#include "resources/notice.h"
 #include "cli/run.h"
 #include "resources/rest_day_lines.h"
 
@@ -36,7 +36,7 @@ std::string Line(const dovrin::RestDayLine& line)
     return dovrin::IsoDate(line.date) + (line.kind == dovrin::DayOff::Rest ? "\t休\t" : "\t班\t") + line.holiday;
 }
 
-std::vector<std::string> Lines(const dovrin::cli::Notice& notice)
+std::vector<std::string> Lines(const dovrin::Notice& notice)
 {
     std::vector<std::string> lines;
     for (const auto& line : notice.lines) lines.push_back(Line(line));
@@ -64,7 +64,7 @@ class Notices : public ::testing::TestWithParam<NoticeCase> {};
 TEST_P(Notices, GiveTheBuiltInLinesOfTheirYear)
 {
     const NoticeCase& c = GetParam();
-    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(Notice(c.year), 0);
+    const dovrin::Notice notice = dovrin::ParseNotice(Notice(c.year), 0);
     EXPECT_EQ(notice.errors, std::vector<std::string>{});
     EXPECT_EQ(notice.year, c.year);
     std::vector<std::string> expected;
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Notice, AsCopiedFromANewsPageGivesTheSameLines)
 {
-    const dovrin::cli::Notice web = dovrin::cli::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
+    const dovrin::Notice web = dovrin::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
     EXPECT_EQ(web.errors, std::vector<std::string>{});
     EXPECT_EQ(Lines(web), BuiltIn(2026));
 }
@@ -112,7 +112,7 @@ TEST(Notice, TextTooLongForAnItemIsRefused)
     const std::string title = "国务院办公厅关于2026年部分节假日安排的通知\n";
     for (const std::string& text : {title + "一、元旦：" + std::string(900000, 'x'),
                                     title + "一、元旦：1月1日放假，\n" + std::string(900000, 'x')})
-        EXPECT_FALSE(dovrin::cli::ParseNotice(text, 0).errors.empty());
+        EXPECT_FALSE(dovrin::ParseNotice(text, 0).errors.empty());
 }
 
 struct Damage {
@@ -133,7 +133,7 @@ TEST_P(DamagedNotice, IsRefusedNamingTheItem)
     const Damage& d = GetParam();
     const std::string text = Notice(2026);
     ASSERT_NE(text.find(d.from), std::string::npos);
-    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
+    const dovrin::Notice notice = dovrin::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
     EXPECT_EQ(std::count(notice.errors.begin(), notice.errors.end(), d.error), 1) << ::testing::PrintToString(notice.errors);
     EXPECT_TRUE(notice.lines.empty());
 }
