@@ -1,4 +1,5 @@
-// Date serials: whole days since 1899-12-30, from Hinnant's civil-day algorithms.
+// Date serials and the civil date value: whole days since 1899-12-30, from Hinnant's
+// civil-day algorithms.
 #include "calendar/date_serial.h"
 
 #include <charconv>
@@ -35,6 +36,12 @@ CivilDate CivilFromDays(std::int64_t z)
 
 constexpr std::int64_t SerialEpochFromUnix = 25569;  // 1970-01-01 is serial 25569
 
+std::int32_t WeekdayOfDays(std::int64_t days)
+{
+    // Serial 0 (1899-12-30) is a Saturday, weekday 7.
+    return static_cast<std::int32_t>((days + 6) - FloorDiv(days + 6, 7) * 7 + 1);
+}
+
 }  // namespace
 
 std::int64_t DayNumber(std::int64_t year, std::int64_t month, std::int64_t day)
@@ -63,14 +70,12 @@ CivilDate DateOfSerial(double serial)
 
 std::int32_t WeekdayOfSerial(double serial)
 {
-    // Serial 0 (1899-12-30) is a Saturday, weekday 7.
-    const std::int64_t days = static_cast<std::int64_t>(std::floor(serial));
-    return static_cast<std::int32_t>((days + 6) - FloorDiv(days + 6, 7) * 7 + 1);
+    return WeekdayOfDays(static_cast<std::int64_t>(std::floor(serial)));
 }
 
 std::int32_t WeekdayOfDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    return WeekdayOfSerial(DateSerial(year, month, day));
+    return CivilDate{year, month, day}.Weekday();
 }
 
 std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
@@ -93,10 +98,6 @@ std::string IsoDate(CivilDate date)
     return iso;
 }
 
-}  // namespace dovrin
-
-namespace dovrin {
-
 CivilDate CivilDate::FromDays(std::int64_t days)
 {
     return DateOfDayNumber(days);
@@ -114,7 +115,7 @@ bool CivilDate::IsValid() const
 
 std::int32_t CivilDate::Weekday() const
 {
-    return WeekdayOfSerial(static_cast<double>(Days()));
+    return WeekdayOfDays(Days());
 }
 
 bool ParseDigits(std::string_view text, std::int32_t& value)

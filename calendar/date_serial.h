@@ -1,4 +1,5 @@
-// Date serials: whole days since 1899-12-30 (serial 0), proleptic Gregorian calendar.
+// Date serials, whole days since 1899-12-30 (serial 0), and the civil date value they hub;
+// proleptic Gregorian calendar.
 #pragma once
 
 #include <compare>

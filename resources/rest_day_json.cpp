@@ -90,10 +90,16 @@ public:
             std::string why;
             const std::optional<std::size_t> overflow = Parse(working, json, why);
             if (!overflow) break;
-            if (!why.empty()) return Refused(LineAt(working, *overflow), why);
+            if (!why.empty()) {
+                Refuse(LineAt(working, *overflow), why);
+                return std::move(result);
+            }
             std::size_t end = *overflow;
             const std::size_t start = OverflowStart(working, end);
-            if (start == end) return Refused(LineAt(working, end), Format(_("not JSON: {1}"), {"?"}));
+            if (start == end) {  // no number before the parser's place: nothing to set aside
+                Refuse(LineAt(working, end), Format(_("not JSON: {1}"), {"?"}));
+                return std::move(result);
+            }
             working = working.substr(0, start) + "0" + working.substr(end);
         }
         if (result.errors.empty()) ReadDays(json);
@@ -101,11 +107,7 @@ public:
     }
 
 private:
-    RestDayLines Refused(std::size_t line, const std::string& why)
-    {
-        result.errors.push_back(LineError(name, line, why));
-        return std::move(result);
-    }
+    void Refuse(std::size_t line, const std::string& why) { result.errors.push_back(LineError(name, line, why)); }
 
     // "[json.exception.out_of_range.406] number overflow parsing '1e999'" without its tag.
     static std::string WhatOf(const std::string& what)
@@ -168,14 +170,14 @@ private:
     {
         const auto days = json.is_object() ? json.find("days") : json.end();
         if (!json.is_object() || days == json.end() || !days->is_array() || days->size() != entryLines.size()) {
-            Refused(1, _("no \"days\" list of objects, as in {\"days\": [{\"name\": \"元旦\", \"date\": \"2027-01-01\", "
+            Refuse(1, _("no \"days\" list of objects, as in {\"days\": [{\"name\": \"元旦\", \"date\": \"2027-01-01\", "
                          "\"isOffDay\": true}]}"));
             return;
         }
         std::int32_t year = YearOfName(name);
         if (const auto given = json.find("year"); given != json.end()) {
             if (!given->is_number_integer() || *given < 1 || *given > 9999 || (year && *given != year)) {
-                Refused(1, year ? Format(_("\"year\" is {1}, not the year {2} of the file's name"),
+                Refuse(1, year ? Format(_("\"year\" is {1}, not the year {2} of the file's name"),
                                          {Printable(given->dump()), std::to_string(year)})
                                 : Format(_("\"year\" is {1}, not a year"), {Printable(given->dump())}));
                 return;

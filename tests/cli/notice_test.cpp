@@ -149,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"WorkDayFarAway", "2月28日（周六）", "3月14日（周六）",
                "item 二、春节: 上班 on 2026-03-14, 19 days from the period 2026-02-15..2026-02-23"},
         Damage{"WrongWeekday", "5月9日（周六）", "5月9日（周日）", "item 四、劳动节: '5月9日(周日)': 2026-05-09 is 星期六"},
+        Damage{"WrongLunarDate", "农历腊月二十八", "农历腊月二十七",
+               "item 二、春节: '2月15日(农历腊月二十七、周日)': 2026-02-15 is 农历十二月廿八"},
+        Damage{"WrongLunarMonth", "农历正月初七", "农历二月初七",
+               "item 二、春节: '23日(农历二月初七、周一)': 2026-02-23 is 农历一月初七"},
         Damage{"CountTooLarge", "共7天。9月20日", "共99999999999天。9月20日",
                "item 七、国庆节: '共99999999999天' is not understood"},
         Damage{"NoSuchDay", "2月28日（周六）", "2月29日（周日）", "item 二、春节: '2月29日(周日)' is not a day of the calendar"},
@@ -231,6 +235,60 @@ TEST_F(Import, AFolderThatCannotBeWrittenLeavesTheOldFile)
     path = (folder / "rest-days.tsv" / "dovrin" / "rest-days.tsv").string();
     EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
     EXPECT_NE(err.find("cannot create"), std::string::npos) << err;
+}
+
+// Links as dotfile managers keep them, and a byte-order mark as Notepad writes it.
+TEST_F(Import, WritesThroughLinksAndKeepsTheByteOrderMark)
+{
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    const std::string target = (folder / "kept.tsv").string();
+    std::filesystem::create_symlink(target, path);  // dangling
+    std::string out, err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 0) << err;
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    std::string lines;
+    for (const std::string& line : BuiltIn(2026)) lines += line + "\n";
+    EXPECT_EQ(Read(target), lines);
+
+    const std::string bom = "\xEF\xBB\xBF";
+    std::ofstream(target, std::ios::binary) << bom << "2026-01-01\t休\t元旦\n# mine\n";
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 2);
+    EXPECT_NE(err.find(" holds 1 lines of 2026 already"), std::string::npos) << err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write", "--replace"}, out, err), 0);
+    EXPECT_EQ(Read(target), bom + lines + "# mine\n");
+    std::vector<std::string> skipped;
+    dovrin::LoadRestDays(path, skipped);
+    EXPECT_EQ(skipped, std::vector<std::string>{});
+
+    // A loop is refused and left as it is.
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(path, path);
+    err.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_NE(err.find(path + ": cannot open the file (Too many levels of symbolic links); nothing was written"),
+              std::string::npos) << err;
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+
+    // No file is there to be left as it was when its folder cannot be made.
+    path = (folder / "kept.tsv" / "rest-days.tsv").string();
+    err.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_EQ(err, "dovrin-cal: cannot create " + target + ": Not a directory; nothing was written\n");
+}
+
+TEST_F(Import, ANoticeThatCannotBeReadIsReportedWithTheReason)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"", "'': cannot open the file (No such file or directory)"},
+        {folder.string() + "/none.txt", folder.string() + "/none.txt: cannot open the file (No such file or directory)"},
+        {folder.string(), folder.string() + ": skipped, as it is not a regular file (a directory)"},
+        {"/dev/zero", "/dev/zero: skipped, as it is not a regular file (a device)"},
+    };
+    for (const auto& [source, message] : cases) {
+        std::string out, err;
+        EXPECT_EQ(Run({"--import-notice", source}, out, err), 2) << source;
+        EXPECT_EQ(err, "dovrin-cal: " + message + "\n");
+    }
 }
 
 }  // namespace
