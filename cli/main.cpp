@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "calendar/date_serial.h"
 #include "messages.h"
 #include "run.h"
 #include "resources/rest_days.h"
@@ -18,11 +19,10 @@ namespace {
 // COLUMNS when set, else the terminal's own width, else 80.
 std::size_t Columns(bool stdoutIsTerminal)
 {
-    if (const char* columns = std::getenv("COLUMNS"); columns && *columns) {
-        char* end = nullptr;
-        const long value = std::strtol(columns, &end, 10);
-        if (*end == '\0' && value > 0 && value < 100000) return static_cast<std::size_t>(value);
-    }
+    std::int32_t value = 0;
+    if (const char* columns = std::getenv("COLUMNS"); columns && dovrin::ParseDigits(columns, value) && value > 0 &&
+                                                      value < 100000)
+        return static_cast<std::size_t>(value);
     winsize size{};
     if (stdoutIsTerminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
     return 80;
