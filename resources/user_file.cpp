@@ -174,7 +174,7 @@ mode_t ModeFor(const std::filesystem::path& target)
     return 0666 & ~mask;
 }
 
-// `text` into a new temporary file in `folder`: its name, or "" with errno set.
+// `text` into a new temporary file beside `target`: its name, or "" with errno set.
 std::string WriteTemporary(const std::filesystem::path& target, std::string_view text, bool byteOrderMark)
 {
     std::string temporary = (target.parent_path() / ".").string() + target.filename().string() + ".XXXXXX";
@@ -199,7 +199,7 @@ std::string WriteUserFile(const std::string& path, std::string_view text, bool b
 {
     std::filesystem::path target = path;
     if (!FollowLinks(target)) return CannotWrite(path, errno);
-    if (target == std::filesystem::path(path)) {
+    if (target == std::filesystem::path(path) && target.has_parent_path()) {
         std::error_code error;
         std::filesystem::create_directories(target.parent_path(), error);
         if (error)
@@ -213,7 +213,8 @@ std::string WriteUserFile(const std::string& path, std::string_view text, bool b
         return CannotWrite(target.string(), error);
     }
     // The rename itself reaches the disk with the folder.
-    if (const int folder = open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
+    const std::filesystem::path folderPath = target.has_parent_path() ? target.parent_path() : ".";
+    if (const int folder = open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
         fsync(folder);
         close(folder);
     }

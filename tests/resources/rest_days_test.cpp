@@ -166,7 +166,7 @@ TEST(RestDays, AJsonFileKeepsToTheYearOfItsName)
         std::size_t lines;
     };
     const std::string day = "{\"name\": \"元旦\", \"date\": \"2028-01-01\", \"isOffDay\": true}";
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {"year of another file", "{\"year\": 2029, \"days\": [" + day + "]}",
          {"2028.json:1: \"year\" is 2029, not the year 2028 of the file's name"}, 0},
         {"fractional year", "{\"year\": 2028.5, \"days\": [" + day + "]}",
@@ -183,6 +183,10 @@ TEST(RestDays, AJsonFileKeepsToTheYearOfItsName)
          {"2028.json:3: 2027-11-30 is no day of the arrangement of 2028",
           "2028.json:4: 2029-01-01 is no day of the arrangement of 2028"}, 2},
     };
+    std::string huge;
+    for (int i = 0; i < 40; ++i) huge += "1e999, ";
+    cases.push_back({"a file full of huge numbers", "{\"x\": [" + huge + "1], \"days\": [" + day + "]}",
+                     {"2028.json:1: more numbers too large for a double than a file of days has"}, 0});
     for (const Case& c : cases) {
         const dovrin::RestDayLines read = dovrin::ParseRestDayJson(c.text, "2028.json");
         EXPECT_EQ(read.errors, c.errors) << c.name;
