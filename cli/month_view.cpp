@@ -234,7 +234,7 @@ std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const s
     std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
     list.insert(list.end(), named.begin(), named.end());
     std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
-        return DayNumber(a.first.year, a.first.month, a.first.day) < DayNumber(b.first.year, b.first.month, b.first.day);
+        return a.first < b.first;
     });
     return list;
 }

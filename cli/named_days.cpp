@@ -27,9 +27,7 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
 {
     std::vector<NamedDay> out;
     clsDate date;
-    const std::int64_t end = DayNumber(last.year, last.month, last.day);
-    for (std::int64_t number = DayNumber(first.year, first.month, first.day); number <= end; ++number) {
-        const CivilDate day = DateOfDayNumber(number);
+    for (CivilDate day = first; day <= last; day = day.AddDays(1)) {
         date.sInitDate(day.year, day.month, day.day);
         const std::size_t dayStart = out.size();
         AddNames(out, dayStart, day, NamedDayKind::Lunar, date.lHoliday());
@@ -65,13 +63,6 @@ std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap)
     clsDate next;
     next.sInitDate(day29.sYear(), day29.sMonth(), day29.sDay() + 1);
     return next.lDay() == 30 ? 30 : 29;
-}
-
-std::string LunarDateText(const clsDate& date)
-{
-    if (date.lDay() == 0) return {};
-    return "农历" + date.GanZhi(date.lYear()) + "(" + date.YearAttribute(date.lYear()) + ")年" +
-           LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
 }
 
 }  // namespace dovrin::cli
