@@ -115,6 +115,7 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 
 std::string WithLineFeeds(std::string_view text)
 {
+    if (text.ends_with('\r')) text.remove_suffix(1);  // a file cut off after its last CR
     return ReplaceAll(std::string(text), "\r\n", "\n");
 }
 

@@ -30,7 +30,7 @@ std::string Centred(std::string_view text, std::size_t width);
 // Every occurrence of `from` replaced by `to`, left to right.
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 
-// CR LF line ends become LF; a lone CR stays.
+// CR LF line ends become LF, and a CR that ends the text goes; a lone CR elsewhere stays.
 std::string WithLineFeeds(std::string_view text);
 
 // The pieces between the delimiters: n delimiters give n + 1 pieces, empty ones included.

@@ -98,12 +98,14 @@ TEST(RestDays, AUsersFileAddsAYearOverridesADayAndReportsBadLines)
                                              "2027-01-09\t上\t元旦\n"
                                              "2027-01-10\t\xB0\xE0\t元旦\n"
                                              "\n"
-                                             "2027-02-06\t班\t春节\r\n";
+                                             "2027-02-06\t班\t春节\r\n"
+                                             "2027-02-20\t班\t春节\r";  // cut off after its CR
     std::vector<std::string> errors;
     const dovrin::RestDays restDays = dovrin::LoadRestDays(path, errors);
     EXPECT_EQ(restDays.Lookup({2027, 1, 1}).kind, DayOff::Rest);
     EXPECT_EQ(restDays.Lookup({2026, 10, 10}).kind, DayOff::Rest);  // the user's line wins
     EXPECT_EQ(restDays.Lookup({2027, 2, 6}).kind, DayOff::Work);    // CR LF is fine
+    EXPECT_EQ(restDays.Lookup({2027, 2, 20}).kind, DayOff::Work);   // and so is a last CR
     EXPECT_EQ(restDays.LastYear(), 2027);
     EXPECT_EQ(errors, (std::vector<std::string>{path + ":4: '2027-02-30' is not a date of the form YYYY-MM-DD",
                                                 path + ":5: 班 on 2027-01-06, which is no Saturday or Sunday",
