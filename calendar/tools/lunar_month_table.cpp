@@ -81,6 +81,54 @@ bool PackYear(const std::vector<LunarMonth>& months, std::size_t from, std::size
     return expected == 13;
 }
 
+// Where the day of a month's start or of a principal term hangs on seconds of a predicted ΔT.
+std::string NearMidnightList(const std::vector<LunarMonth>& months,
+                             const std::vector<dovrin::ephemeris::PrincipalTerm>& terms, int listedFrom, int lastYear)
+{
+    ln_date listedStart{listedFrom, 1, 1, 0, 0, 0};
+    const std::int64_t listedFromSecond =
+        std::llround(ln_get_julian_day(&listedStart) - JulianDayOfSerialZero) * SecondsPerDay;
+    std::ostringstream near;
+    near << "New moons and principal terms within " << NearMidnight / 60 << " minutes of Beijing midnight, "
+         << listedFrom << "-" << lastYear + 1 << ":\n";
+    for (const LunarMonth& month : months)
+        if (month.newMoon >= listedFromSecond && std::llabs(FromMidnight(month.newMoon)) <= NearMidnight)
+            near << "  " << Timestamp(month.newMoon) << "  " << FromMidnight(month.newMoon)
+                 << " s  new moon: " << MonthName(month) << " begins " << Timestamp(month.first * SecondsPerDay).substr(0, 10)
+                 << '\n';
+    for (const auto& term : terms)
+        if (std::llabs(FromMidnight(term.instant)) <= NearMidnight)
+            near << "  " << Timestamp(term.instant) << "  " << FromMidnight(term.instant) << " s  " << term.name << '\n';
+    return near.str();
+}
+
+// The header the calendar includes: the packed words and the days of each computed year.
+bool WriteTable(const char* path, int firstYear, const std::vector<std::int32_t>& words,
+                const std::vector<std::int32_t>& yearDays)
+{
+    std::ofstream out(path, std::ios::binary);
+    const int lastYear = firstYear + static_cast<int>(words.size()) - 1;
+    out << "// Lunar years " << firstYear << '-' << lastYear
+        << ", written by calendar/tools/lunar_month_table from libnova's new moons and principal terms.\n"
+           "#pragma once\n\n#include <array>\n#include <cstdint>\n\n"
+           "namespace dovrin {\n\n"
+           "inline constexpr std::int32_t FirstComputedLunarYear = "
+        << firstYear << ";\n\n// Packed as LunarInfo.\ninline constexpr std::array<std::int32_t, " << words.size()
+        << "> ComputedLunarInfo = {\n";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%06X,", static_cast<unsigned>(words[i]));
+        out << (i % 10 == 0 ? "   " : "") << ' ' << hex << (i % 10 == 9 || i + 1 == words.size() ? "\n" : "");
+    }
+    out << "};\n\ninline constexpr std::array<std::int32_t, " << yearDays.size() << "> ComputedLunarYearDays = {\n";
+    for (std::size_t i = 0; i < yearDays.size(); ++i)
+        out << (i % 10 == 0 ? "   " : "") << ' ' << yearDays[i] << ','
+            << (i % 10 == 9 || i + 1 == yearDays.size() ? "\n" : "");
+    out << "};\n\n}  // namespace dovrin\n";
+    out.close();
+    return static_cast<bool>(out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -124,46 +172,12 @@ int main(int argc, char** argv)
         from = to;
     }
 
-    // Where the day of a month's start or of a principal term hangs on seconds of a predicted ΔT.
-    ln_date listedStart{listedFrom, 1, 1, 0, 0, 0};
-    const std::int64_t listedFromSecond =
-        std::llround(ln_get_julian_day(&listedStart) - JulianDayOfSerialZero) * SecondsPerDay;
-    std::ostringstream near;
-    near << "New moons and principal terms within " << NearMidnight / 60 << " minutes of Beijing midnight, "
-         << listedFrom << "-" << lastYear + 1 << ":\n";
-    for (const LunarMonth& month : months)
-        if (month.newMoon >= listedFromSecond && std::llabs(FromMidnight(month.newMoon)) <= NearMidnight)
-            near << "  " << Timestamp(month.newMoon) << "  " << FromMidnight(month.newMoon)
-                 << " s  new moon: " << MonthName(month) << " begins " << Timestamp(month.first * SecondsPerDay).substr(0, 10)
-                 << '\n';
-    for (const auto& term : terms)
-        if (std::llabs(FromMidnight(term.instant)) <= NearMidnight)
-            near << "  " << Timestamp(term.instant) << "  " << FromMidnight(term.instant) << " s  " << term.name << '\n';
-    std::cout << near.str();
-
+    const std::string near = NearMidnightList(months, terms, listedFrom, lastYear);
+    std::cout << near;
     std::ofstream list(argv[2], std::ios::binary);
-    list << near.str();
-    std::ofstream out(argv[1], std::ios::binary);
-    out << "// Lunar years " << firstYear << '-' << lastYear
-        << ", written by calendar/tools/lunar_month_table from libnova's new moons and principal terms.\n"
-           "#pragma once\n\n#include <array>\n#include <cstdint>\n\n"
-           "namespace dovrin {\n\n"
-           "inline constexpr std::int32_t FirstComputedLunarYear = "
-        << firstYear << ";\n\n// Packed as LunarInfo.\ninline constexpr std::array<std::int32_t, " << words.size()
-        << "> ComputedLunarInfo = {\n";
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%06X,", static_cast<unsigned>(words[i]));
-        out << (i % 10 == 0 ? "   " : "") << ' ' << hex << (i % 10 == 9 || i + 1 == words.size() ? "\n" : "");
-    }
-    out << "};\n\ninline constexpr std::array<std::int32_t, " << yearDays.size() << "> ComputedLunarYearDays = {\n";
-    for (std::size_t i = 0; i < yearDays.size(); ++i)
-        out << (i % 10 == 0 ? "   " : "") << ' ' << yearDays[i] << ','
-            << (i % 10 == 9 || i + 1 == yearDays.size() ? "\n" : "");
-    out << "};\n\n}  // namespace dovrin\n";
-    out.close();
+    list << near;
     list.close();
-    if (!out || !list) {
+    if (!list || !WriteTable(argv[1], firstYear, words, yearDays)) {
         std::cerr << "lunar_month_table: cannot write " << argv[1] << " or " << argv[2] << '\n';
         return 1;
     }
