@@ -1,8 +1,10 @@
 // The main window to assistive technology: its interfaces, made by Qt's factory on demand.
 #include "main_window/qt/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 #include <array>
@@ -395,7 +397,15 @@ void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous)
         Send(window, grid->child(ChildOfCell(CellOfDay(previous))), QAccessible::SelectionRemove);
     }
     QAccessibleInterface* selected = grid->SelectedCell();
-    if (grid->SelectedDayFocused()) Send(window, selected, QAccessible::Focus);
+    if (grid->SelectedDayFocused()) {
+        Send(window, selected, QAccessible::Focus);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+               button && button->window() == window.Grid().window()) {
+        // A button pressed from the keyboard keeps the focus. Screen readers drop the
+        // description and name changes of a focused button, so the new day's cell is
+        // announced as focused for a moment; the next key goes to the button all the same.
+        Send(window, selected, QAccessible::Focus);
+    }
     Send(window, selected, QAccessible::Selection);
 }
 
