@@ -268,6 +268,7 @@ std::int32_t GridCellAccessible::Day() const
 
 QString GridCellAccessible::text(QAccessible::Text t) const
 {
+    if (!Current()) return {};  // put aside: it shows no day
     const frmMain& form = grid.Form();
     if (IsHeading()) return t == QAccessible::Name ? QString::fromStdString(WeekdayName(cellColumn + 1)) : QString();
     const std::int32_t day = Day();

@@ -18,7 +18,7 @@ if [ -z "${DOVRIN_ORCA_BUS:-}" ]; then
     [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
     [ -x /usr/lib/speech-dispatcher-modules/sd_generic ] ||
         { echo "SKIP: speech-dispatcher's generic module is not installed"; exit 77; }
-    DOVRIN_ORCA_BUS=1 exec timeout 110 dbus-run-session -- sh "$0" "$@"
+    DOVRIN_ORCA_BUS=1 exec timeout 200 dbus-run-session -- sh "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -103,13 +103,29 @@ done
 xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
 sleep 3  # Orca has read the window and the table
 
+# quiet: waits at least 2 s and until Orca has said nothing new for 0.6 s (at most 4 s), so
+# that the next key, whose echo interrupts Orca, does not cut off words still on their way.
+quiet() {
+    last=-1
+    still=0
+    steps=0  # tenths of a second
+    while [ "$steps" -lt 40 ]; do
+        size=$(wc -c < "$out/spoken")
+        if [ "$size" = "$last" ]; then still=$((still + 3)); else still=0; fi
+        [ "$still" -ge 6 ] && [ "$steps" -ge 20 ] && return
+        last=$size
+        sleep 0.3
+        steps=$((steps + 3))
+    done
+}
+
 # press NAME KEYS...: the keys, then time for Orca to speak.
 press() {
     name=$1
     shift
     printf '%s\t%s\n' "$(date +%s.%N)" "$name" >> "$out/keys"
     xdotool key "$@"
-    sleep 1.3
+    quiet
 }
 press right Right
 press down Down
@@ -125,7 +141,7 @@ press tab-into-font-list shift+Tab
 info=$(xdotool search --name '^日程信息$' 2>/dev/null | head -n 1)
 printf '%s\t%s\n' "$(date +%s.%N)" "information-window" >> "$out/keys"
 xdotool windowfocus "$info"
-sleep 1.5
+quiet
 press info-line-2 Down
 press info-line-3 Down
 press info-line-4 Down

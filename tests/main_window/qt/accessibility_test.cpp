@@ -155,6 +155,7 @@ TEST_F(Accessibility, AnotherMonthFocusesAnotherCellAndKeepsTheOldOneValid)
     EXPECT_TRUE(before->isValid());
     EXPECT_FALSE(before->state().selected);
     EXPECT_TRUE(before->state().invisible);
+    EXPECT_EQ(Name(before), QString());
     EXPECT_EQ(Grid()->indexOfChild(before), -1);
     EXPECT_NE(CellOf(1), before);
     EXPECT_EQ(CellOf(1)->rect().topLeft(), Grid()->tableInterface()->cellAt(0, 0)->rect().topLeft());
