@@ -38,6 +38,7 @@ public:
     void ShowLabels(const std::string&, const std::string&) override {}
     void ShowCaption(const std::string&) override {}
     void ShowDayText(const std::string& text) override { DayText = text; }
+    void ShowSelectedDay() override {}
     std::string DayText;
 };
 

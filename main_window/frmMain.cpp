@@ -140,6 +140,7 @@ void frmMain::ShowDayInfo(const std::string& label1)
 {
     view.ShowCaption(dovrin::DayInfoCaption(label1));
     view.ShowDayText(dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay));
+    view.ShowSelectedDay();
 }
 
 void frmMain::MarkDayOff(std::int32_t day, float x, float y, const std::string& firstLine)

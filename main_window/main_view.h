@@ -17,6 +17,9 @@ public:
     virtual void ShowCaption(const std::string& caption) = 0;
     // frmInfo's whole text, lines ending in CR LF.
     virtual void ShowDayText(const std::string& text) = 0;
+    // The selected day is on screen; the last call of each redraw, so that whoever tells
+    // of a new day tells of what is shown.
+    virtual void ShowSelectedDay() = 0;
 };
 
 }  // namespace dovrin

@@ -16,7 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
     xvfb xauth xdotool x11-utils faketime openbox imagemagick
     clang libclang-rt-14-dev
     python3-icalendar
-    at-spi2-core dbus-x11 python3-pyatspi
+    at-spi2-core dbus-x11 python3-pyatspi orca speech-dispatcher espeak-ng
     desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip bash-completion
   )
 fi

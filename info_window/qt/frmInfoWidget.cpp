@@ -3,22 +3,89 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
 
 #include "calendar/utf8.h"
 
+namespace {
+
+// Marks a block that stands for a separator line.
+constexpr int separatorBlock = 1;
+
+bool IsSeparator(const QString& line)
+{
+    return line.size() >= 3 && line.count(QLatin1Char('=')) == line.size();
+}
+
+// The text box. A separator line of '=' is painted but holds no text, so that a screen
+// reader, which reads the text, finds an empty line there instead of a count of signs.
+class InfoTextBox final : public QPlainTextEdit {
+public:
+    explicit InfoTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+    void SetLines(const QString& text)
+    {
+        QStringList lines = text.split(QLatin1Char('\n'));
+        std::vector<std::pair<int, QString>> rules;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (!IsSeparator(lines[i])) continue;
+            rules.emplace_back(i, lines[i]);
+            lines[i].clear();
+        }
+        setPlainText(lines.join(QLatin1Char('\n')));
+        separators.clear();
+        for (const auto& [number, line] : rules) {
+            document()->findBlockByNumber(number).setUserState(separatorBlock);
+            separators.emplace_back(number, line);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPlainTextEdit::paintEvent(event);
+        if (separators.empty()) return;
+        QPainter painter(viewport());
+        painter.setFont(document()->defaultFont());
+        painter.setPen(palette().color(QPalette::Text));
+        const QPointF offset = contentOffset();
+        for (const auto& [number, line] : separators) {
+            const QTextBlock block = document()->findBlockByNumber(number);
+            const QTextLayout* layout = block.layout();
+            if (!block.isVisible() || !layout || layout->lineCount() == 0) continue;
+            const QRectF box = blockBoundingGeometry(block).translated(offset);
+            if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
+            const QTextLine first = layout->lineAt(0);
+            // Where the text's own glyphs would stand: the line's place plus its ascent.
+            painter.drawText(box.topLeft() + first.position() + QPointF(0, first.ascent()), line);
+        }
+    }
+
+private:
+    std::vector<std::pair<int, QString>> separators;  // block number, the line as written
+};
+
+}  // namespace
+
 frmInfoWidget::frmInfoWidget(QSize clientSize)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      Text1(new QPlainTextEdit(this))
+      Text1(new InfoTextBox(this))
 {
     setWindowTitle(QStringLiteral("日程信息"));
     // Showing it beside the main window must not take the focus from the grid.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     Text1->setReadOnly(true);
+    // Read-only, but with a caret that the keys move, so that a screen reader reads the
+    // text line by line.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setAccessibleName(windowTitle());
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,7 +103,8 @@ frmInfoWidget::frmInfoWidget(QSize clientSize)
 void frmInfoWidget::SetText(const std::string& text)
 {
     // The text box breaks a block at a lone CR as well, so CR LF would show an empty line.
-    Text1->setPlainText(QString::fromStdString(dovrin::WithLineFeeds(text)));
+    static_cast<InfoTextBox*>(Text1)->SetLines(QString::fromStdString(dovrin::WithLineFeeds(text)));
+    Text1->moveCursor(QTextCursor::Start);
     Text1->verticalScrollBar()->setValue(0);
 }
 

@@ -1,8 +1,10 @@
 // The main window to assistive technology: its interfaces, made by Qt's factory on demand.
 #include "main_window/qt/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 #include <array>
@@ -10,7 +12,7 @@
 
 #include "calendar/locale_names.h"
 #include "main_window/day_cells.h"
-#include "main_window/qt/frmMainWidget.h"
+#include "main_window/frmMain.h"
 
 namespace dovrin {
 namespace {
@@ -37,11 +39,14 @@ QRect GlobalRect(const QWidget& widget, const CellBox& box)
 class MonthGridAccessible;
 
 // A weekday heading (row -1) or a day cell. It keeps only its place and reads the day in
-// it from the form whenever asked.
+// it from the form whenever asked. The day cells come in two sets that take turns, a set
+// a month: at a change of month the focus moves to a cell of the other set, so that a
+// screen reader hears a new object even where the new day lies in the old day's place,
+// and the cell it still holds stays valid.
 class GridCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    GridCellAccessible(const MonthGridAccessible& table, int row, int column)
-        : grid(table), cellRow(row), cellColumn(column)
+    GridCellAccessible(const MonthGridAccessible& table, int set, int row, int column)
+        : grid(table), cellSet(set), cellRow(row), cellColumn(column)
     {
     }
 
@@ -78,6 +83,8 @@ public:
     QAccessibleInterface* table() const override;
 
     int IndexInTable() const { return IsHeading() ? cellColumn : ChildOfCell({cellRow, cellColumn}); }
+    // A child of the table now, not a cell of the set put aside.
+    bool Current() const;
 
 private:
     bool IsHeading() const { return cellRow < 0; }
@@ -85,6 +92,7 @@ private:
     std::int32_t Day() const;
 
     const MonthGridAccessible& grid;
+    int cellSet;
     int cellRow;
     int cellColumn;
 };
@@ -92,24 +100,49 @@ private:
 // The month grid as a table of 6 rows by 7 columns, Sunday first, headed by the weekdays.
 class MonthGridAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit MonthGridAccessible(frmMainWidget& window)
-        : QAccessibleWidget(window.picMain, QAccessible::Table), owner(window)
+    MonthGridAccessible(const AccessibleMainWindow& window, QWidget& grid)
+        : QAccessibleWidget(&grid, QAccessible::Table), owner(window)
     {
-        window.picMain->setProperty(madeProperty, true);
+        grid.setProperty(madeProperty, true);
+        setMonth[0] = {Form().CurYear, Form().CurMonth, 1};
     }
-    ~MonthGridAccessible() override { DropCells(); }
-
-    // The cells are made again when next asked for, as new objects: a reader that keeps
-    // what it has read of a cell does not hear last month's day in it.
-    void DropCells()
+    ~MonthGridAccessible() override
     {
-        for (QAccessible::Id& id : ids) {
-            if (id != 0) QAccessible::deleteAccessibleInterface(id);
-            id = 0;
+        for (auto& set : ids)
+            for (QAccessible::Id id : set)
+                if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    // Another month: the other set of day cells becomes the table's. Its cells that a
+    // reader has seen before tell what changed since they showed their last month.
+    void TurnCellSet()
+    {
+        currentSet = 1 - currentSet;
+        const frmMain& form = Form();
+        const CivilDate before = setMonth[static_cast<std::size_t>(currentSet)];
+        setMonth[static_cast<std::size_t>(currentSet)] = {form.CurYear, form.CurMonth, 1};
+        for (int index = headingCells; index < allCells; ++index) {
+            const QAccessible::Id id = ids[static_cast<std::size_t>(currentSet)][static_cast<std::size_t>(index)];
+            if (id == 0) continue;
+            QAccessibleInterface* cell = QAccessible::accessibleInterface(id);
+            const GridCell place{(index - headingCells) / gridColumns, (index - headingCells) % gridColumns};
+            const std::int32_t oldDay = DayInCell(before.year, before.month, place);
+            const std::int32_t newDay = DayInCell(form.CurYear, form.CurMonth, place);
+            Tell(cell, QAccessible::NameChanged);
+            if (form.CalDate.IsToday(before.year, before.month, oldDay) !=
+                form.CalDate.IsToday(form.CurYear, form.CurMonth, newDay))
+                Tell(cell, QAccessible::DescriptionChanged);
+            if ((oldDay == 0) != (newDay == 0)) {
+                QAccessible::State changed;
+                changed.disabled = changed.selectable = changed.focusable = true;
+                QAccessibleStateChangeEvent state(cell, changed);
+                owner.SendAccessibilityEvent(state);
+            }
         }
     }
+    int CurrentSet() const { return currentSet; }
 
-    const frmMain& Form() const { return owner.Logic(); }
+    const frmMain& Form() const { return owner.Form(); }
     const QWidget& Grid() const { return *widget(); }
     bool SelectedDayFocused() const { return widget()->hasFocus(); }
 
@@ -123,18 +156,19 @@ public:
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= allCells) return nullptr;
-        auto& id = ids[static_cast<std::size_t>(index)];
+        const int set = index < headingCells ? 0 : currentSet;
+        auto& id = ids[static_cast<std::size_t>(set)][static_cast<std::size_t>(index)];
         if (id == 0) {
             const int row = index < headingCells ? -1 : (index - headingCells) / gridColumns;
             const int column = index < headingCells ? index : (index - headingCells) % gridColumns;
-            id = QAccessible::registerAccessibleInterface(new GridCellAccessible(*this, row, column));
+            id = QAccessible::registerAccessibleInterface(new GridCellAccessible(*this, set, row, column));
         }
         return QAccessible::accessibleInterface(id);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto* cell = dynamic_cast<const GridCellAccessible*>(child);
-        return cell && cell->parent() == this ? cell->IndexInTable() : -1;
+        return cell && cell->parent() == this && cell->Current() ? cell->IndexInTable() : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -184,15 +218,27 @@ public:
     bool selectColumn(int) override { return false; }
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent* event) override
-    {
-        if (event->modelChangeType() == QAccessibleTableModelChangeEvent::ModelReset) DropCells();
-    }
+    // The cells live as long as the table: a reader may hold any of them.
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    frmMainWidget& owner;
-    mutable std::array<QAccessible::Id, allCells> ids{};
+    void Tell(QAccessibleInterface* cell, QAccessible::Event type) const
+    {
+        QAccessibleEvent event(cell, type);
+        owner.SendAccessibilityEvent(event);
+    }
+
+    const AccessibleMainWindow& owner;
+    int currentSet = 0;
+    // The month each set of cells last showed; none yet for the second.
+    std::array<CivilDate, 2> setMonth{};
+    mutable std::array<std::array<QAccessible::Id, allCells>, 2> ids{};
 };
+
+bool GridCellAccessible::Current() const
+{
+    return IsHeading() || cellSet == grid.CurrentSet();
+}
 
 bool GridCellAccessible::isValid() const
 {
@@ -222,6 +268,7 @@ std::int32_t GridCellAccessible::Day() const
 
 QString GridCellAccessible::text(QAccessible::Text t) const
 {
+    if (!Current()) return {};  // put aside: it shows no day
     const frmMain& form = grid.Form();
     if (IsHeading()) return t == QAccessible::Name ? QString::fromStdString(WeekdayName(cellColumn + 1)) : QString();
     const std::int32_t day = Day();
@@ -239,6 +286,7 @@ QString GridCellAccessible::text(QAccessible::Text t) const
 
 QRect GridCellAccessible::rect() const
 {
+    if (!Current()) return {};  // put aside: nowhere on screen
     const frmMain& form = grid.Form();
     if (!IsHeading()) return GlobalRect(grid.Grid(), form.BoxOfCell({cellRow, cellColumn}));
     // The heading band above the column, down to where the column's first cell begins.
@@ -249,7 +297,7 @@ QRect GridCellAccessible::rect() const
 QAccessible::State GridCellAccessible::state() const
 {
     QAccessible::State state;
-    state.invisible = !grid.Grid().isVisible();
+    state.invisible = !grid.Grid().isVisible() || !Current();
     if (IsHeading()) return state;
     if (Day() == 0) {
         state.disabled = true;  // outside the month: nothing to select
@@ -257,14 +305,14 @@ QAccessible::State GridCellAccessible::state() const
     }
     state.selectable = true;
     state.focusable = true;
-    state.selected = isSelected();
+    state.selected = Current() && isSelected();
     state.focused = state.selected && grid.SelectedDayFocused();
     return state;
 }
 
 bool GridCellAccessible::isSelected() const
 {
-    return !IsHeading() && Day() == grid.Form().CurDay;
+    return !IsHeading() && Current() && Day() == grid.Form().CurDay;
 }
 
 QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const
@@ -272,11 +320,13 @@ QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const
     return {grid.child(cellColumn)};
 }
 
-// The main window's children but the title's grey shadow, which would read the title
-// twice, the logo, which says nothing, and those hidden on purpose.
+// The main window's children but those a reader skips and those hidden on purpose.
 class MainWindowAccessibleInterface final : public QAccessibleWidget {
 public:
-    explicit MainWindowAccessibleInterface(frmMainWidget& window) : QAccessibleWidget(&window), owner(window) {}
+    MainWindowAccessibleInterface(const AccessibleMainWindow& window, QWidget& widget)
+        : QAccessibleWidget(&widget), owner(window)
+    {
+    }
 
     int childCount() const override { return static_cast<int>(Shown().size()); }
     QAccessibleInterface* child(int index) const override
@@ -294,63 +344,73 @@ private:
     QList<QWidget*> Shown() const
     {
         QList<QWidget*> shown;
-        for (QObject* object : owner.children()) {
+        for (QObject* object : QAccessibleWidget::widget()->children()) {
             auto* widget = qobject_cast<QWidget*>(object);
-            if (!widget || widget->isWindow() || widget == owner.Label2 || widget == owner.Image1) continue;
+            if (!widget || widget->isWindow() || owner.Unread(*widget)) continue;
             if (!(widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide)))
                 shown.append(widget);
         }
         return shown;
     }
 
-    frmMainWidget& owner;
+    const AccessibleMainWindow& owner;
 };
 
 // The grid's interface once something has asked for it, else nullptr: none is made only
 // to announce a day that nobody listens to. An assistive technology asks as soon as the
 // grid takes the focus.
-MonthGridAccessible* ListenedGrid(frmMainWidget& window)
+MonthGridAccessible* ListenedGrid(const AccessibleMainWindow& window)
 {
-    if (!window.picMain->property(madeProperty).toBool()) return nullptr;
-    return dynamic_cast<MonthGridAccessible*>(QAccessible::queryAccessibleInterface(window.picMain));
+    if (!window.Grid().property(madeProperty).toBool()) return nullptr;
+    return dynamic_cast<MonthGridAccessible*>(QAccessible::queryAccessibleInterface(&window.Grid()));
 }
 
-void Send(const frmMainWidget& window, QAccessibleInterface* cell, QAccessible::Event type)
+void Send(const AccessibleMainWindow& window, QAccessibleInterface* iface, QAccessible::Event type)
 {
-    QAccessibleEvent event(cell, type);
-    window.AccessibilityUpdate(&event);
+    QAccessibleEvent event(iface, type);
+    window.SendAccessibilityEvent(event);
 }
 
 }  // namespace
 
 QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object)
 {
-    if (auto* window = dynamic_cast<frmMainWidget*>(object)) return new MainWindowAccessibleInterface(*window);
     auto* widget = qobject_cast<QWidget*>(object);
-    auto* window = widget ? dynamic_cast<frmMainWidget*>(widget->parentWidget()) : nullptr;
-    if (window && widget == window->picMain) return new MonthGridAccessible(*window);
+    if (!widget) return nullptr;
+    if (auto* window = dynamic_cast<AccessibleMainWindow*>(object))
+        return new MainWindowAccessibleInterface(*window, *widget);
+    auto* window = dynamic_cast<AccessibleMainWindow*>(widget->parentWidget());
+    if (window && widget == &window->Grid()) return new MonthGridAccessible(*window, *widget);
     return nullptr;
 }
 
-void AnnounceSelectedDay(frmMainWidget& window, CivilDate previous)
+void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous)
 {
     MonthGridAccessible* grid = ListenedGrid(window);
     if (!grid) return;
-    const frmMain& form = window.Logic();
+    const frmMain& form = window.Form();
     if (previous.year != form.CurYear || previous.month != form.CurMonth) {
-        grid->DropCells();
-        QAccessibleTableModelChangeEvent reset(window.picMain, QAccessibleTableModelChangeEvent::ModelReset);
-        window.AccessibilityUpdate(&reset);
+        grid->TurnCellSet();
+        QAccessibleTableModelChangeEvent reset(&window.Grid(), QAccessibleTableModelChangeEvent::ModelReset);
+        window.SendAccessibilityEvent(reset);
         Send(window, grid, QAccessible::NameChanged);  // the table is named by its month
     } else {
         Send(window, grid->child(ChildOfCell(CellOfDay(previous))), QAccessible::SelectionRemove);
     }
     QAccessibleInterface* selected = grid->SelectedCell();
-    if (grid->SelectedDayFocused()) Send(window, selected, QAccessible::Focus);
+    if (grid->SelectedDayFocused()) {
+        Send(window, selected, QAccessible::Focus);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+               button && button->window() == window.Grid().window()) {
+        // A button pressed from the keyboard keeps the focus. Screen readers drop the
+        // description and name changes of a focused button, so the new day's cell is
+        // announced as focused for a moment; the next key goes to the button all the same.
+        Send(window, selected, QAccessible::Focus);
+    }
     Send(window, selected, QAccessible::Selection);
 }
 
-void AnnounceFocusedDay(frmMainWidget& window)
+void AnnounceFocusedDay(const AccessibleMainWindow& window)
 {
     MonthGridAccessible* grid = ListenedGrid(window);
     if (grid && grid->SelectedDayFocused()) Send(window, grid->SelectedCell(), QAccessible::Focus);

@@ -6,11 +6,30 @@
 
 #include "calendar/date_serial.h"
 
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QObject;
-class frmMainWidget;
+class QWidget;
+class frmMain;
 
 namespace dovrin {
+
+// What the accessibility of the main window reads of it. The main window implements it;
+// the factory finds it behind the window's QObject.
+class AccessibleMainWindow {
+public:
+    virtual const frmMain& Form() const = 0;
+    // The month grid's widget, a child of the window.
+    virtual QWidget& Grid() const = 0;
+    // Children a screen reader skips: the title's grey shadow, which would read the title
+    // twice, and the logo, which says nothing.
+    virtual bool Unread(const QWidget& child) const = 0;
+    // Qt's bridge to assistive technology, or a test's record.
+    virtual void SendAccessibilityEvent(QAccessibleEvent& event) const = 0;
+
+protected:
+    ~AccessibleMainWindow() = default;
+};
 
 // Qt's accessibility factory for the main window and its grid; nullptr for any other
 // object. Qt asks it only once an assistive technology asks for the widget.
@@ -19,9 +38,9 @@ QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* ob
 // The selected day's cell takes the selection from the cell of `previous`, and the focus
 // while the grid holds it, so that a screen reader says the new day once. `previous` is
 // {} when no day was selected before.
-void AnnounceSelectedDay(frmMainWidget& window, CivilDate previous);
+void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous);
 
 // The selected day's cell has the focus: the grid itself has just taken it.
-void AnnounceFocusedDay(frmMainWidget& window);
+void AnnounceFocusedDay(const AccessibleMainWindow& window);
 
 }  // namespace dovrin

@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <iostream>
@@ -91,8 +93,8 @@ namespace dovrin {
 ImageButton::ImageButton(QPixmap image, QWidget* parent)
     : QAbstractButton(parent), picture(std::move(image))
 {
-    // Image buttons take no focus, so the keys keep going to the grid.
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab only: a click leaves the focus, and with it the keys, on the grid.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -106,6 +108,21 @@ void ImageButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (isDown()) p.translate(0.5, 0.5);
     p.drawPixmap(QPointF(0, 0), picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect mark;
+        mark.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &p, this);
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses it as on any button; Enter too, as on a toolbar's.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 }  // namespace dovrin
@@ -130,6 +147,15 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
 
     picMain->setGeometry(PixelsOf(designControls.picMain));
     picMain->installEventFilter(this);
+    // Tab goes through the controls as they stand: the buttons and the font list along the
+    // top, then the grid below them.
+    QWidget* previous = picMain;
+    for (QWidget* next : {static_cast<QWidget*>(Image2[0]), static_cast<QWidget*>(Image2[1]),
+                          static_cast<QWidget*>(Image2[2]), static_cast<QWidget*>(Image2[3]),
+                          static_cast<QWidget*>(Image2[4]), static_cast<QWidget*>(Combo1)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
     // Installing twice is harmless: Qt keeps a factory once.
     QAccessible::installFactory(MainWindowAccessible);
 
@@ -347,9 +373,11 @@ void frmMainWidget::ShowDayText(const std::string& text)
         info->SetText(text);
     else
         dayText = text;
+}
 
-    // The day text is the last thing a redraw shows: the new day is on screen by now. A
-    // redraw that keeps the day is not news.
+void frmMainWidget::ShowSelectedDay()
+{
+    // A redraw that keeps the day is not news.
     const CivilDate selected{logic.CurYear, logic.CurMonth, logic.CurDay};
     if (selected != announcedDay) {
         AnnounceSelectedDay(*this, announcedDay);
@@ -377,6 +405,10 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
     if (watched == picMain) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // Tab and Shift+Tab move the focus to the next control, as everywhere.
+            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return false;
             logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
             return true;
         }

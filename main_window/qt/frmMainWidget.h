@@ -19,6 +19,7 @@
 #include "main_window/layout.h"
 #include "main_window/main_view.h"
 #include "main_window/qt/QtPictureBox.h"
+#include "main_window/qt/accessibility.h"
 #include "main_window/qt/info_placement.h"
 
 namespace dovrin {
@@ -31,6 +32,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture;
@@ -39,7 +41,7 @@ private:
 }  // namespace dovrin
 
 // The widget is also frmMain's view: every redraw lands in the labels, the title and frmInfo.
-class frmMainWidget final : public QWidget, private dovrin::MainView {
+class frmMainWidget final : public QWidget, public dovrin::AccessibleMainWindow, private dovrin::MainView {
 public:
     explicit frmMainWidget(const dovrin::Clock& clock = dovrin::TheSystemClock());
     ~frmMainWidget() override;
@@ -53,6 +55,10 @@ public:
     std::string RestDaysFile;
 
     frmMain& Logic() { return logic; }
+    const frmMain& Form() const override { return logic; }
+    QWidget& Grid() const override { return *picMain; }
+    bool Unread(const QWidget& child) const override { return &child == Label2 || &child == Image1; }
+    void SendAccessibilityEvent(QAccessibleEvent& event) const override { AccessibilityUpdate(&event); }
     frmInfoWidget* frmInfo() const { return info.get(); }
     // How many redraws have reached the labels.
     std::uint64_t Redraws() const { return redraws; }
@@ -102,6 +108,7 @@ private:
     void ShowLabels(const std::string& label1, const std::string& label2) override;
     void ShowCaption(const std::string& caption) override;
     void ShowDayText(const std::string& text) override;
+    void ShowSelectedDay() override;
 
     dovrin::TwipsRect TwipsOf(const QRect& pixels) const;
     QRect PixelsOf(const dovrin::TwipsRect& twips) const;

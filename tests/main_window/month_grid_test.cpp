@@ -292,7 +292,7 @@ TEST_F(MonthGrid, EndsWithTheCaptionAndTheDayTextOfTheSelectedDay)
     Draw(2008, 2, 9);
     EXPECT_EQ(view.Redraws, before + 1);
     // Each redraw pushes every output once, the labels first.
-    EXPECT_EQ(view.Updates, (std::vector<std::string>{"Labels", "Caption", "DayText"}));
+    EXPECT_EQ(view.Updates, (std::vector<std::string>{"Labels", "Caption", "DayText", "SelectedDay"}));
     EXPECT_EQ(view.DayText.find("2008年2月8日"), std::string::npos);
 }
 

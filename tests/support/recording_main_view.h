@@ -28,6 +28,7 @@ public:
         DayText = text;
         Updates.push_back("DayText");
     }
+    void ShowSelectedDay() override { Updates.push_back("SelectedDay"); }
 
     std::string Label1, Label2, Caption, DayText;
     std::uint64_t Redraws = 0;  // one ShowLabels per redraw

@@ -55,6 +55,32 @@ TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
     EXPECT_EQ(bar->value(), 0);
 }
 
+TEST(frmInfo, ReadOnlyTextWithACaretAndSeparatorsDrawnAsBefore)
+{
+    // Painted as the characters they were, held as empty lines: a screen reader reads no
+    // run of signs, and copying or a caret on the line finds nothing there.
+    frmInfoWidget info(QSize(237, 398));
+    info.show();
+    info.SetText("第一行\r\n===================================\r\n第三行\r\n");
+    EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("第一行\n\n第三行\n"));
+    QPlainTextEdit plain(&info);
+    plain.setFont(info.Text1->font());
+    plain.setGeometry(info.Text1->geometry());
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.setPlainText(QStringLiteral("第一行\n===================================\n第三行\n"));
+    plain.show();
+    info.Text1->raise();
+    EXPECT_EQ(info.Text1->viewport()->grab().toImage(), plain.viewport()->grab().toImage());
+
+    EXPECT_TRUE(info.Text1->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    EXPECT_EQ(info.Text1->focusPolicy(), Qt::StrongFocus);
+    info.Text1->moveCursor(QTextCursor::End);
+    QTest::keyClicks(info.Text1, QStringLiteral("x"));
+    EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("第一行\n\n第三行\n"));  // typing changes nothing
+    info.SetText(LongText(5));
+    EXPECT_EQ(info.Text1->textCursor().position(), 0);
+}
+
 TEST(frmInfo, TextBoxCoversTheClientAreaAtAnyHeight)
 {
     frmInfoWidget info(QSize(237, 398));

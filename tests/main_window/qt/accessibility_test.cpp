@@ -141,16 +141,38 @@ TEST_F(Accessibility, TheSelectionMovesWithTheKeysAndIsAnnouncedOnce)
     EXPECT_TRUE(heard.empty());
 }
 
-TEST_F(Accessibility, AnotherMonthBringsNewCellsAndRenamesTheTable)
+TEST_F(Accessibility, AnotherMonthFocusesAnotherCellAndKeepsTheOldOneValid)
 {
-    QAccessibleInterface* before = CellOf(16);
+    // 1 March lies in the cell of 1 February: the focus still goes to a new object, and the
+    // one a reader holds stays readable, off the screen.
+    Select({2026, 2, 1});
+    QAccessibleInterface* before = CellOf(1);
     const QAccessible::Id beforeId = QAccessible::uniqueId(before);
-    window->Image2[image2NextMonth]->click();
+    heard.clear();
+    QTest::keyClick(window->picMain, Qt::Key_PageDown);
     EXPECT_EQ(Selected(), (Ymd{2026, 3, 1}));
-    // The old cell is gone, not renamed: a reader holding it cannot hear February in March.
-    EXPECT_EQ(QAccessible::accessibleInterface(beforeId), nullptr);
+    EXPECT_EQ(QAccessible::accessibleInterface(beforeId), before);
+    EXPECT_TRUE(before->isValid());
+    EXPECT_FALSE(before->state().selected);
+    EXPECT_TRUE(before->state().invisible);
+    EXPECT_EQ(Name(before), QString());
+    EXPECT_EQ(Grid()->indexOfChild(before), -1);
+    EXPECT_NE(CellOf(1), before);
+    EXPECT_EQ(CellOf(1)->rect().topLeft(), Grid()->tableInterface()->cellAt(0, 0)->rect().topLeft());
+    EXPECT_TRUE(CellOf(1)->state().selected);
     EXPECT_EQ(Count(QAccessible::NameChanged, QStringLiteral("2026年3月")), 1);
     EXPECT_EQ(Count(QAccessible::Selection, QStringLiteral("2026年3月1日 星期日，农历一月十三")), 1);
+
+    // A month later the first set is the table's again: the cells tell their new day.
+    heard.clear();
+    window->Image2[image2NextMonth]->click();
+    EXPECT_EQ(Selected(), (Ymd{2026, 4, 1}));
+    EXPECT_EQ(Grid()->indexOfChild(before), 7);
+    EXPECT_EQ(Name(before), QString());  // April begins on a Wednesday
+    EXPECT_TRUE(before->state().disabled);
+    EXPECT_FALSE(before->state().invisible);
+    EXPECT_EQ(Count(QAccessible::Selection, Name(CellOf(1))), 1);
+    EXPECT_TRUE(Name(CellOf(1)).startsWith(QStringLiteral("2026年4月1日")));
     EXPECT_TRUE(CellOf(1)->state().selected);
 }
 

@@ -160,9 +160,29 @@ TEST_F(MainWindow, FiveButtonsWithTheirTooltips)
     EXPECT_EQ(Selected(), (Ymd{2024, 3, 1}));
     QTest::mouseClick(window->Image2[4], Qt::LeftButton);
     EXPECT_EQ(Selected(), (Ymd{2024, 2, 10}));
-    // The buttons leave the keyboard with the grid.
+    // A click leaves the keyboard with the grid; Tab alone reaches the buttons.
     EXPECT_TRUE(window->picMain->hasFocus() || !window->isActiveWindow());
-    EXPECT_EQ(window->Image2[0]->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(window->Image2[0]->focusPolicy(), Qt::TabFocus);
+}
+
+TEST_F(MainWindow, TabGoesThroughTheControlsAndEnterPressesAButton)
+{
+    // Along the top row, then down to the grid, and round again.
+    QList<QWidget*> order;
+    QWidget* widget = window->picMain;
+    do {
+        widget = widget->nextInFocusChain();
+        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(window)) order.append(widget);
+    } while (widget != window->picMain);
+    EXPECT_EQ(order, (QList<QWidget*>{window->Image2[0], window->Image2[1], window->Image2[2], window->Image2[3],
+                                      window->Image2[4], window->Combo1, window->picMain}));
+
+    Select({2024, 2, 29});
+    QTest::keyClick(window->Image2[image2NextMonth], Qt::Key_Return);
+    QTest::qWait(250);  // a pressed look first, as a click shows
+    EXPECT_EQ(Selected(), (Ymd{2024, 3, 1}));
+    QTest::keyClick(window->Image2[image2PreviousMonth], Qt::Key_Space);
+    EXPECT_EQ(Selected(), (Ymd{2024, 2, 1}));
 }
 
 TEST_F(MainWindow, GoToTodayHoldsAWrongClockWithinTheRange)

@@ -1,0 +1,195 @@
+#!/bin/sh
+# The real program heard through Orca at its default settings: on a virtual X display, with
+# its own session and accessibility buses and a speech-dispatcher whose only voice writes
+# each utterance to a file, the keys of a blind user's round are pressed and the words Orca
+# speaks after each one are checked: the new day or control named once, within a second.
+# Skipped (77) when one of the tools is missing.
+# Usage: orca_speech.sh PATH_TO_DOVRIN [DIRECTORY_TO_KEEP_THE_WORDS_IN]
+set -u
+
+program=${1:?usage: orca_speech.sh PATH_TO_DOVRIN [DIRECTORY]}
+launcher=/usr/libexec/at-spi-bus-launcher
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
+. "$(dirname "$0")/x_display.sh"
+if [ -z "${DOVRIN_ORCA_BUS:-}" ]; then
+    require_tools Xvfb xdotool xwininfo faketime dbus-run-session dbus-send orca speech-dispatcher
+    [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+    [ -x /usr/lib/speech-dispatcher-modules/sd_generic ] ||
+        { echo "SKIP: speech-dispatcher's generic module is not installed"; exit 77; }
+    DOVRIN_ORCA_BUS=1 exec timeout 200 dbus-run-session -- sh "$0" "$@"
+fi
+
+work=$(mktemp -d)
+out=${2:-$work/words}
+mkdir -p "$out"
+launcher_pid=
+speech_pid=
+orca_pid=
+stop_all() {
+    stop_display
+    for pid in $orca_pid $speech_pid $launcher_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap stop_all EXIT
+trap 'exit 1' INT TERM
+start_display 160
+
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+launcher_pid=$!
+tries=0
+until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 100 ] && { echo "FAIL: the accessibility bus did not start"; exit 1; }
+    sleep 0.1
+done
+
+# A voice that speaks into a file: each utterance one line, after the time it was said.
+mkdir -p "$work/speech/modules"
+cat > "$work/speech/speechd.conf" <<CONF
+LogLevel 2
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule file
+DefaultLanguage "zh"
+CONF
+cat > "$work/speech/modules/file.conf" <<CONF
+GenericExecuteSynth "printf '%s\\\\t%s\\\\n' \\\$(date +%s.%N) \\'\\\$DATA\\' >> $out/spoken"
+GenericMaxChunkLength 100000
+GenericDelimiters "\\\\x01"
+AddVoice "zh" "male1" "zh"
+AddVoice "en" "male1" "en"
+GenericLanguage "zh" "zh" "utf-8"
+GenericLanguage "en" "en" "utf-8"
+CONF
+: > "$out/spoken"
+: > "$out/keys"
+speech-dispatcher -C "$work/speech" -S "$work/speech.sock" -c unix_socket -t 0 -s -L "$work" >/dev/null 2>&1 &
+speech_pid=$!
+export SPEECHD_ADDRESS="unix_socket:$work/speech.sock"
+tries=0
+until [ -S "$work/speech.sock" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 50 ] && { echo "FAIL: speech-dispatcher did not start"; exit 1; }
+    sleep 0.1
+done
+
+# Orca at its default settings: a home of its own with no settings in it.
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    orca --replace --debug-file="$out/orca-debug.txt" >/dev/null 2>&1 &
+orca_pid=$!
+tries=0
+until grep -q 'Screen reader on' "$out/spoken" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 150 ] && { echo "FAIL: Orca did not start"; exit 1; }
+    sleep 0.1
+done
+
+unset WAYLAND_DISPLAY
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
+    faketime '2026-02-16 10:00:00' "$program" >/dev/null 2>&1 &
+app_pid=$!
+main=
+tries=0
+while [ -z "$main" ] && [ "$tries" -lt 200 ]; do
+    main=$(xdotool search --name '^Dovrin万年历 - ' 2>/dev/null | head -n 1)
+    tries=$((tries + 1))
+    [ -n "$main" ] || sleep 0.1
+done
+[ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 3  # Orca has read the window and the table
+
+# quiet: waits at least 2 s and until Orca has said nothing new for 0.6 s (at most 4 s), so
+# that the next key, whose echo interrupts Orca, does not cut off words still on their way.
+quiet() {
+    last=-1
+    still=0
+    steps=0  # tenths of a second
+    while [ "$steps" -lt 40 ]; do
+        size=$(wc -c < "$out/spoken")
+        if [ "$size" = "$last" ]; then still=$((still + 3)); else still=0; fi
+        [ "$still" -ge 6 ] && [ "$steps" -ge 20 ] && return
+        last=$size
+        sleep 0.3
+        steps=$((steps + 3))
+    done
+}
+
+# press NAME KEYS...: the keys, then time for Orca to speak.
+press() {
+    name=$1
+    shift
+    printf '%s\t%s\n' "$(date +%s.%N)" "$name" >> "$out/keys"
+    xdotool key "$@"
+    quiet
+}
+press right Right
+press down Down
+press page-down Next
+press page-up Prior
+press page-up-again Prior
+press page-up-into-2025 Prior
+press tab-to-button Tab
+press space-on-button space
+press space-again space
+press back-to-grid shift+Tab
+press tab-into-font-list shift+Tab
+info=$(xdotool search --name '^日程信息$' 2>/dev/null | head -n 1)
+printf '%s\t%s\n' "$(date +%s.%N)" "information-window" >> "$out/keys"
+xdotool windowfocus "$info"
+quiet
+press info-line-2 Down
+press info-line-3 Down
+press info-line-4 Down
+
+kill "$orca_pid" && wait "$orca_pid" 2>/dev/null
+orca_pid=
+
+# Per action, what Orca said up to the next one; the words as speech-dispatcher got them
+# (Orca turns the full-width punctuation into its ASCII form).
+"$python" - "$out" <<'CHECK'
+import sys
+
+out = sys.argv[1]
+keys = [line.rstrip("\n").split("\t", 1) for line in open(f"{out}/keys", encoding="utf-8")]
+spoken = [line.rstrip("\n").split("\t", 1) for line in open(f"{out}/spoken", encoding="utf-8") if "\t" in line]
+expected = {
+    "right": "2026年2月17日 星期二,农历一月初一,春节,休(春节)",
+    "down": "2026年2月24日 星期二,农历一月初八",
+    "page-down": "2026年3月1日 星期日,农历一月十三",
+    "page-up": "2026年2月1日 星期日,农历十二月十四",
+    "page-up-again": "2026年1月1日 星期四,农历十一月十三,元旦,休(元旦)",
+    "page-up-into-2025": "2025年12月1日 星期一",
+    "tab-to-button": "上一年",
+    "space-on-button": "2024年12月1日 星期日",
+    "space-again": "2023年12月1日 星期五",
+    "tab-into-font-list": "字体",
+    "info-line-2": "电子邮件:team@dovrin.invalid",
+    "info-line-3": "网址:https://dovrin.invalid/",
+}
+failures = 0
+with open(f"{out}/heard.txt", "w", encoding="utf-8") as heard:
+    for i, (at, name) in enumerate(keys):
+        start = float(at)
+        end = float(keys[i + 1][0]) if i + 1 < len(keys) else float("inf")
+        said = [(float(t) - start, words) for t, words in spoken if start <= float(t) < end]
+        heard.write(f"{name}:\n" + "".join(f"  +{d:.2f}s {w}\n" for d, w in said))
+        if name == "info-line-4" and any("=" in w or "equal" in w or "等号" in w for _, w in said):
+            print(f"FAIL: {name}: a separator line read as signs: {said}")
+            failures += 1
+        want = expected.get(name)
+        if want is None:
+            continue
+        hits = [d for d, w in said if want in w.replace("，", ",").replace("：", ":").replace("（", "(").replace("）", ")")]
+        if len(hits) == 1 and hits[0] <= 1.0:
+            print(f"ok: {name}: {want!r} said once, {hits[0]:.2f} s after the key")
+        else:
+            print(f"FAIL: {name}: {want!r} said {len(hits)} times {hits}; heard {[w for _, w in said]}")
+            failures += 1
+print(open(f"{out}/heard.txt", encoding="utf-8").read())
+sys.exit(1 if failures else 0)
+CHECK
