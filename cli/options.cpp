@@ -10,7 +10,7 @@
 #include "calendar/span.h"
 #include "calendar/utf8.h"
 #include "messages.h"
-#include "named_days.h"
+#include "info_window/named_days.h"
 
 namespace dovrin::cli {
 namespace {
