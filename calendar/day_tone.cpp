@@ -13,4 +13,16 @@ DayTone ToneOfDay(const clsDate& date, CivilDate today)
     return tone;
 }
 
+Rgb ColourOfTone(DayTone tone)
+{
+    switch (tone) {
+    case DayTone::Sunday:
+    case DayTone::RestDay: return grid_colours::red;
+    case DayTone::Saturday: return grid_colours::green;
+    case DayTone::Today: return grid_colours::blue;
+    case DayTone::Plain: break;
+    }
+    return grid_colours::black;
+}
+
 }  // namespace dovrin

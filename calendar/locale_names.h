@@ -22,4 +22,8 @@ std::string ChineseDate(std::int32_t year, std::int32_t month, std::int32_t day)
 // leap month ("闰四月").
 std::string LunarMonthName(std::int32_t month, bool leap);
 
+// A lunar month by its customary name, as a wall calendar prints it on the month's first
+// day: 正月, 二月 ... 十月, 冬月, 腊月, with "闰" before a leap month; "" outside 1..12.
+std::string LunarMonthCustomName(std::int32_t month, bool leap);
+
 }  // namespace dovrin

@@ -136,6 +136,8 @@ enum LongOption : int {
     optImportNotice,
     optWrite,
     optReplace,
+    optPdf,
+    optPaper,
 };
 
 constexpr option LongOptions[] = {
@@ -158,6 +160,8 @@ constexpr option LongOptions[] = {
     {"import-notice", required_argument, nullptr, optImportNotice},
     {"write", no_argument, nullptr, optWrite},
     {"replace", no_argument, nullptr, optReplace},
+    {"pdf", required_argument, nullptr, optPdf},
+    {"paper", required_argument, nullptr, optPaper},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -180,6 +184,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
 
     bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
     bool three = false, wholeYear = false, monthCount = false, summary = false, years = false, import = false;
+    bool pdf = false, paper = false;
+    std::string paperText;
 
     // getopt takes C strings and reorders the pointers; the copies live as long as the parse.
     std::vector<std::string> copies = args;
@@ -237,7 +243,17 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
             break;
         case optWrite: o.write = true; break;
         case optReplace: o.replace = true; break;
+        case optPdf:
+            o.pdf.file = optarg;
+            pdf = true;
+            break;
+        case optPaper:
+            paperText = optarg;
+            paper = true;
+            break;
         case ':':
+            if (optopt == optPdf) return fail(_("--pdf takes a file, or - for standard output"));
+            if (optopt == optPaper) return fail(_("--paper takes a4 or letter"));
             if (optopt == optImportNotice) return fail(_("--import-notice takes a file, or - for standard input"));
             if (optopt == 'n') return fail(_("-n and --months take a number of months, 1 or more"));
             if (optopt == optSummary) return fail(_("--summary takes the title of the event"));
@@ -251,6 +267,15 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     // getopt has moved the arguments that are no options to the end.
     const std::vector<std::string> positional(argv.begin() + std::min(optind, argc), argv.end() - 1);
 
+    if (pdf || paper) {
+        if (!pdf) return fail(_("--paper goes with --pdf"));
+        if (table || lunar || info || ics || icsLunar || import || three || wholeYear || monthCount || o.mondayFirst ||
+            o.leap || summary || years || o.write || o.replace)
+            return fail(_("--pdf takes a file, a year and a month, and --paper only"));
+        o.command = Command::Pdf;
+        if (std::string why = ParsePdfArguments(positional, paperText, today, o.pdf); !why.empty()) return fail(why);
+        return result;
+    }
     if (table + lunar + info + ics + icsLunar > 1)
         return fail(_("--table, --lunar, --info, --ics and --ics-lunar cannot be combined"));
     if (o.leap && !lunar && !icsLunar) return fail(_("--leap goes with --lunar or --ics-lunar"));
@@ -425,6 +450,13 @@ std::string Usage()
               "The user's file is $XDG_DATA_HOME/dovrin/rest-days.tsv\n"
               "(~/.local/share/dovrin/rest-days.tsv); holiday-cn's YYYY.json files beside it\n"
               "are read as well.\n");
+    text += "\n";
+    text += _("Pages to print, as a PDF file:\n"
+              "  --pdf FILE [YEAR [MONTH]]\n"
+              "                     the year on one portrait page, or the month on one\n"
+              "                     landscape page with its holidays, solar terms and days\n"
+              "                     off listed; this year by default; FILE - for standard output\n"
+              "  --paper SIZE       a4 (the default) or letter\n");
     text += "\n";
     text += _("Other options:\n"
               "  -h, --help         show this help and exit\n"
