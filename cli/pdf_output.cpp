@@ -76,7 +76,7 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     const auto create =
         module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module.get(), newPdfSurfaceSymbol)) : nullptr;
     if (!create) {
-        err = Format(_("dovrin-cal: the PDF output cannot be loaded: {1}"), {why}) + "\n";
+        err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
         return 1;
     }
     std::string pdf;
@@ -88,7 +88,7 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
         made = surface->Finish();
     }
     if (!made) {
-        err = std::string(_("dovrin-cal: the PDF could not be made")) + "\n";
+        err = Format(_("dovrin-cal: {1}"), {_("the PDF could not be made")}) + "\n";
         return 1;
     }
     if (request.file == "-") {
@@ -99,7 +99,8 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     if (file) file.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
     if (file) file.close();
     if (!file) {
-        err = Format(_("dovrin-cal: cannot write {1}: {2}"), {request.file, std::strerror(errno)}) + "\n";
+        err = Format(_("dovrin-cal: {1}"), {Format(_("cannot write {1}: {2}"), {request.file, std::strerror(errno)})}) +
+              "\n";
         return 1;
     }
     return 0;
