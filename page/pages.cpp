@@ -295,7 +295,7 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
         const float unit = surface.TextHeight();
         // The number over the short line, both sized to the cell.
         const float numberSize = std::min(9.0f, (cellHeight - 2 * pad) * 0.55f / unit);
-        const float lineSize = std::min(6.0f, (cellHeight - 2 * pad) * 0.42f / unit);
+        const float lineSize = std::min(7.0f, (cellHeight - 2 * pad) * 0.42f / unit);
         for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
             const CivilDate civil{year, month, day};
             const GridCell place = CellOfDay(civil);

@@ -3,6 +3,8 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -40,6 +42,12 @@ void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const
     column->addWidget(yearChoice);
     column->addStretch();
     dialog.setOptionTabs({what});
+    // The choice of month or year stands in the dialog's options, which Qt's own dialog keeps
+    // folded behind a button ("Options >>"): unfold them at the choice.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text().contains(QStringLiteral(">>"))) button->click();
+    for (QWidget* parentOf = what->parentWidget(); parentOf; parentOf = parentOf->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(parentOf)) tabs->setCurrentWidget(what);
 
     if (dialog.exec() != QDialog::Accepted) return;
     PrintPages(printer, year, yearChoice->isChecked() ? 0 : month, restDays);
