@@ -39,6 +39,17 @@ void* OpenModule(std::string& why)
     return nullptr;
 }
 
+std::int32_t MonthIndex(CivilDate day)
+{
+    return day.year * 12 + day.month - 1;
+}
+
+// "2049-12".
+std::string MonthText(std::int32_t index)
+{
+    return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
+}
+
 struct CloseModule {
     void operator()(void* module) const { dlclose(module); }
 };
@@ -58,14 +69,18 @@ std::string ParsePdfArguments(const std::vector<std::string>& positional, const 
         return Format(_("'{1}' is not a year"), {positional[0]});
     if (positional.size() == 2 && (!ParseWhole(positional[1], request.month) || request.month < 1 || request.month > 12))
         return Format(_("'{1}' is not a month; valid months are 1..12"), {positional[1]});
-    // Whole months of the covered days only: a page is never half empty.
-    const bool inside = request.month == 0
-                            ? request.year >= FirstWholeYear && request.year <= LastWholeYear
-                            : (request.year > FirstCoveredDay.year || request.month > FirstCoveredDay.month) &&
-                                  request.year >= FirstCoveredDay.year && request.year < LastCoveredDay.year;
+    // Whole months of the covered days only: a page is never half empty. Months are counted
+    // as year * 12 + month - 1.
+    const std::int32_t firstMonth = MonthIndex(FirstCoveredDay) + (FirstCoveredDay.day == 1 ? 0 : 1);
+    const std::int32_t lastMonth =
+        MonthIndex(LastCoveredDay) - (LastCoveredDay.day == DaysInMonth(LastCoveredDay.year, LastCoveredDay.month) ? 0 : 1);
+    const std::int32_t asked = MonthIndex({request.year, request.month == 0 ? 1 : request.month, 1});
+    const bool inside = request.month == 0 ? request.year >= FirstWholeYear && request.year <= LastWholeYear
+                                           : asked >= firstMonth && asked <= lastMonth;
     if (!inside)
-        return Format(_("--pdf prints the years {1}, and the months from 1900-02 to 2049-12"),
-                      {std::to_string(FirstWholeYear) + ".." + std::to_string(LastWholeYear)});
+        return Format(_("--pdf prints the years {1}, and the months {2} to {3}"),
+                      {std::to_string(FirstWholeYear) + ".." + std::to_string(LastWholeYear), MonthText(firstMonth),
+                       MonthText(lastMonth)});
     return {};
 }
 

@@ -86,7 +86,7 @@ void DayOffMark(PageSurface& surface, DayOff kind, float right, float y, float s
     surface.Print(x, y, mark);
 }
 
-// The months side of a box's frame and its inner lines: columns x rows cells.
+// The lines of a grid of columns x rows cells, its frame included.
 void GridLines(PageSurface& surface, float left, float top, float cellWidth, float cellHeight, std::int32_t columns,
                std::int32_t rows)
 {
@@ -232,10 +232,13 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
             lineY += lineHeight;
         }
     }
-    GridLines(surface, left, headingTop, cellWidth, 0, 7, 0);
     GridLines(surface, left, gridTop, cellWidth, cellHeight, 7, 6);
-    surface.Line(left, headingTop, left, gridTop);
-    surface.Line(left + width, headingTop, left + width, gridTop);
+    // As on screen, the column lines cross the heading band too.
+    surface.Line(left, headingTop, left + width, headingTop);
+    for (std::int32_t i = 0; i <= 7; ++i) {
+        const float x = left + cellWidth * static_cast<float>(i);
+        surface.Line(x, headingTop, x, gridTop);
+    }
 
     surface.ForeColor(black);
     const float columnWidth = width / listColumns;
