@@ -3,6 +3,8 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
+#include "calendar/lunar_table.h"
+#include "calendar/span.h"
 #include "cli/table.h"
 
 static void BM_sInitDate(benchmark::State& state)
@@ -13,7 +15,7 @@ static void BM_sInitDate(benchmark::State& state)
         const dovrin::CivilDate d = dovrin::DateOfDayNumber(32 + day);
         date.sInitDate(d.year, d.month, d.day);
         benchmark::DoNotOptimize(date.lDay());
-        day = (day + 7919) % 54779;  // jump around the span
+        day = (day + 7919) % dovrin::LastDayNumber;  // jump around the span
     }
 }
 BENCHMARK(BM_sInitDate);
@@ -24,10 +26,10 @@ static void BM_TableOfTheWholeSpan(benchmark::State& state)
     std::string out;
     for (auto _ : state) {
         out.clear();
-        dovrin::cli::AppendTableLines(out, {1900, 1, 31}, {2050, 1, 22}, restDays);
+        dovrin::cli::AppendTableLines(out, dovrin::FirstCoveredDay, dovrin::LastCoveredDay, restDays);
         benchmark::DoNotOptimize(out.data());
     }
-    state.counters["days"] = 54779;
+    state.counters["days"] = static_cast<double>(dovrin::LastDayNumber);
 }
 BENCHMARK(BM_TableOfTheWholeSpan)->Unit(benchmark::kMillisecond);
 

@@ -62,13 +62,13 @@ clsDate::LunarDate clsDate::LunarOfDayNumber(std::int64_t dayNumber)
 {
     if (dayNumber < dovrin::FirstDayNumber || dayNumber > dovrin::LastDayNumber) return {};
 
-    // Year search: n becomes the 1-based day within lunar year y.
-    std::int64_t n = dayNumber;
-    std::int32_t year = dovrin::FirstLunarYear;
-    while (year < dovrin::LastLunarYear && n - lYearDays(year) >= 1) {
-        n -= lYearDays(year);
-        ++year;
-    }
+    // Year search: the last year with fewer days before it than the day number; n becomes
+    // the 1-based day within that year.
+    const auto& before = dovrin::LunarDaysBefore;
+    const auto after = std::upper_bound(before.begin(), before.end() - 1, dayNumber - 1);
+    const auto index = after - before.begin() - 1;  // [0, LunarYearCount - 1]
+    const std::int32_t year = dovrin::FirstLunarYear + static_cast<std::int32_t>(index);
+    std::int64_t n = dayNumber - before[static_cast<std::size_t>(index)];
 
     // Month walk: the leap month follows ordinary month L and carries its number.
     const std::int32_t leapMonth = lLeapMonth(year);
@@ -137,8 +137,7 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
         return;
     }
 
-    std::int64_t total = 0;
-    for (std::int32_t y = dovrin::FirstLunarYear; y < year; ++y) total += dovrin::LunarYearDays[y - dovrin::FirstLunarYear];
+    std::int64_t total = dovrin::LunarDaysBefore[static_cast<std::size_t>(year - dovrin::FirstLunarYear)];
 
     const std::int32_t leapMonth = lLeapMonth(year);
     m_IsLeap = (month == leapMonth) ? leap : false;

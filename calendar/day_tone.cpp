@@ -17,12 +17,12 @@ Rgb ColourOfTone(DayTone tone)
 {
     switch (tone) {
     case DayTone::Sunday:
-    case DayTone::RestDay: return grid_colours::red;
-    case DayTone::Saturday: return grid_colours::green;
-    case DayTone::Today: return grid_colours::blue;
+    case DayTone::RestDay: return grid_colours::Red;
+    case DayTone::Saturday: return grid_colours::Green;
+    case DayTone::Today: return grid_colours::Blue;
     case DayTone::Plain: break;
     }
-    return grid_colours::black;
+    return grid_colours::Black;
 }
 
 }  // namespace dovrin

@@ -24,14 +24,14 @@ struct Rgb {
 
 // The month grid's colours, on screen and on paper.
 namespace grid_colours {
-inline constexpr Rgb white{255, 255, 255};
-inline constexpr Rgb black{0, 0, 0};
-inline constexpr Rgb red{255, 0, 0};
-inline constexpr Rgb green{0, 128, 0};
-inline constexpr Rgb blue{0, 0, 255};
-inline constexpr Rgb darkGrey{96, 96, 96};  // 班
-inline constexpr Rgb headingBand{236, 233, 216};
-inline constexpr Rgb gridLine{182, 189, 210};
+inline constexpr Rgb White{255, 255, 255};
+inline constexpr Rgb Black{0, 0, 0};
+inline constexpr Rgb Red{255, 0, 0};
+inline constexpr Rgb Green{0, 128, 0};
+inline constexpr Rgb Blue{0, 0, 255};
+inline constexpr Rgb DarkGrey{96, 96, 96};  // 班
+inline constexpr Rgb HeadingBand{236, 233, 216};
+inline constexpr Rgb GridLine{182, 189, 210};
 }  // namespace grid_colours
 
 // The day text's colour for the tone: Sundays and rest days red, Saturdays green, today blue.

@@ -1,12 +1,15 @@
-// Lunar years 1900-2049: one packed word per year and the year lengths.
+// Lunar years 1900-2100: one packed word per year, the year lengths and the days before each.
 #include "calendar/lunar_table.h"
 
-namespace dovrin {
+#include "calendar/computed_lunar_years.h"
 
-// 1996 and 2033 as the official tables have them: months 4 to 8 of 1996 alternate 29 and 30
-// days, and 2033's leap month follows the 11th, the first month without a principal term
-// after 冬至's month (GB/T 33661-2017).
-const std::array<std::int32_t, 150> LunarInfo = {
+namespace dovrin {
+namespace {
+
+// The published calendars, lunar 1900-2049. 1996 and 2033 as the official tables have them:
+// months 4 to 8 of 1996 alternate 29 and 30 days, and 2033's leap month follows the 11th,
+// the first month without a principal term after 冬至's month (GB/T 33661-2017).
+constexpr std::array<std::int32_t, 150> PublishedLunarInfo = {
     0x104BD8, 0x104AE0, 0x10A570, 0x1054D5, 0x10D260, 0x10D950, 0x116554, 0x1056A0, 0x109AD0, 0x1055D2,  // 1900
     0x104AE0, 0x10A5B6, 0x10A4D0, 0x10D250, 0x11D255, 0x10B540, 0x10D6A0, 0x10ADA2, 0x1095B0, 0x114977,  // 1910
     0x104970, 0x10A4B0, 0x10B4B5, 0x106A50, 0x106D40, 0x11AB54, 0x102B60, 0x109570, 0x1052F2, 0x104970,  // 1920
@@ -24,7 +27,7 @@ const std::array<std::int32_t, 150> LunarInfo = {
     0x10B5A0, 0x1056D0, 0x1055B2, 0x1049B0, 0x10A577, 0x10A4B0, 0x10AA50, 0x11B255, 0x106D20, 0x10ADA0,  // 2040
 };
 
-const std::array<std::int32_t, 150> LunarYearDays = {
+constexpr std::array<std::int32_t, 150> PublishedLunarYearDays = {
     384, 354, 355, 383, 354, 355, 384, 354, 355, 384,  // 1900
     354, 384, 354, 354, 384, 354, 355, 384, 355, 384,  // 1910
     354, 354, 384, 354, 354, 385, 354, 355, 384, 354,  // 1920
@@ -41,6 +44,34 @@ const std::array<std::int32_t, 150> LunarYearDays = {
     354, 384, 355, 384, 354, 354, 384, 354, 354, 384,  // 2030
     355, 355, 384, 354, 384, 354, 354, 384, 354, 355,  // 2040
 };
+
+// The published years, then those computed from the sky at build time.
+static_assert(FirstComputedLunarYear == FirstLunarYear + 150 && 150 + ComputedLunarInfo.size() == LunarYearCount);
+constexpr std::array<std::int32_t, LunarYearCount> Joined(const std::array<std::int32_t, 150>& published,
+                                                           const std::array<std::int32_t, ComputedLunarInfo.size()>& computed)
+{
+    std::array<std::int32_t, LunarYearCount> all{};
+    std::size_t i = 0;
+    for (std::int32_t value : published) all[i++] = value;
+    for (std::int32_t value : computed) all[i++] = value;
+    return all;
+}
+
+constexpr std::array<std::int32_t, LunarYearCount> AllLunarYearDays = Joined(PublishedLunarYearDays, ComputedLunarYearDays);
+
+constexpr std::array<std::int64_t, LunarYearCount + 1> DaysBefore = [] {
+    std::array<std::int64_t, LunarYearCount + 1> before{};
+    for (std::size_t i = 0; i < LunarYearCount; ++i) before[i + 1] = before[i] + AllLunarYearDays[i];
+    return before;
+}();
+// The span's last day is fixed in span.h; the computed years must end on it.
+static_assert(DaysBefore.back() == LastDayNumber);
+
+}  // namespace
+
+const std::array<std::int32_t, LunarYearCount> LunarInfo = Joined(PublishedLunarInfo, ComputedLunarInfo);
+const std::array<std::int32_t, LunarYearCount> LunarYearDays = AllLunarYearDays;
+const std::array<std::int64_t, LunarYearCount + 1> LunarDaysBefore = DaysBefore;
 
 const std::array<std::int32_t, 32> BitMask = [] {
     std::array<std::int32_t, 32> mask{};

@@ -7,17 +7,22 @@
 
 namespace dovrin {
 
-// Gregorian days with a lunar date: lunar 1900-01-01 to the last day of lunar 2049.
+// Gregorian days with a lunar date: lunar 1900-01-01 to the last day of lunar 2100. The
+// published table runs to lunar 2049, the years after it are computed from the sky.
 inline constexpr CivilDate FirstCoveredDay{1900, 1, 31};
-inline constexpr CivilDate LastCoveredDay{2050, 1, 22};
+inline constexpr CivilDate LastCoveredDay{2101, 1, 28};
 inline constexpr std::int32_t FirstLunarYear = 1900;
-inline constexpr std::int32_t LastLunarYear = 2049;
+inline constexpr std::int32_t LastLunarYear = 2100;
 
 // Day numbers count the days from serial 31 (1900-01-30), so the first covered day is 1.
 inline constexpr std::int64_t DayNumberEpoch = 31;
 
-// The whole Gregorian years inside the span: the windows and the day text keep to them.
+// The whole Gregorian years inside the span: dovrin-cal's day text keeps to them.
 inline constexpr std::int32_t FirstWholeYear = 1901;
-inline constexpr std::int32_t LastWholeYear = 2049;
+inline constexpr std::int32_t LastWholeYear = 2100;
+
+// The years the desktop program lets the user choose: those of the published table.
+inline constexpr std::int32_t FirstWindowYear = 1901;
+inline constexpr std::int32_t LastWindowYear = 2049;
 
 }  // namespace dovrin

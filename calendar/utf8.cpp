@@ -53,13 +53,6 @@ std::vector<std::string_view> Utf8Characters(std::string_view text)
     return characters;
 }
 
-std::size_t Utf8Length(std::string_view text)
-{
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += SequenceLength(text, at)) ++count;
-    return count;
-}
-
 bool IsValidUtf8(std::string_view text, bool allowControls)
 {
     for (std::size_t at = 0; at < text.size();) {

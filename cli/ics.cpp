@@ -21,6 +21,37 @@ struct ComponentFree {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
+// The calendar's name as a content line. libical escapes the TEXT of the standard properties,
+// but writes an X- property's value with ';' and ',' bare, so this one line is written here:
+// escaped as RFC 5545 says for TEXT and folded at 75 octets, never inside a character.
+std::string CalendarNameLine(std::string_view name)
+{
+    std::string line = "X-WR-CALNAME:";
+    for (const char c : name) {
+        if (c == '\n') {
+            line += "\\n";
+            continue;
+        }
+        if (c == '\\' || c == ';' || c == ',') line += '\\';
+        line += c;
+    }
+    constexpr std::size_t octets = 75;
+    std::string out;
+    std::size_t width = 0;  // octets on the current line
+    for (std::size_t at = 0; at < line.size();) {
+        std::size_t length = 1;  // the whole UTF-8 character at `at`
+        while (at + length < line.size() && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80) ++length;
+        if (width + length > octets) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out.append(line, at, length);
+        width += length;
+        at += length;
+    }
+    return out + "\r\n";
+}
+
 icaltimetype DateValue(CivilDate date)
 {
     icaltimetype value = icaltime_null_date();
@@ -84,9 +115,6 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
                                icalproperty_new_prodid("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
-    icalproperty* calendarName = icalproperty_new_x(std::string(name).c_str());
-    icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
-    icalcomponent_add_property(calendar.get(), calendarName);
 
     const icaltimetype stampTime =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(utcSeconds), 0, icaltimezone_get_utc_timezone());
@@ -109,6 +137,9 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
     char* text = icalcomponent_as_ical_string_r(calendar.get());
     std::string out = text ? text : "";
     icalmemory_free_buffer(text);
+    const std::string method = "METHOD:PUBLISH\r\n";
+    const std::size_t at = out.find(method);
+    if (at != std::string::npos) out.insert(at + method.size(), CalendarNameLine(name));
     return out;
 }
 

@@ -1,5 +1,5 @@
 // iCalendar (RFC 5545) export: the holidays and solar terms, and lunar anniversaries, as
-// all-day events that calendar programs import. The file is built by libical.
+// all-day events that calendar programs import.
 #pragma once
 
 #include <cstdint>

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <set>
 
-#include "messages.h"
+#include "resources/messages.h"
 #include "notice.h"
 #include "resources/rest_day_lines.h"
 #include "resources/user_file.h"

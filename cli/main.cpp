@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "messages.h"
+#include "resources/messages.h"
 #include "run.h"
 #include "resources/rest_days.h"
 

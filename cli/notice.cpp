@@ -11,7 +11,7 @@
 #include "calendar/locale_names.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
-#include "messages.h"
+#include "resources/messages.h"
 #include "info_window/named_days.h"
 
 namespace dovrin::cli {

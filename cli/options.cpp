@@ -5,12 +5,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
-#include "messages.h"
 #include "info_window/named_days.h"
+#include "resources/messages.h"
 
 namespace dovrin::cli {
 namespace {
@@ -45,7 +46,8 @@ std::string MonthRange()
     return IsoDate(FirstCoveredDay).substr(0, 7) + ".." + IsoDate(LastCoveredDay).substr(0, 7);
 }
 
-bool ParseNumber(const std::string& text, std::int32_t& value)
+// Every number of the command line: decimal digits only, no sign, at most six of them.
+bool ParseNumber(std::string_view text, std::int32_t& value)
 {
     if (text.empty() || text.size() > 6 || text[0] == '-') return false;
     const char* end = text.data() + text.size();
@@ -85,16 +87,11 @@ std::string InSpan(CivilDate date, const std::string& text, CivilDate first, Civ
     return {};
 }
 
-// FROM and TO of --table and --ics.
-std::string ParseDateRange(const std::vector<std::string>& positional, const char* option, Options& o)
+std::string LunarYearInSpan(std::int32_t year)
 {
-    if (positional.size() != 2) return Format(_("{1} takes two dates, FROM and TO (YYYY-MM-DD)"), {option});
-    std::string why;
-    if (!ParseDate(positional[0], o.from, why) || !ParseDate(positional[1], o.to, why))
-        return Format(_("{1}; the covered range is {2}"), {why, Range(FirstCoveredDay, LastCoveredDay)});
-    for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
-        if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return out;
-    if (Before(o.to, o.from)) return Format(_("FROM {1} is after TO {2}"), {positional[0], positional[1]});
+    if (year < FirstLunarYear || year > LastLunarYear)
+        return Format(_("lunar year {1} is outside the covered range {2}"),
+                      {std::to_string(year), YearRange(FirstLunarYear, LastLunarYear)});
     return {};
 }
 
@@ -109,9 +106,7 @@ std::string CheckLunarMonthAndDay(std::int32_t month, std::int32_t day)
 
 std::string CheckLunar(const Options& o)
 {
-    if (o.lunarYear < FirstLunarYear || o.lunarYear > LastLunarYear)
-        return Format(_("lunar year {1} is outside the covered range {2}"),
-                      {std::to_string(o.lunarYear), YearRange(FirstLunarYear, LastLunarYear)});
+    if (std::string why = LunarYearInSpan(o.lunarYear); !why.empty()) return why;
     if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return why;
     if (o.leap && !HasLeapMonth(o.lunarYear, o.lunarMonth))
         return Format(_("lunar year {1} has no leap month {2}"),
@@ -123,70 +118,147 @@ std::string CheckLunar(const Options& o)
 
 // Codes of the options that have no short form.
 enum LongOption : int {
-    optVersion = 256,
-    optColor,
-    optTable,
-    optLunar,
-    optInfo,
-    optIcs,
-    optIcsLunar,
-    optLeap,
-    optSummary,
-    optYears,
-    optImportNotice,
-    optWrite,
-    optReplace,
-    optPdf,
-    optPaper,
+    VersionOption = 256,
+    ColorOption,
+    TableOption,
+    LunarOption,
+    InfoOption,
+    IcsOption,
+    IcsLunarOption,
+    LeapOption,
+    SummaryOption,
+    YearsOption,
+    ImportNoticeOption,
+    WriteOption,
+    ReplaceOption,
+    PdfOption,
+    PaperOption,
 };
 
 constexpr option LongOptions[] = {
     {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, optVersion},
+    {"version", no_argument, nullptr, VersionOption},
     {"three", no_argument, nullptr, '3'},
     {"year", no_argument, nullptr, 'y'},
     {"months", required_argument, nullptr, 'n'},
     {"monday", no_argument, nullptr, 'm'},
     {"sunday", no_argument, nullptr, 's'},
-    {"color", optional_argument, nullptr, optColor},
-    {"table", no_argument, nullptr, optTable},
-    {"lunar", no_argument, nullptr, optLunar},
-    {"info", no_argument, nullptr, optInfo},
-    {"ics", no_argument, nullptr, optIcs},
-    {"ics-lunar", no_argument, nullptr, optIcsLunar},
-    {"leap", no_argument, nullptr, optLeap},
-    {"summary", required_argument, nullptr, optSummary},
-    {"years", required_argument, nullptr, optYears},
-    {"import-notice", required_argument, nullptr, optImportNotice},
-    {"write", no_argument, nullptr, optWrite},
-    {"replace", no_argument, nullptr, optReplace},
-    {"pdf", required_argument, nullptr, optPdf},
-    {"paper", required_argument, nullptr, optPaper},
+    {"color", optional_argument, nullptr, ColorOption},
+    {"table", no_argument, nullptr, TableOption},
+    {"lunar", no_argument, nullptr, LunarOption},
+    {"info", no_argument, nullptr, InfoOption},
+    {"ics", no_argument, nullptr, IcsOption},
+    {"ics-lunar", no_argument, nullptr, IcsLunarOption},
+    {"leap", no_argument, nullptr, LeapOption},
+    {"summary", required_argument, nullptr, SummaryOption},
+    {"years", required_argument, nullptr, YearsOption},
+    {"import-notice", required_argument, nullptr, ImportNoticeOption},
+    {"write", no_argument, nullptr, WriteOption},
+    {"replace", no_argument, nullptr, ReplaceOption},
+    {"pdf", required_argument, nullptr, PdfOption},
+    {"paper", required_argument, nullptr, PaperOption},
     {nullptr, 0, nullptr, 0},
 };
 
 // A leading ':' makes getopt report a missing value apart from an unknown option.
 constexpr const char* ShortOptions = ":3ymshn:";
 
-}  // namespace
+// The options that name an action or a file: a second one is an error, as two actions or
+// two files cannot both be meant. Of the options with a value the last one counts, and
+// the switches may be repeated.
+constexpr int OnceOnly[] = {TableOption,    LunarOption,        InfoOption,  IcsOption,     IcsLunarOption,
+                            ImportNoticeOption, WriteOption, ReplaceOption, PdfOption};
 
-ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
+// The long name of an option, for the messages.
+std::string OptionName(int code)
 {
-    ParseResult result;
-    Options& o = result.options;
-    o.year = today.year;
-    o.month = today.month;
-    o.from = today;
-    const auto fail = [&](std::string why) {
-        result.error = std::move(why);
-        return result;
-    };
+    for (const option& o : LongOptions)
+        if (o.name && o.val == code) return std::string("--") + o.name;
+    return std::string("-") + static_cast<char>(code);
+}
 
-    bool table = false, lunar = false, info = false, ics = false, icsLunar = false;
-    bool three = false, wholeYear = false, monthCount = false, summary = false, years = false, import = false;
-    bool pdf = false, paper = false;
-    std::string paperText;
+// The options as given: how often each, and the arguments that are no options.
+struct Scan {
+    std::map<int, int> count;
+    std::vector<std::string> positional;
+    bool Has(int code) const { return count.contains(code); }
+    bool HasAction() const
+    {
+        return Has(TableOption) || Has(LunarOption) || Has(InfoOption) || Has(IcsOption) || Has(IcsLunarOption);
+    }
+};
 
+std::string MonthCountWanted()
+{
+    return _("-n and --months take a number of months, 1 or more");
+}
+
+std::string YearsWanted()
+{
+    return _("--years takes two lunar years, A and B");
+}
+
+// getopt's ':': an option without its value.
+std::string MissingValue(int code)
+{
+    switch (code) {
+    case ImportNoticeOption: return _("--import-notice takes a file, or - for standard input");
+    case 'n': return MonthCountWanted();
+    case SummaryOption: return _("--summary takes the title of the event");
+    case PdfOption: return _("--pdf takes a file, or - for standard output");
+    case PaperOption: return _("--paper takes a4 or letter");
+    default: return YearsWanted();
+    }
+}
+
+// getopt's '?': an unknown option, or a value given to an option that takes none
+// (--help=foo), named as typed. A short option stands for itself, also inside a cluster.
+std::string BadOption(const std::string& typed, int code)
+{
+    if (typed.starts_with("--") && code != 0 && typed.find('=') != std::string::npos)
+        return Format(_("'{1}': {2} takes no value"), {typed, OptionName(code)});
+    if (typed.starts_with("--") || code <= 0 || code >= 256) return Format(_("unknown option '{1}'"), {typed});
+    return Format(_("unknown option '{1}'"), {std::string("-") + static_cast<char>(code)});
+}
+
+std::string ReadColor(const std::string& when, ColorMode& color)
+{
+    if (when == "auto") color = ColorMode::Auto;
+    else if (when == "always") color = ColorMode::Always;
+    else if (when == "never") color = ColorMode::Never;
+    else return Format(_("--color takes never, always or auto, not '{1}'"), {when});
+    return {};
+}
+
+// The value of one option into o; `following` is the argument after it (--years A B).
+std::string ReadValue(int code, const char* value, const char* following, Options& o)
+{
+    switch (code) {
+    case 'm': o.mondayFirst = true; break;
+    case 's': o.mondayFirst = false; break;
+    case 'n':
+        if (!ParseNumber(value, o.months) || o.months < 1) return MonthCountWanted();
+        break;
+    case ColorOption: return ReadColor(value ? value : "always", o.color);
+    case LeapOption: o.leap = true; break;
+    case SummaryOption: o.summary = value; break;
+    case YearsOption:
+        if (!following || !ParseNumber(value, o.fromYear) || !ParseNumber(following, o.toYear)) return YearsWanted();
+        break;
+    case ImportNoticeOption: o.notice = value; break;
+    case WriteOption: o.write = true; break;
+    case ReplaceOption: o.replace = true; break;
+    case PdfOption: o.pdf.file = value; break;
+    case PaperOption: return ReadPaper(value, o.pdf.paper);
+    default: break;  // the commands and -3 and -y are counted only
+    }
+    return {};
+}
+
+// One pass over the arguments: each option counted and its value read. --help and --version
+// end the pass and leave the rest unread.
+std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& scan)
+{
     // getopt takes C strings and reorders the pointers; the copies live as long as the parse.
     std::vector<std::string> copies = args;
     copies.insert(copies.begin(), "dovrin-cal");
@@ -197,183 +269,174 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     optind = 0;  // a fresh scan, also when the parse runs again in one process
     opterr = 0;  // the errors are ours to word
     for (int code; (code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr)) != -1;) {
-        // The argument getopt has just read, for the messages.
-        const std::string current = optind >= 1 && optind <= argc ? argv[static_cast<std::size_t>(optind - 1)] : "";
-        switch (code) {
-        case 'h': o.command = Command::Help; return result;
-        case optVersion: o.command = Command::Version; return result;
-        case '3': three = true; break;
-        case 'y': wholeYear = true; break;
-        case 'm': o.mondayFirst = true; break;
-        case 's': o.mondayFirst = false; break;
-        case 'n':
-            if (!ParseNumber(optarg, o.months) || o.months < 1)
-                return fail(_("-n and --months take a number of months, 1 or more"));
-            monthCount = true;
-            break;
-        case optColor: {
-            const std::string when = optarg ? optarg : "always";
-            if (when == "auto") o.color = ColorMode::Auto;
-            else if (when == "always") o.color = ColorMode::Always;
-            else if (when == "never") o.color = ColorMode::Never;
-            else return fail(Format(_("--color takes never, always or auto, not '{1}'"), {when}));
-            break;
+        if (code == '?') return BadOption(argv[static_cast<std::size_t>(optind - 1)], optopt);
+        if (code == ':') return MissingValue(optopt);
+        if (++scan.count[code] > 1 && std::ranges::find(OnceOnly, code) != std::end(OnceOnly))
+            return Format(_("{1} may be given only once"), {OptionName(code)});
+        if (code == 'h' || code == VersionOption) {
+            o.command = code == 'h' ? Command::Help : Command::Version;
+            return {};
         }
-        case optTable: table = true; break;
-        case optLunar: lunar = true; break;
-        case optInfo: info = true; break;
-        case optIcs: ics = true; break;
-        case optIcsLunar: icsLunar = true; break;
-        case optLeap: o.leap = true; break;
-        case optSummary:
-            o.summary = optarg;
-            summary = true;
-            break;
-        case optYears:
-            // Two values: A is getopt's, B the argument after it.
-            if (optind >= argc || !ParseNumber(optarg, o.fromYear) ||
-                !ParseNumber(argv[static_cast<std::size_t>(optind)], o.toYear))
-                return fail(_("--years takes two lunar years, A and B"));
-            ++optind;
-            years = true;
-            break;
-        case optImportNotice:
-            o.notice = optarg;
-            import = true;
-            break;
-        case optWrite: o.write = true; break;
-        case optReplace: o.replace = true; break;
-        case optPdf:
-            o.pdf.file = optarg;
-            pdf = true;
-            break;
-        case optPaper:
-            paperText = optarg;
-            paper = true;
-            break;
-        case ':':
-            if (optopt == optPdf) return fail(_("--pdf takes a file, or - for standard output"));
-            if (optopt == optPaper) return fail(_("--paper takes a4 or letter"));
-            if (optopt == optImportNotice) return fail(_("--import-notice takes a file, or - for standard input"));
-            if (optopt == 'n') return fail(_("-n and --months take a number of months, 1 or more"));
-            if (optopt == optSummary) return fail(_("--summary takes the title of the event"));
-            return fail(_("--years takes two lunar years, A and B"));
-        default:
-            // An unknown option: a short one is named by optopt, a long one by its argument.
-            return fail(Format(_("unknown option '{1}'"),
-                               {optopt > 0 && optopt < 256 ? std::string("-") + static_cast<char>(optopt) : current}));
-        }
+        const char* following = code == YearsOption && optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr;
+        if (std::string why = ReadValue(code, optarg, following, o); !why.empty()) return why;
+        if (following) ++optind;  // B of --years A B
     }
     // getopt has moved the arguments that are no options to the end.
-    const std::vector<std::string> positional(argv.begin() + std::min(optind, argc), argv.end() - 1);
+    scan.positional.assign(argv.begin() + std::min(optind, argc), argv.end() - 1);
+    return {};
+}
 
-    if (pdf || paper) {
-        if (!pdf) return fail(_("--paper goes with --pdf"));
-        if (table || lunar || info || ics || icsLunar || import || three || wholeYear || monthCount || o.mondayFirst ||
-            o.leap || summary || years || o.write || o.replace)
-            return fail(_("--pdf takes a file, a year and a month, and --paper only"));
-        o.command = Command::Pdf;
-        if (std::string why = ParsePdfArguments(positional, paperText, today, o.pdf); !why.empty()) return fail(why);
-        return result;
-    }
-    if (table + lunar + info + ics + icsLunar > 1)
-        return fail(_("--table, --lunar, --info, --ics and --ics-lunar cannot be combined"));
-    if (o.leap && !lunar && !icsLunar) return fail(_("--leap goes with --lunar or --ics-lunar"));
-    if ((summary || years) && !icsLunar) return fail(_("--summary and --years go with --ics-lunar"));
-    if (three + wholeYear + monthCount > 1) return fail(_("-3, -y and -n cannot be combined"));
-    if ((three || wholeYear || monthCount) && (table || lunar || info || ics || icsLunar))
-        return fail(_("-3, -y and -n go with the month grid only"));
+// Options that exclude each other, and options that need another.
+std::string CheckCombinations(const Scan& s)
+{
+    const bool grid = s.Has('3') || s.Has('y') || s.Has('n');
+    if (s.Has(TableOption) + s.Has(LunarOption) + s.Has(InfoOption) + s.Has(IcsOption) + s.Has(IcsLunarOption) > 1)
+        return _("--table, --lunar, --info, --ics and --ics-lunar cannot be combined");
+    if (s.Has(LeapOption) && !s.Has(LunarOption) && !s.Has(IcsLunarOption))
+        return _("--leap goes with --lunar or --ics-lunar");
+    if ((s.Has(SummaryOption) || s.Has(YearsOption)) && !s.Has(IcsLunarOption))
+        return _("--summary and --years go with --ics-lunar");
+    if (s.Has('3') + s.Has('y') + s.Has('n') > 1) return _("-3, -y and -n cannot be combined");
+    if (grid && s.HasAction()) return _("-3, -y and -n go with the month grid only");
+    if ((s.Has(WriteOption) || s.Has(ReplaceOption)) && !s.Has(ImportNoticeOption))
+        return _("--write and --replace go with --import-notice");
+    if (s.Has(ReplaceOption) && !s.Has(WriteOption)) return _("--replace goes with --write");
+    if (s.Has(ImportNoticeOption) && s.HasAction())
+        return _("--import-notice cannot be combined with --table, --lunar, --info, --ics or --ics-lunar");
+    if (s.Has(ImportNoticeOption) && (s.Has('3') || s.Has('n') || s.Has(LeapOption)))
+        return _("-3, -y and -n go with the month grid only");
+    if (s.Has(PaperOption) && !s.Has(PdfOption)) return _("--paper goes with --pdf");
+    if (s.Has(PdfOption) && (grid || s.HasAction() || s.Has(ImportNoticeOption) || s.Has('m') || s.Has(LeapOption) ||
+                             s.Has(SummaryOption) || s.Has(YearsOption) || s.Has(WriteOption) || s.Has(ReplaceOption)))
+        return _("--pdf takes a file, a year and a month, and --paper only");
+    return {};
+}
 
-    if ((o.write || o.replace) && !import) return fail(_("--write and --replace go with --import-notice"));
-    if (o.replace && !o.write) return fail(_("--replace goes with --write"));
-    if (import) {
-        if (table + lunar + info + ics + icsLunar > 0)
-            return fail(_("--import-notice cannot be combined with --table, --lunar, --info, --ics or --ics-lunar"));
-        if (three || monthCount || o.leap) return fail(_("-3, -y and -n go with the month grid only"));
-        o.command = Command::ImportNotice;
-        // --year YYYY: getopt has left the year among the other arguments.
-        if (positional.size() != (wholeYear ? 1u : 0u) ||
-            (wholeYear && (!IsFourDigits(positional[0]) || !ParseNumber(positional[0], o.noticeYear))))
-            return fail(_("--import-notice takes one file, and --year a year of four digits"));
-        return result;
-    }
-    if (table || ics) {
-        o.command = table ? Command::Table : Command::Ics;
-        if (std::string why = ParseDateRange(positional, table ? "--table" : "--ics", o); !why.empty())
-            return fail(why);
-        return result;
-    }
-    if (lunar) {
-        o.command = Command::Lunar;
-        if (positional.size() != 3 || !ParseNumber(positional[0], o.lunarYear) ||
-            !ParseNumber(positional[1], o.lunarMonth) || !ParseNumber(positional[2], o.lunarDay))
-            return fail(_("--lunar takes a lunar year, month and day as numbers, e.g. --lunar 2020 4 1 --leap"));
-        if (std::string why = CheckLunar(o); !why.empty()) return fail(why);
-        return result;
-    }
-    if (icsLunar) {
-        o.command = Command::IcsLunar;
-        if (positional.size() != 2 || !ParseNumber(positional[0], o.lunarMonth) ||
-            !ParseNumber(positional[1], o.lunarDay))
-            return fail(_("--ics-lunar takes a lunar month and day as numbers, e.g. --ics-lunar 8 15 --summary TEXT"));
-        if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return fail(why);
-        if (!summary || o.summary.empty()) return fail(_("--ics-lunar needs --summary TEXT, the title of the events"));
-        if (!IsValidUtf8(o.summary, false))
-            return fail(_("the --summary text must be UTF-8 without control characters"));
-        // Spaces alone, ideographic ones too, make an event without a title.
-        if (ReplaceAll(o.summary, "\u3000", " ").find_first_not_of(' ') == std::string::npos)
-            return fail(_("the --summary text is blank; give the title of the events"));
-        if (!years) {
-            o.fromYear = FirstLunarYear;
-            o.toYear = LastLunarYear;
-        }
-        for (std::int32_t year : {o.fromYear, o.toYear})
-            if (year < FirstLunarYear || year > LastLunarYear)
-                return fail(Format(_("lunar year {1} is outside the covered range {2}"),
-                                   {std::to_string(year), YearRange(FirstLunarYear, LastLunarYear)}));
-        if (o.fromYear > o.toYear)
-            return fail(Format(_("--years {1} {2}: the first year is after the last"),
-                               {std::to_string(o.fromYear), std::to_string(o.toYear)}));
-        return result;
-    }
-    if (info) {
-        o.command = Command::Info;
-        if (positional.size() > 1) return fail(_("--info takes at most one date (YYYY-MM-DD)"));
-        std::string why;
-        if (!positional.empty() && !ParseDate(positional[0], o.from, why))
-            return fail(Format(_("{1}; the day text covers {2}"), {why, Range(FirstTextDay, LastTextDay)}));
-        const std::string text = positional.empty() ? _("today") : positional[0];
-        if (std::string out = InSpan(o.from, text, FirstTextDay, LastTextDay); !out.empty()) return fail(out);
-        return result;
-    }
+Command CommandOf(const Scan& s)
+{
+    if (s.Has(PdfOption)) return Command::Pdf;
+    if (s.Has(ImportNoticeOption)) return Command::ImportNotice;
+    if (s.Has(TableOption)) return Command::Table;
+    if (s.Has(IcsOption)) return Command::Ics;
+    if (s.Has(LunarOption)) return Command::Lunar;
+    if (s.Has(IcsLunarOption)) return Command::IcsLunar;
+    if (s.Has(InfoOption)) return Command::Info;
+    return Command::Months;
+}
 
-    // The month grid: [YEAR], [YEAR MONTH] or [MONTH YEAR]; a four-digit number is the year.
-    o.command = Command::Months;
-    if (positional.size() > 2) return fail(_("too many arguments; give YEAR, or MONTH and YEAR in either order"));
-    if (positional.size() == 1) {
-        if (!ParseNumber(positional[0], o.year)) return fail(Format(_("'{1}' is not a year"), {positional[0]}));
-        if (o.year < FirstLunarYear || o.year > LastLunarYear)
-            return fail(Format(_("year {1} is outside the covered years {2}"),
-                               {positional[0], YearRange(FirstLunarYear, LastLunarYear)}));
+// --import-notice FILE [--year YYYY]: getopt has left the year among the other arguments.
+std::string ParseImportNotice(const Scan& s, Options& o)
+{
+    const bool year = s.Has('y');
+    if (year && s.count.at('y') > 1) return Format(_("{1} may be given only once"), {"--year"});
+    if (s.positional.size() != (year ? 1u : 0u) ||
+        (year && (!IsFourDigits(s.positional[0]) || !ParseNumber(s.positional[0], o.noticeYear))))
+        return _("--import-notice takes one file, and --year a year of four digits");
+    return {};
+}
+
+// FROM and TO of --table and --ics.
+std::string ParseDateRange(const Scan& s, Options& o)
+{
+    const std::vector<std::string>& positional = s.positional;
+    if (positional.size() != 2)
+        return Format(_("{1} takes two dates, FROM and TO (YYYY-MM-DD)"),
+                      {o.command == Command::Table ? "--table" : "--ics"});
+    std::string why;
+    if (!ParseDate(positional[0], o.from, why) || !ParseDate(positional[1], o.to, why))
+        return Format(_("{1}; the covered range is {2}"), {why, Range(FirstCoveredDay, LastCoveredDay)});
+    for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
+        if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return out;
+    if (Before(o.to, o.from)) return Format(_("FROM {1} is after TO {2}"), {positional[0], positional[1]});
+    return {};
+}
+
+std::string ParseLunar(const Scan& s, Options& o)
+{
+    const std::vector<std::string>& p = s.positional;
+    if (p.size() != 3 || !ParseNumber(p[0], o.lunarYear) || !ParseNumber(p[1], o.lunarMonth) ||
+        !ParseNumber(p[2], o.lunarDay))
+        return _("--lunar takes a lunar year, month and day as numbers, e.g. --lunar 2020 4 1 --leap");
+    return CheckLunar(o);
+}
+
+std::string CheckSummary(const Scan& s, const std::string& summary)
+{
+    if (!s.Has(SummaryOption) || summary.empty()) return _("--ics-lunar needs --summary TEXT, the title of the events");
+    if (!IsValidUtf8(summary, false)) return _("the --summary text must be UTF-8 without control characters");
+    // Spaces alone, ideographic ones too, make an event without a title.
+    if (ReplaceAll(summary, "\u3000", " ").find_first_not_of(' ') == std::string::npos)
+        return _("the --summary text is blank; give the title of the events");
+    return {};
+}
+
+std::string ParseIcsLunar(const Scan& s, Options& o)
+{
+    const std::vector<std::string>& p = s.positional;
+    if (p.size() != 2 || !ParseNumber(p[0], o.lunarMonth) || !ParseNumber(p[1], o.lunarDay))
+        return _("--ics-lunar takes a lunar month and day as numbers, e.g. --ics-lunar 8 15 --summary TEXT");
+    if (std::string why = CheckLunarMonthAndDay(o.lunarMonth, o.lunarDay); !why.empty()) return why;
+    if (std::string why = CheckSummary(s, o.summary); !why.empty()) return why;
+    if (!s.Has(YearsOption)) {
+        o.fromYear = FirstLunarYear;
+        o.toYear = LastLunarYear;
+    }
+    for (std::int32_t year : {o.fromYear, o.toYear})
+        if (std::string why = LunarYearInSpan(year); !why.empty()) return why;
+    if (o.fromYear > o.toYear)
+        return Format(_("--years {1} {2}: the first year is after the last"),
+                      {std::to_string(o.fromYear), std::to_string(o.toYear)});
+    return {};
+}
+
+std::string ParseInfo(const Scan& s, Options& o)
+{
+    const std::vector<std::string>& p = s.positional;
+    if (p.size() > 1) return _("--info takes at most one date (YYYY-MM-DD)");
+    std::string why;
+    if (!p.empty() && !ParseDate(p[0], o.from, why))
+        return Format(_("{1}; the day text covers {2}"), {why, Range(FirstTextDay, LastTextDay)});
+    return InSpan(o.from, p.empty() ? _("today") : p[0], FirstTextDay, LastTextDay);
+}
+
+std::string YearInSpan(std::int32_t year, const std::string& text)
+{
+    if (year < FirstLunarYear || year > LastLunarYear)
+        return Format(_("year {1} is outside the covered years {2}"),
+                      {text, YearRange(FirstLunarYear, LastLunarYear)});
+    return {};
+}
+
+// The month grid's [YEAR], [YEAR MONTH] or [MONTH YEAR]; a four-digit number is the year.
+std::string ReadMonthArguments(const std::vector<std::string>& p, Options& o)
+{
+    if (p.size() > 2) return _("too many arguments; give YEAR, or MONTH and YEAR in either order");
+    if (p.size() == 1) {
+        if (!ParseNumber(p[0], o.year)) return Format(_("'{1}' is not a year"), {p[0]});
         o.month = 1;
-        if (!three && !monthCount) wholeYear = true;
-    } else if (positional.size() == 2) {
-        const bool firstIsYear = IsFourDigits(positional[0]);
-        if (firstIsYear == IsFourDigits(positional[1]))
-            return fail(Format(_("'{1} {2}': write the year with four digits, e.g. dovrin-cal 2 2008"),
-                               {positional[0], positional[1]}));
-        const std::string& yearText = positional[firstIsYear ? 0 : 1];
-        const std::string& monthText = positional[firstIsYear ? 1 : 0];
-        if (!ParseNumber(yearText, o.year)) return fail(Format(_("'{1}' is not a year"), {yearText}));
-        if (!ParseNumber(monthText, o.month) || o.month < 1 || o.month > 12)
-            return fail(Format(_("'{1}' is not a month; valid months are 1..12"), {monthText}));
+        return YearInSpan(o.year, p[0]);
     }
+    if (p.size() == 2) {
+        const bool firstIsYear = IsFourDigits(p[0]);
+        if (firstIsYear == IsFourDigits(p[1]))
+            return Format(_("'{1} {2}': write the year with four digits, e.g. dovrin-cal 2 2008"), {p[0], p[1]});
+        const std::string& yearText = p[firstIsYear ? 0 : 1];
+        const std::string& monthText = p[firstIsYear ? 1 : 0];
+        if (!ParseNumber(yearText, o.year)) return Format(_("'{1}' is not a year"), {yearText});
+        if (!ParseNumber(monthText, o.month) || o.month < 1 || o.month > 12)
+            return Format(_("'{1}' is not a month; valid months are 1..12"), {monthText});
+    }
+    return {};
+}
 
+std::string ParseMonths(const Scan& s, Options& o)
+{
+    if (std::string why = ReadMonthArguments(s.positional, o); !why.empty()) return why;
+    const bool three = s.Has('3'), monthCount = s.Has('n');
+    const bool wholeYear = s.Has('y') || (s.positional.size() == 1 && !three && !monthCount);
     std::int32_t first = MonthIndex(o.year, o.month);
     if (wholeYear) {
-        if (o.year < FirstLunarYear || o.year > LastLunarYear)
-            return fail(Format(_("year {1} is outside the covered years {2}"),
-                               {std::to_string(o.year), YearRange(FirstLunarYear, LastLunarYear)}));
+        if (std::string why = YearInSpan(o.year, std::to_string(o.year)); !why.empty()) return why;
         first = MonthIndex(o.year, 1);
         o.months = 12;
     } else if (three) {
@@ -383,16 +446,43 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     const std::int32_t firstCovered = MonthIndex(FirstCoveredDay.year, FirstCoveredDay.month);
     const std::int32_t lastCovered = MonthIndex(LastCoveredDay.year, LastCoveredDay.month);
     if (first < firstCovered || first > lastCovered || o.months - 1 > lastCovered - first) {
-        if (positional.empty() && !three && !monthCount)
-            return fail(Format(_("today's month is outside the covered months {1}; name a month, e.g. dovrin-cal 2 2008"),
-                               {MonthRange()}));
+        if (s.positional.empty() && !three && !monthCount)
+            return Format(_("today's month is outside the covered months {1}; name a month, e.g. dovrin-cal 2 2008"),
+                          {MonthRange()});
         const std::string shown = o.months == 1 || first > lastCovered
                                       ? MonthText(first)
                                       : MonthText(first) + ".." + MonthText(first + o.months - 1);
-        return fail(Format(_("month {1} is outside the covered months {2}"), {shown, MonthRange()}));
+        return Format(_("month {1} is outside the covered months {2}"), {shown, MonthRange()});
     }
     o.year = first / 12;
     o.month = first % 12 + 1;
+    return {};
+}
+
+}  // namespace
+
+ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
+{
+    ParseResult result;
+    Options& o = result.options;
+    o.year = today.year;
+    o.month = today.month;
+    o.from = today;
+    Scan scan;
+    result.error = ReadOptions(args, o, scan);
+    if (!result.error.empty() || o.command == Command::Help || o.command == Command::Version) return result;
+    if (result.error = CheckCombinations(scan); !result.error.empty()) return result;
+    o.command = CommandOf(scan);
+    switch (o.command) {
+    case Command::ImportNotice: result.error = ParseImportNotice(scan, o); break;
+    case Command::Table:
+    case Command::Ics: result.error = ParseDateRange(scan, o); break;
+    case Command::Lunar: result.error = ParseLunar(scan, o); break;
+    case Command::IcsLunar: result.error = ParseIcsLunar(scan, o); break;
+    case Command::Info: result.error = ParseInfo(scan, o); break;
+    case Command::Pdf: result.error = ParsePdfArguments(scan.positional, today, o.pdf); break;
+    default: result.error = ParseMonths(scan, o); break;
+    }
     return result;
 }
 
@@ -461,6 +551,11 @@ std::string Usage()
     text += _("Other options:\n"
               "  -h, --help         show this help and exit\n"
               "  --version          show the version and exit\n");
+    text += "\n";
+    text += _("An option that names an action or a file may be given once: --table, --lunar,\n"
+              "--info, --ics, --ics-lunar, --import-notice, --year YYYY, --write, --replace.\n"
+              "Of an option with a value the last one counts: -n, --color, --summary,\n"
+              "--years, and -m or -s. The switches -3, -y and --leap may be repeated.\n");
     text += "\n";
     text += Format(_("Covered span: {1} (lunar years {2});\n"
                      "the day information text covers the years {3}.\n"

@@ -44,7 +44,7 @@ std::int32_t MonthIndex(CivilDate day)
     return day.year * 12 + day.month - 1;
 }
 
-// "2049-12".
+// "2100-12".
 std::string MonthText(std::int32_t index)
 {
     return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
@@ -56,12 +56,16 @@ struct CloseModule {
 
 }  // namespace
 
-std::string ParsePdfArguments(const std::vector<std::string>& positional, const std::string& paper, CivilDate today,
-                              PdfRequest& request)
+std::string ReadPaper(const std::string& text, Paper& paper)
 {
-    if (paper == "a4" || paper.empty()) request.paper = Paper::A4;
-    else if (paper == "letter") request.paper = Paper::Letter;
-    else return Format(_("--paper takes a4 or letter, not '{1}'"), {paper});
+    if (text == "a4") paper = Paper::A4;
+    else if (text == "letter") paper = Paper::Letter;
+    else return Format(_("--paper takes a4 or letter, not '{1}'"), {text});
+    return {};
+}
+
+std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilDate today, PdfRequest& request)
+{
     if (positional.size() > 2) return _("--pdf takes a file, then at most a year and a month");
     request.year = today.year;
     request.month = 0;

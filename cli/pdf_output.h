@@ -18,10 +18,11 @@ struct PdfRequest {
     Paper paper = Paper::A4;
 };
 
-// The arguments of --pdf: [YEAR [MONTH]] after the file, this year by default, and the text
-// of --paper (empty when not given). The error is in the user's language; empty when good.
-std::string ParsePdfArguments(const std::vector<std::string>& positional, const std::string& paper, CivilDate today,
-                              PdfRequest& request);
+// The value of --paper. The errors are in the user's language; empty when good.
+std::string ReadPaper(const std::string& text, Paper& paper);
+
+// The arguments of --pdf: [YEAR [MONTH]] after the file, this year by default.
+std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilDate today, PdfRequest& request);
 
 // Writes the pages to the file, or into `out` for "-". Returns the exit status: 0, or 1 with
 // one line in `err` when the PDF output cannot be loaded or the file written.

@@ -5,7 +5,7 @@
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
 #include "ics.h"
-#include "messages.h"
+#include "resources/messages.h"
 #include "month_view.h"
 #include "options.h"
 #include "table.h"

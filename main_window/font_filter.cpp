@@ -9,7 +9,7 @@
 namespace dovrin {
 namespace {
 
-constexpr std::array<std::string_view, 27> excludedNames = {
+constexpr std::array<std::string_view, 27> ExcludedNames = {
     "wingdings", "wingdings 2", "wingdings 3", "webdings", "symbol",
     "simplified arabic bold", "simplified arabic fixed", "simplified arabic", "rod",
     "pmingliu", "pmingliu-extb", "narkisim", "mv boli", "mt extra",
@@ -37,7 +37,7 @@ bool ExtendsPrefix(std::string_view lower, std::string_view prefix)
 bool FontPassesFilter(const std::string& name)
 {
     const std::string lower = LowerAscii(name);
-    if (std::find(excludedNames.begin(), excludedNames.end(), lower) != excludedNames.end())
+    if (std::find(ExcludedNames.begin(), ExcludedNames.end(), lower) != ExcludedNames.end())
         return false;
     if (ExtendsPrefix(lower, "times new roman")) return false;
     if (ExtendsPrefix(lower, "arial")) return false;

@@ -15,7 +15,7 @@ namespace {
 using namespace dovrin::grid_colours;
 
 // The heading's measuring text: one line of weekday names.
-constexpr const char* headingSample = "星期";
+constexpr const char* HeadingSample = "星期";
 
 }  // namespace
 
@@ -39,16 +39,16 @@ void frmMain::ReDrawCalendar()
     const float sw = picMain.ScaleWidth();
     const float sh = picMain.ScaleHeight();
 
-    picMain.BackColor(white);
+    picMain.BackColor(White);
     picMain.Cls();
     // Measured once, in the heading's regular weight: a bold line can be taller, and a
     // height taken after the selected day would shift the next cell out of its row and
     // away from where a click finds it.
     picMain.FontBold(false);
-    const float th = picMain.TextHeight(headingSample);
-    picMain.ForeColor(headingBand);
+    const float th = picMain.TextHeight(HeadingSample);
+    picMain.ForeColor(HeadingBand);
     picMain.FilledBox(0, 0, sw, th + 4);
-    picMain.ForeColor(gridLine);
+    picMain.ForeColor(GridLine);
     picMain.Line(0, th + 5, sw, th + 5);
 
     CellWidth = sw / 7;
@@ -65,7 +65,7 @@ void frmMain::ReDrawCalendar()
         const auto y = static_cast<std::int16_t>(box.top);
 
         picMain.FontBold(d == CurDay);
-        picMain.ForeColor(white);
+        picMain.ForeColor(White);
         picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
 
         CalDate.sInitDate(CurYear, CurMonth, d);
@@ -86,7 +86,7 @@ void frmMain::ReDrawCalendar()
         MarkDayOff(d, x, y, firstLine);
     }
 
-    picMain.ForeColor(gridLine);
+    picMain.ForeColor(GridLine);
     for (int i = 1; i <= 7; ++i) {
         const auto x = static_cast<float>(i) * CellWidth;
         picMain.Line(x, 0, x, sh);
@@ -97,7 +97,7 @@ void frmMain::ReDrawCalendar()
         picMain.Line(0, y, sw, y);
     }
 
-    picMain.ForeColor(black);
+    picMain.ForeColor(Black);
     picMain.FontBold(false);
     for (int i = 1; i <= 7; ++i) {
         picMain.CurrentX(static_cast<float>(i - 1) * CellWidth + 3);
@@ -131,7 +131,7 @@ void frmMain::MarkDayOff(std::int32_t day, float x, float y, const std::string& 
     const float markX = x + CellWidth - 4 - picMain.TextWidth(mark);
     // A cell too narrow for both leaves the mark out rather than draw it over the date.
     if (markX < x + 4 + picMain.TextWidth(firstLine) + 2) return;
-    picMain.ForeColor(info.kind == dovrin::DayOff::Rest ? red : darkGrey);
+    picMain.ForeColor(info.kind == dovrin::DayOff::Rest ? Red : DarkGrey);
     picMain.CurrentX(markX);
     picMain.CurrentY(y + 4);
     picMain.Print(mark);
@@ -229,7 +229,7 @@ void frmMain::picMain_MouseDown(std::int16_t, std::int16_t, float x, float y)
 
 float frmMain::HeadingHeight() const
 {
-    return picMain.TextHeight(headingSample) + 5 + 1;
+    return picMain.TextHeight(HeadingSample) + 5 + 1;
 }
 
 std::int32_t frmMain::DayUnder(float x, float y) const
@@ -255,7 +255,7 @@ std::int32_t frmMain::DayUnder(float x, float y) const
 
 dovrin::CellBox frmMain::BoxOfCell(dovrin::GridCell cell) const
 {
-    return dovrin::DayCellBox(cell, CellWidth, CellHeight, picMain.TextHeight(headingSample));
+    return dovrin::DayCellBox(cell, CellWidth, CellHeight, picMain.TextHeight(HeadingSample));
 }
 
 void frmMain::Image2_Click(std::int16_t index)

@@ -40,8 +40,8 @@ public:
     frmMain(dovrin::PictureBox& surface, dovrin::MainView& outputs, const dovrin::Clock& today);
 
     // The selection stays within these years.
-    static constexpr std::int16_t firstYear = dovrin::FirstWholeYear;
-    static constexpr std::int16_t lastYear = dovrin::LastWholeYear;
+    static constexpr std::int16_t firstYear = dovrin::FirstWindowYear;
+    static constexpr std::int16_t lastYear = dovrin::LastWindowYear;
 
     clsDate CalDate;
     bool IsReady = false;

@@ -82,7 +82,7 @@ void DayOffMark(PageSurface& surface, DayOff kind, float right, float y, float s
     const float x = right - surface.TextWidth(mark);
     // Too narrow a cell leaves the mark out rather than print it over the day's number.
     if (x < leftLimit) return;
-    surface.ForeColor(kind == DayOff::Rest ? red : darkGrey);
+    surface.ForeColor(kind == DayOff::Rest ? Red : DarkGrey);
     surface.Print(x, y, mark);
 }
 
@@ -90,7 +90,7 @@ void DayOffMark(PageSurface& surface, DayOff kind, float right, float y, float s
 void GridLines(PageSurface& surface, float left, float top, float cellWidth, float cellHeight, std::int32_t columns,
                std::int32_t rows)
 {
-    surface.ForeColor(gridLine);
+    surface.ForeColor(GridLine);
     const float right = left + cellWidth * static_cast<float>(columns);
     const float bottom = top + cellHeight * static_cast<float>(rows);
     for (std::int32_t i = 0; i <= columns; ++i) {
@@ -107,13 +107,13 @@ void GridLines(PageSurface& surface, float left, float top, float cellWidth, flo
 void WeekdayHeading(PageSurface& surface, float left, float top, float cellWidth, float height, float size,
                     bool shortNames)
 {
-    surface.ForeColor(headingBand);
+    surface.ForeColor(HeadingBand);
     surface.FilledBox(left, top, left + 7 * cellWidth, top + height);
     surface.Font(size, false);
     const float y = top + (height - surface.TextHeight()) / 2;
     for (std::int32_t weekday = 1; weekday <= 7; ++weekday) {
         const std::string name = shortNames ? ShortWeekdayName(weekday) : WeekdayName(weekday);
-        surface.ForeColor(weekday == 1 ? red : weekday == 7 ? green : black);
+        surface.ForeColor(weekday == 1 ? Red : weekday == 7 ? Green : Black);
         const float x = left + cellWidth * static_cast<float>(weekday - 1) + (cellWidth - surface.TextWidth(name)) / 2;
         surface.Print(x, y, name);
     }
@@ -157,7 +157,7 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     date.sInitDate(year, month, DaysInMonth(year, month));
     const std::string title = std::to_string(year) + "年" + std::to_string(month) + "月 " +
                               (date.lYear() != 0 ? LunarYearName(date, date.lYear()) : "");
-    surface.ForeColor(black);
+    surface.ForeColor(Black);
     surface.Font(20, true);
     const float titleHeight = surface.TextHeight();
     surface.Print(left, monthMargin, title);
@@ -240,7 +240,7 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
         surface.Line(x, headingTop, x, gridTop);
     }
 
-    surface.ForeColor(black);
+    surface.ForeColor(Black);
     const float columnWidth = width / listColumns;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const float x = left + columnWidth * static_cast<float>(i % listColumns);
@@ -257,13 +257,13 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     const float width = page.width - 2 * yearMargin;
 
     clsDate date;
-    surface.ForeColor(black);
+    surface.ForeColor(Black);
     surface.Font(22, true);
     const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year);
     surface.Print(left + (width - surface.TextWidth(title)) / 2, yearMargin, title);
     const float top = yearMargin + surface.TextHeight() + 10;
 
-    surface.ForeColor(black);
+    surface.ForeColor(Black);
     const std::string legend =
         "红：星期日、放假日　绿：星期六　休：放假　班：调休上班　日期下：节气、节日或农历日（初一为月名）";
     const Fitted legendText = FitText(surface, legend, width, 8, 5, false);
@@ -282,7 +282,7 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     for (std::int32_t month = 1; month <= 12; ++month) {
         const float blockLeft = left + (blockWidth + gapX) * static_cast<float>((month - 1) % blockColumns);
         const float blockTop = top + (blockHeight + gapY) * static_cast<float>((month - 1) / blockColumns);
-        surface.ForeColor(black);
+        surface.ForeColor(Black);
         surface.Font(11, true);
         const std::string name = std::to_string(month) + "月";
         surface.Print(blockLeft + (blockWidth - surface.TextWidth(name)) / 2, blockTop, name);

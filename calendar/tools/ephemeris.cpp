@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace dovrin::ephemeris {
 namespace {
 
+constexpr double Pi = std::numbers::pi;
 constexpr double J2000 = 2451545.0;
 constexpr double JulianDayOfSerialZero = 2415018.5;  // 1899-12-30 00:00 UT
 constexpr double SecondsPerDay = 86400;
@@ -53,33 +55,60 @@ double PredictedDeltaT(double year)
     return -20 + 32 * u * u - 0.5628 * (2150 - year);
 }
 
-// The Sun's apparent geocentric ecliptic longitude of date, degrees, at a Julian Ephemeris Day.
-double ApparentSolarLongitude(double jde)
+// The Sun's geocentric ecliptic longitude of date with aberration, without nutation, degrees,
+// at a Julian Ephemeris Day.
+double AberratedSolarLongitude(double jde)
 {
     ln_helio_posn sun{};
     ln_get_solar_geom_coords(jde, &sun);  // VSOP87 in FK5, on the ecliptic of J2000
-    ln_nutation nutation{};
-    ln_get_nutation(jde, &nutation);
     // General precession in longitude from J2000 to the date (Lieske 1977, the IAU 1976
     // constants; Meeus, Astronomical Algorithms, 21.5): libnova does not bring the Sun to the
     // ecliptic of date, and without it the instants drift by 1.4 days a century.
     const double t = (jde - J2000) / 36525;  // Julian centuries
     const double precession = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) / 3600;
     const double aberration = 20.4898 / 3600 / sun.R;
-    return sun.L + precession + nutation.longitude - aberration;
+    return sun.L + precession - aberration;
 }
 
-// The Moon's apparent longitude less the Sun's, degrees in [-180, 180]. Both of libnova's
-// series are referred to the ecliptic of J2000, and nutation moves both alike, so the
-// difference needs only the Sun's aberration (the Moon's is under a second of arc).
-// precision: libnova's cut-off for the terms of ELP 2000-82B, 0 for the whole series.
-double Elongation(double jde, double precision)
+// The Sun's apparent geocentric ecliptic longitude of date, degrees.
+double ApparentSolarLongitude(double jde)
+{
+    ln_nutation nutation{};
+    ln_get_nutation(jde, &nutation);
+    return AberratedSolarLongitude(jde) + nutation.longitude;
+}
+
+// The Moon's ecliptic longitude of date, degrees, from libnova's ELP 2000-82B, which refers it
+// to the ecliptic and equinox of J2000 (at Meeus's Example 47.a, 1992-04-12, it reads 0.108°
+// more than the longitude of date, the precession since 1992). The rigorous precession of
+// ecliptic coordinates (Meeus, Astronomical Algorithms, 21.7): the Moon stands up to 5° off
+// the ecliptic, where the rotation of the ecliptic itself moves its longitude by up to 4" of
+// arc (8 s of time) in 2100. The Sun's latitude is under a second of arc and needs only the
+// general precession.
+double LunarLongitudeOfDate(double jde, double precision)
 {
     ln_lnlat_posn moon{};
     ln_get_lunar_ecl_coords(jde, &moon, precision);
-    ln_helio_posn sun{};
-    ln_get_solar_geom_coords(jde, &sun);
-    return std::remainder(moon.lng - (sun.L - 20.4898 / 3600 / sun.R), 360.0);
+    const double t = (jde - J2000) / 36525;  // Julian centuries
+    const double arcsecond = Pi / 180 / 3600;
+    const double eta = (47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t) * arcsecond;
+    const double node = 174.876384 * Pi / 180 + (-869.8089 * t + 0.03536 * t * t) * arcsecond;
+    const double p = (5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) * arcsecond;
+    const double lambda = moon.lng * Pi / 180;
+    const double beta = moon.lat * Pi / 180;
+    const double a = std::cos(eta) * std::cos(beta) * std::sin(node - lambda) - std::sin(eta) * std::sin(beta);
+    const double b = std::cos(beta) * std::cos(node - lambda);
+    return (p + node - std::atan2(a, b)) * 180 / Pi;
+}
+
+// The Moon's apparent longitude less the Sun's, degrees in [-180, 180]. Nutation moves both
+// alike and is left out. Aberration: the Sun's 20.5" over its distance, and the Moon seen where it stood a
+// light-time (1.28 s at its mean distance, 0.7" of arc) before.
+// precision: libnova's cut-off for the terms of ELP 2000-82B, 0 for the whole series.
+double Elongation(double jde, double precision)
+{
+    constexpr double lunarLightTime = 384400.0 / 299792.458 / SecondsPerDay;  // days
+    return std::remainder(LunarLongitudeOfDate(jde - lunarLightTime, precision) - AberratedSolarLongitude(jde), 360.0);
 }
 
 }  // namespace

@@ -10,12 +10,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QToolTip>
-#include <QWindow>
 
 #include <iostream>
 
@@ -25,31 +23,14 @@
 #include "main_window/qt/grid_fonts.h"
 #include "main_window/qt/icons.h"
 #include "main_window/qt/print_calendar.h"
+#include "main_window/qt/twips_rect.h"
 #include "resources/reference_texts.h"
 
 using namespace dovrin;
 
 namespace {
 
-// How many times in a row a frmInfo pushed away again is put back before it is left alone
-// until the main window moves.
-constexpr int maxInfoPushbacks = 3;
-// The frames are watched for 2 s after a window is shown.
-constexpr std::chrono::milliseconds frameWatchInterval{50};
-constexpr int frameWatchLength = 40;
-// After a change of screen the pair is fitted once the window has stayed still this long,
-// so that a drag across screens is never fought.
-constexpr std::chrono::milliseconds screenSettleTime{300};
-
-QMargins FrameOf(const QWidget& window)
-{
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
-constexpr const char* image2Tips[image2Count] = {"上一年", "上一月", "下一月", "下一年",
+constexpr const char* Image2Tips[image2Count] = {"上一年", "上一月", "下一月", "下一年",
                                                  "转到今天"};
 
 // The key codes frmMain knows; a key without one still reaches the handler and redraws.
@@ -140,11 +121,26 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
       Label1(new QLabel(this)),
       picToolbar(new QWidget(this)),
       Combo1(new QComboBox(this)),
-      logic(*picMain, *this, clock)
+      logic(*picMain, *this, clock),
+      twipsPerPixel(TwipsPerPixel(static_cast<float>(logicalDpiX()))),
+      placement(*this, twipsPerPixel, InfoSettleTime)
 {
-    twipsPerPixel = TwipsPerPixel(static_cast<float>(logicalDpiX()));
-    const qreal ratio = devicePixelRatioF();
+    BuildLabels();
+    BuildToolbar();
+    BuildFontList();
 
+    picMain->setGeometry(PixelsOf(designControls.picMain));
+    picMain->installEventFilter(this);
+    // Installing twice is harmless: Qt keeps a factory once.
+    QAccessible::installFactory(MainWindowAccessible);
+
+    resize(TwipsToPixels(designClientWidth, twipsPerPixel),
+           TwipsToPixels(designClientHeight, twipsPerPixel));
+}
+
+void frmMainWidget::BuildLabels()
+{
+    const qreal ratio = devicePixelRatioF();
     Image1->setGeometry(PixelsOf(designImage1));
     Image1->setPixmap(LogoPixmap(Image1->width(), ratio));
     setWindowIcon(QIcon(LogoPixmap(48, ratio)));
@@ -155,21 +151,27 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     Label2->setFont(LabelFont());
     Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     Label2->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160);"));
+}
 
+void frmMainWidget::BuildToolbar()
+{
     picToolbar->setGeometry(PixelsOf(designControls.picToolbar));
     for (int i = 0; i < image2Count; ++i) {
-        auto* button = new ImageButton(Image2Pixmap(i, ratio), picToolbar);
+        auto* button = new ImageButton(Image2Pixmap(i, devicePixelRatioF()), picToolbar);
         TwipsRect place = designImage2;
         place.Left = static_cast<float>(i) * designImage2.Width;
         button->setGeometry(PixelsOf(place));
-        button->setToolTip(QString::fromUtf8(image2Tips[i]));
+        button->setToolTip(QString::fromUtf8(Image2Tips[i]));
         button->setAccessibleName(button->toolTip());
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             logic.Image2_Click(static_cast<std::int16_t>(i));
         });
         Image2[i] = button;
     }
+}
 
+void frmMainWidget::BuildFontList()
+{
     Combo1->setGeometry(PixelsOf(designControls.Combo1));
     // On Linux Qt names a combo box by its current entry; a screen reader takes what the
     // box is for from a label that has the box as its buddy. The label is never shown.
@@ -183,24 +185,6 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
         Combo1->setToolTip(Combo1->itemText(index));
         logic.Combo1_Click(Combo1->itemText(index).toStdString());
     });
-
-    picMain->setGeometry(PixelsOf(designControls.picMain));
-    picMain->installEventFilter(this);
-    // Installing twice is harmless: Qt keeps a factory once.
-    QAccessible::installFactory(MainWindowAccessible);
-
-    infoSettle.setSingleShot(true);
-    connect(&infoSettle, &QTimer::timeout, this, [this] {
-        if (info && info->isVisible() && !InfoAtPlace() && ++infoPushbacks <= maxInfoPushbacks) PutInfoBack();
-    });
-    frameWatch.setInterval(frameWatchInterval);
-    connect(&frameWatch, &QTimer::timeout, this, &frmMainWidget::CheckFrames);
-    screenSettle.setSingleShot(true);
-    screenSettle.setInterval(screenSettleTime);
-    connect(&screenSettle, &QTimer::timeout, this, &frmMainWidget::KeepPairOnScreen);
-
-    resize(TwipsToPixels(designClientWidth, twipsPerPixel),
-           TwipsToPixels(designClientHeight, twipsPerPixel));
 }
 
 frmMainWidget::~frmMainWidget()
@@ -212,30 +196,17 @@ frmMainWidget::~frmMainWidget()
 
 TwipsRect frmMainWidget::TwipsOf(const QRect& pixels) const
 {
-    return {PixelsToTwips(static_cast<float>(pixels.x()), twipsPerPixel),
-            PixelsToTwips(static_cast<float>(pixels.y()), twipsPerPixel),
-            PixelsToTwips(static_cast<float>(pixels.width()), twipsPerPixel),
-            PixelsToTwips(static_cast<float>(pixels.height()), twipsPerPixel)};
+    return dovrin::TwipsOf(pixels, twipsPerPixel);
 }
 
 QRect frmMainWidget::PixelsOf(const TwipsRect& twips) const
 {
-    return {TwipsToPixels(twips.Left, twipsPerPixel), TwipsToPixels(twips.Top, twipsPerPixel),
-            TwipsToPixels(twips.Width, twipsPerPixel), TwipsToPixels(twips.Height, twipsPerPixel)};
+    return dovrin::PixelsOf(twips, twipsPerPixel);
 }
 
 void frmMainWidget::Form_Load()
 {
-    logic.Texts = LoadReferenceTexts();
-    std::vector<std::string> skipped;
-    logic.OfficialDays = LoadRestDays(RestDaysFile, skipped);
-    for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
-
-    info = std::make_unique<frmInfoWidget>(
-        QSize(TwipsToPixels(designInfoClientWidth, twipsPerPixel), TwipsToPixels(designInfoClientHeight, twipsPerPixel)));
-    info->installEventFilter(this);
-    info->SetText(dayText);
-    info->show();
+    LoadDataAndInfo();
 
     // The designed size, read before the window is first shown. The window manager is
     // told too, so that a drag stops there instead of snapping back.
@@ -247,21 +218,35 @@ void frmMainWidget::Form_Load()
     dateSelected = true;
 
     show();  // the first resize lays out the controls and draws the month
-    startingUp = true;
-    WatchFrames();
-    if (QWindow* window = windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, &frmMainWidget::FollowScreen);
-        FollowScreen(window->screen());
-        screenSettle.stop();
-    }
+    placement.WindowShown();
     activateWindow();
     picMain->setFocus();
 
     Combo1->setEnabled(false);
     logic.IsReady = false;
-
     // Paint the month before asking for the font list, which can take a while.
     QCoreApplication::processEvents();
+    FillFontList();
+    Combo1->setEnabled(true);
+    logic.IsReady = true;
+}
+
+void frmMainWidget::LoadDataAndInfo()
+{
+    logic.Texts = LoadReferenceTexts();
+    std::vector<std::string> skipped;
+    logic.OfficialDays = LoadRestDays(RestDaysFile, skipped);
+    for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
+
+    info = std::make_unique<frmInfoWidget>(
+        QSize(TwipsToPixels(designInfoClientWidth, twipsPerPixel), TwipsToPixels(designInfoClientHeight, twipsPerPixel)));
+    placement.SetInfo(info.get());
+    info->SetText(dayText);
+    info->show();
+}
+
+void frmMainWidget::FillFontList()
+{
     const QStringList families = QFontDatabase::families();
     QSet<QString> listed;
     for (const QString& family : families) {
@@ -287,9 +272,6 @@ void frmMainWidget::Form_Load()
         }
         QCoreApplication::processEvents();
     }
-
-    Combo1->setEnabled(true);
-    logic.IsReady = true;
 }
 
 void frmMainWidget::WidenFontList()
@@ -302,7 +284,7 @@ void frmMainWidget::WidenFontList()
 
 void frmMainWidget::resizeEvent(QResizeEvent*)
 {
-    infoPushbacks = 0;
+    placement.WindowResized();
     Form_Resize();
 }
 
@@ -330,126 +312,20 @@ void frmMainWidget::Form_Resize()
     picToolbar->setGeometry(PixelsOf(next.picToolbar));
     picMain->setGeometry(PixelsOf(next.picMain));
 
-    AttachInfoWindow();
+    placement.Attach();
 
     logic.ReDrawCalendar();
 }
 
 void frmMainWidget::moveEvent(QMoveEvent*)
 {
-    infoPushbacks = 0;
-    AttachInfoWindow();
-    if (screenSettle.isActive()) screenSettle.start();  // a drag still going on
+    placement.WindowMoved();
 }
 
 void frmMainWidget::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange) {
-        infoPushbacks = 0;
-        AttachInfoWindow();
-    }
+    if (event->type() == QEvent::WindowStateChange) placement.WindowStateChanged();
     QWidget::changeEvent(event);
-}
-
-QRect frmMainWidget::InfoWindowPlace() const
-{
-    return PixelsOf(dovrin::AttachInfoWindow(
-        TwipsOf(frameGeometry()),
-        PixelsToTwips(static_cast<float>(info->OuterGeometry().width()), twipsPerPixel)));
-}
-
-bool frmMainWidget::InfoAtPlace() const
-{
-    return info->OuterGeometry().topLeft() == InfoWindowPlace().topLeft();
-}
-
-void frmMainWidget::AttachInfoWindow()
-{
-    if (!info) return;
-    const QRect place = InfoWindowPlace();
-    if (info->OuterGeometry() != place) {
-        placingInfo = true;
-        info->PlaceOuter(place.x(), place.y(), place.width(), place.height());
-        placingInfo = false;
-    }
-
-    const WindowState state = isMinimized()                      ? WindowState::Minimized
-                              : isMaximized() || isFullScreen() ? WindowState::Maximized
-                                                                : WindowState::Normal;
-    if (InfoWindowShown(state)) {
-        if (!info->isVisible()) {
-            info->show();
-            WatchFrames();
-        }
-    } else if (info->isVisible()) {
-        info->hide();
-    }
-}
-
-void frmMainWidget::InfoMovedAway()
-{
-    if (!info->isVisible()) return;
-    const bool soon = InfoSettleTime.count() > 0 && infoPutBack.isValid() &&
-                      !infoPutBack.hasExpired(InfoSettleTime.count());
-    if (!soon) {
-        infoPushbacks = 0;
-        PutInfoBack();
-    } else {
-        infoSettle.start(InfoSettleTime);  // each further move starts the wait anew
-    }
-}
-
-void frmMainWidget::PutInfoBack()
-{
-    infoPutBack.start();
-    AttachInfoWindow();
-}
-
-void frmMainWidget::WatchFrames()
-{
-    mainFrameSeen = FrameOf(*this);
-    if (info) infoFrameSeen = info->FrameMargins();
-    frameWatchTicks = 0;
-    frameWatch.start();
-}
-
-void frmMainWidget::CheckFrames()
-{
-    if (++frameWatchTicks >= frameWatchLength) frameWatch.stop();
-    if (!info) return;
-    if (startingUp) {
-        KeepPairOnScreen();
-        startingUp = frameWatch.isActive();
-    }
-    const QMargins mainFrame = FrameOf(*this);
-    const QMargins infoFrame = info->FrameMargins();
-    if (mainFrame == mainFrameSeen && infoFrame == infoFrameSeen) return;
-    mainFrameSeen = mainFrame;
-    infoFrameSeen = infoFrame;
-    AttachInfoWindow();
-}
-
-void frmMainWidget::KeepPairOnScreen()
-{
-    const QScreen* where = screen();
-    if (!info || !where || !isVisible() || isMinimized() || isMaximized() || isFullScreen()) return;
-    const QRect outer = frameGeometry();
-    const QRect place = PixelsOf(dovrin::KeepPairOnScreen(
-        TwipsOf(outer), PixelsToTwips(static_cast<float>(info->OuterGeometry().width()), twipsPerPixel),
-        TwipsOf(where->availableGeometry())));
-    if (place.topLeft() != outer.topLeft()) move(place.topLeft());
-}
-
-void frmMainWidget::FollowScreen(QScreen* screen)
-{
-    disconnect(screenGeometry);
-    disconnect(screenFreeArea);
-    if (screen) {
-        const auto settle = [this] { screenSettle.start(); };
-        screenGeometry = connect(screen, &QScreen::geometryChanged, this, settle);
-        screenFreeArea = connect(screen, &QScreen::availableGeometryChanged, this, settle);
-    }
-    screenSettle.start();
 }
 
 void frmMainWidget::ShowLabels(const std::string& label1, const std::string& label2)
@@ -527,9 +403,6 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
             // After Qt has told of the grid's own focus, so that the day is the last word.
             QMetaObject::invokeMethod(this, [this] { AnnounceFocusedDay(*this); }, Qt::QueuedConnection);
         }
-    } else if (info && watched == info.get() && event->type() == QEvent::Move && !placingInfo) {
-        // Dragged by the user, or placed elsewhere by the window manager: it goes back.
-        if (!InfoAtPlace()) InfoMovedAway();
     }
     return QWidget::eventFilter(watched, event);
 }

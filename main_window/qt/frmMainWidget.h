@@ -4,12 +4,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -22,6 +19,7 @@
 #include "main_window/layout.h"
 #include "main_window/main_view.h"
 #include "main_window/qt/QtPictureBox.h"
+#include "main_window/qt/info_placement.h"
 
 namespace dovrin {
 
@@ -84,29 +82,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls of the design, each at its place.
+    void BuildLabels();
+    void BuildToolbar();
+    void BuildFontList();
+    // Reference texts and days off, then frmInfo shown.
+    void LoadDataAndInfo();
+    // The fonts that draw the grid's Chinese, listed while the window stays responsive;
+    // the grid's current font selected at the end.
+    void FillFontList();
     void Form_Resize();
     // The open font list as wide as its longest name.
     void WidenFontList();
     void Form_Unload();
-    // Places frmInfo beside the window and shows it only beside a normal window; run on
-    // every resize, move and change of state.
-    void AttachInfoWindow();
-    // Where frmInfo's outer frame belongs, in pixels.
-    QRect InfoWindowPlace() const;
-    bool InfoAtPlace() const;
-    // frmInfo moved by someone else: the user or the window manager.
-    void InfoMovedAway();
-    void PutInfoBack();
-    // For a while after a window is shown, the window manager may still add or change its
-    // frame without a move: re-place frmInfo when either frame changes.
-    void WatchFrames();
-    void CheckFrames();
-    // Moves the window the least so that it and frmInfo lie inside its screen's free area.
-    // Run while the window manager places the windows at start-up, and once moves have
-    // stopped after the window changed screens or its screen changed its size; never after
-    // a drag within one screen.
-    void KeepPairOnScreen();
-    void FollowScreen(QScreen* screen);
 
     // The whole text of the day under the pointer; none over an empty cell or the heading.
     void ShowDayTip(const QHelpEvent& help);
@@ -120,21 +108,10 @@ private:
 
     frmMain logic;
     std::unique_ptr<frmInfoWidget> info;
-    float twipsPerPixel = 15;
+    float twipsPerPixel;
+    dovrin::InfoPlacement placement;  // after info: it watches frmInfo while it lives
     bool dateSelected = false;
     std::uint64_t redraws = 0;
     std::string dayText;  // kept for frmInfo, which is created after the first redraws
     dovrin::CivilDate announcedDay;  // the selected day assistive technology was last told of
-    bool placingInfo = false;  // frmInfo's moves are our own
-    QElapsedTimer infoPutBack;
-    QTimer infoSettle;
-    int infoPushbacks = 0;
-    QTimer frameWatch;
-    int frameWatchTicks = 0;
-    QMargins mainFrameSeen;
-    QMargins infoFrameSeen;
-    bool startingUp = false;  // the first frame watch after Form_Load's show
-    QTimer screenSettle;
-    QMetaObject::Connection screenGeometry;
-    QMetaObject::Connection screenFreeArea;
 };

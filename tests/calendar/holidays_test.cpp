@@ -53,7 +53,8 @@ TEST(LunarHolidays, NewYearsEveIsTheLastDayOfTheTwelfthMonth)
 
     EXPECT_EQ(On(2008, 2, 7).lHoliday(), "春节");
     EXPECT_EQ(On(2012, 1, 22).lHoliday(), "除夕");  // day 29 of a 29-day month
-    EXPECT_EQ(On(2050, 1, 22).lHoliday(), "除夕");  // the span's last day
+    EXPECT_EQ(On(2050, 1, 22).lHoliday(), "除夕");  // the published table's last day
+    EXPECT_EQ(On(2101, 1, 28).lHoliday(), "除夕");  // the span's last day
     EXPECT_EQ(On(1901, 2, 18).lHoliday(), "除夕");
 }
 

@@ -3,80 +3,27 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
-#include "calendar/solar_term_instants.h"
-#include "calendar/tools/ephemeris.h"
+#include "calendar/tools/lunar_months.h"
 
 namespace {
 
-struct Month {
-    std::int64_t first = 0;  // serial of its first day, Beijing time
-    bool principalTerm = false;
-    std::int32_t year = 0, number = 0;
-    bool leap = false;
-};
-
-std::int64_t DayOf(std::int64_t beijingSeconds)
+dovrin::CivilDate GregorianOf(std::int32_t year, std::int32_t month, bool leap)
 {
-    return dovrin::FloorDiv(beijingSeconds, 86400);
-}
-
-// Months whose first days run from before 冬至 1899 to after the span, numbered by the rules
-// of GB/T 33661-2017: the month holding 冬至 is the 11th; in a year of 13 months from one such
-// month to the next, the first month without a principal term is the leap month.
-std::vector<Month> MonthsFromTheSky()
-{
-    constexpr double JulianDayOfSerialZero = 2415018.5;
-    std::vector<Month> months;
-    for (double guess = JulianDayOfSerialZero - 15; guess < JulianDayOfSerialZero + 55250; guess += 29.530589) {
-        const double jde = dovrin::ephemeris::NewMoonJde(guess);
-        months.push_back({DayOf(dovrin::ephemeris::BeijingSeconds(jde))});
-    }
-    // 冬至 of 1899 comes from the ephemeris; the table starts with 1900.
-    const double solstice1899 = dovrin::ephemeris::SolarTermJde(1899, 23);
-    std::vector<std::int64_t> winterSolstices{DayOf(dovrin::ephemeris::BeijingSeconds(solstice1899))};
-    std::vector<std::int64_t> principal = winterSolstices;
-    for (std::size_t i = 1; i < dovrin::SolarTermInstants.size(); i += 2) {
-        principal.push_back(DayOf(dovrin::SolarTermInstants[i]));
-        if (i % 24 == 23) winterSolstices.push_back(DayOf(dovrin::SolarTermInstants[i]));
-    }
-    const auto monthOf = [&months](std::int64_t day) {
-        std::size_t i = 0;
-        while (i + 1 < months.size() && months[i + 1].first <= day) ++i;
-        return i;
-    };
-    for (std::int64_t day : principal)
-        if (day < months.back().first) months[monthOf(day)].principalTerm = true;
-
-    for (std::size_t y = 0; y + 1 < winterSolstices.size() && winterSolstices[y + 1] < months.back().first; ++y) {
-        const std::size_t from = monthOf(winterSolstices[y]);
-        const std::size_t to = monthOf(winterSolstices[y + 1]);
-        const auto lunarYear = static_cast<std::int32_t>(1899 + y);
-        months[from] = {months[from].first, true, lunarYear, 11, false};
-        bool leapLeft = to - from == 13;
-        std::int32_t number = 11, year = lunarYear;
-        for (std::size_t i = from + 1; i < to; ++i) {
-            if (leapLeft && !months[i].principalTerm) {
-                months[i].leap = true;
-                leapLeft = false;
-            } else if ((number = number % 12 + 1) == 1) {
-                ++year;
-            }
-            months[i].year = year;
-            months[i].number = number;
-        }
-    }
-    return months;
+    clsDate date;
+    date.lInitDate(year, month, 1, leap);
+    return {date.sYear(), date.sMonth(), date.sDay()};
 }
 
 }  // namespace
 
 TEST(LunarMonths, TheTableFollowsTheSkyButInTheYearsItKeepsAsPublished)
 {
-    const std::vector<Month> months = MonthsFromTheSky();
+    const std::vector<dovrin::ephemeris::LunarMonth> months = dovrin::ephemeris::LunarMonths(1900, 2049);
     std::map<std::int32_t, int> differingDays;  // by Gregorian year
     clsDate date;
     std::size_t m = 0;
@@ -85,7 +32,7 @@ TEST(LunarMonths, TheTableFollowsTheSkyButInTheYearsItKeepsAsPublished)
         while (months[m + 1].first <= serial) ++m;
         const dovrin::CivilDate d = dovrin::DateOfDayNumber(serial);
         date.sInitDate(d.year, d.month, d.day);
-        const Month& sky = months[m];
+        const dovrin::ephemeris::LunarMonth& sky = months[m];
         const auto day = static_cast<std::int32_t>(serial - sky.first + 1);
         if (date.lYear() != sky.year || date.lMonth() != sky.number || date.IsLeap() != sky.leap || date.lDay() != day)
             ++differingDays[d.year];
@@ -97,4 +44,77 @@ TEST(LunarMonths, TheTableFollowsTheSkyButInTheYearsItKeepsAsPublished)
     const std::map<std::int32_t, int> keptAsPublished = {{1914, 30}, {1916, 30}, {1920, 30}, {1933, 30},
                                                          {1954, 30}, {1956, 30}, {1978, 30}};
     EXPECT_EQ(differingDays, keptAsPublished);
+}
+
+TEST(LunarMonths, YearsComputedFromTheSkyAfterThePublishedTable)
+{
+    // An independent computation by GB/T 33661-2017 with another ephemeris code: 春节, and
+    // each leap month of 2050-2100 with, where known, its first day.
+    struct Year {
+        std::int32_t year;
+        std::optional<dovrin::CivilDate> newYear;
+        std::int32_t leapMonth;
+        std::optional<dovrin::CivilDate> leapStart;
+    };
+    const std::vector<Year> known = {
+        {2050, {{2050, 1, 23}}, 3, {{2050, 4, 21}}}, {2052, {}, 8, {}}, {2055, {}, 6, {}},
+        {2057, {{2057, 2, 4}}, 0, {}}, {2058, {}, 4, {}}, {2061, {{2061, 1, 21}}, 3, {}},
+        {2063, {}, 7, {}}, {2066, {}, 5, {}}, {2069, {}, 4, {}}, {2071, {}, 8, {}}, {2074, {}, 6, {}},
+        {2076, {{2076, 2, 5}}, 0, {}}, {2077, {}, 4, {}}, {2080, {}, 3, {}}, {2082, {}, 7, {}},
+        {2085, {}, 5, {}}, {2088, {}, 4, {}}, {2089, {{2089, 2, 10}}, 0, {}}, {2090, {}, 8, {}},
+        {2093, {}, 6, {}}, {2096, {}, 4, {}}, {2099, {}, 2, {{2099, 3, 22}}}, {2100, {{2100, 2, 9}}, 0, {}},
+    };
+    std::map<std::int32_t, std::int32_t> leapMonths;
+    for (const Year& y : known) leapMonths[y.year] = y.leapMonth;
+    for (std::int32_t year = 2050; year <= 2100; ++year)
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            clsDate date;
+            date.lInitDate(year, month, 1, true);
+            EXPECT_EQ(date.IsLeap(), leapMonths[year] == month) << year << " month " << month;
+        }
+    for (const Year& y : known) {
+        if (y.newYear) {
+            EXPECT_EQ(GregorianOf(y.year, 1, false), *y.newYear) << y.year;
+        }
+        if (y.leapStart) {
+            EXPECT_EQ(GregorianOf(y.year, y.leapMonth, true), *y.leapStart) << y.year;
+        }
+    }
+    // New moons within seconds of Beijing midnight, on the day of today's prediction of ΔT:
+    // 2057-09-29 00:00:03 and 2097-08-07 23:59:39.
+    EXPECT_EQ(GregorianOf(2057, 9, false), (dovrin::CivilDate{2057, 9, 29}));
+    EXPECT_EQ(GregorianOf(2097, 7, false), (dovrin::CivilDate{2097, 8, 7}));
+}
+
+TEST(LunarMonths, ThePublishedTableRunsOnIntoTheComputedYears)
+{
+    // Every day from the published table's last month to the span's end is the day after the
+    // one before, months following in order: 1..12 with the leap month after its namesake.
+    clsDate date;
+    date.sInitDate(2049, 12, 1);
+    std::int32_t year = date.lYear(), month = date.lMonth(), day = date.lDay();
+    bool leap = date.IsLeap();
+    std::map<std::int32_t, int> leapsOfYear;
+    for (std::int64_t serial = dovrin::DayNumber(2049, 12, 2); serial <= dovrin::DayNumber(2101, 1, 28); ++serial) {
+        const dovrin::CivilDate d = dovrin::DateOfDayNumber(serial);
+        date.sInitDate(d.year, d.month, d.day);
+        if (date.lDay() != day + 1) {
+            ASSERT_EQ(date.lDay(), 1) << dovrin::IsoDate(d);
+            ASSERT_TRUE(day == 29 || day == 30) << dovrin::IsoDate(d);
+            const bool nextYear = month == 12 && date.lMonth() == 1 && !date.IsLeap();
+            ASSERT_EQ(date.lYear(), nextYear ? year + 1 : year) << dovrin::IsoDate(d);
+            if (date.IsLeap()) {
+                ASSERT_TRUE(date.lMonth() == month && !leap) << dovrin::IsoDate(d);
+                ++leapsOfYear[date.lYear()];
+            } else if (!nextYear) {
+                ASSERT_EQ(date.lMonth(), month + 1) << dovrin::IsoDate(d);
+            }
+        } else {
+            ASSERT_TRUE(date.lYear() == year && date.lMonth() == month && date.IsLeap() == leap) << dovrin::IsoDate(d);
+        }
+        year = date.lYear(), month = date.lMonth(), day = date.lDay(), leap = date.IsLeap();
+    }
+    EXPECT_EQ((dovrin::CivilDate{year, month, day}), (dovrin::CivilDate{2100, 12, 29}));
+    for (const auto& [y, count] : leapsOfYear) EXPECT_EQ(count, 1) << y;
+    EXPECT_EQ(leapsOfYear.size(), 19u);
 }

@@ -122,12 +122,13 @@ TEST(SolarTerms, EdgesOfTheCoveredYears)
     EXPECT_EQ(TermOn(2049, 2, 3), "立春");
     EXPECT_EQ(TermOn(2049, 12, 21), "冬至");
     EXPECT_EQ(TermOn(2100, 12, 22), "冬至");
+    EXPECT_EQ(TermOn(2101, 1, 5), "小寒");  // the last lunar year ends in 2101
     EXPECT_EQ(TermOn(2008, 2, 5), "");
     // Years without ephemeris data name no term, nor a time.
     EXPECT_EQ(TermOn(1899, 12, 22), "");
-    EXPECT_EQ(TermOn(2101, 1, 5), "");
+    EXPECT_EQ(TermOn(2102, 1, 5), "");
     clsDate date;
-    date.sInitDate(2101, 1, 5);
+    date.sInitDate(2102, 1, 5);
     EXPECT_EQ(date.lSolarTermTime(), "");
 }
 

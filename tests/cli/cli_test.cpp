@@ -101,6 +101,9 @@ TEST_F(Cli, TableAcceptsBothEndsOfTheSpan)
     EXPECT_EQ(last[2], "2049");
     EXPECT_EQ(last[10], "除夕");
     EXPECT_EQ(Cal({"--table", "1900-01-31", "1900-01-31"}).status, 0);
+    const auto end = Fields(Lines(Cal({"--table", "2101-01-28", "2101-01-28"}).out)[1]);
+    EXPECT_EQ(end[2], "2100");
+    EXPECT_EQ(end[10], "除夕");
 }
 
 TEST_F(Cli, LunarDateToGregorian)
@@ -108,6 +111,9 @@ TEST_F(Cli, LunarDateToGregorian)
     EXPECT_EQ(Cal({"--lunar", "2020", "4", "1", "--leap"}).out, "2020-05-23 星期六\n");
     EXPECT_EQ(Cal({"--lunar", "2020", "4", "1"}).out, "2020-04-23 星期四\n");
     EXPECT_EQ(Cal({"--lunar", "2049", "12", "29"}).out, "2050-01-22 星期六\n");
+    EXPECT_EQ(Cal({"--lunar", "2060", "1", "1"}).out, "2060-02-02 星期一\n");
+    EXPECT_EQ(Cal({"--lunar", "2099", "2", "1", "--leap"}).out, "2099-03-22 星期日\n");
+    EXPECT_EQ(Cal({"--lunar", "2100", "12", "29"}).out, "2101-01-28 星期五\n");
     EXPECT_EQ(Cal({"--lunar", "2033", "11", "1", "--leap"}).out, "2033-12-22 星期四\n");
 }
 
@@ -182,6 +188,9 @@ TEST_F(Cli, DefaultsToTheCurrentMonthAndShowsAWholeYear)
     EXPECT_EQ(Cal({"-3"}).out, Cal({"-n", "3", "1", "2008"}).out);
     EXPECT_EQ(Cal({"--three", "2008", "2"}).out, Cal({"--months=3", "2008", "1"}).out);
     EXPECT_EQ(Cal({"-y", "2008", "5"}).out, Cal({"2008"}).out);
+    // Of a value option given twice the last counts.
+    EXPECT_EQ(Cal({"-n", "2", "--months", "3", "2008", "1"}).out, Cal({"-n", "3", "2008", "1"}).out);
+    EXPECT_EQ(Cal({"--color=always", "--color=never", "2008", "2"}).out, Cal({"2008", "2"}).out);
     const std::string year = Cal({"2008"}).out;
     for (int month = 1; month <= 12; ++month)
         EXPECT_NE(year.find("2008年" + std::to_string(month) + "月"), std::string::npos) << month;
@@ -195,24 +204,25 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"2008", "13"}, "1..12"},
              {{"2008", "0"}, "1..12"},
              {{"20x8"}, "not a year"},
-             {{"1899"}, "1900..2049"},
-             {{"2050", "2"}, "1900-01..2050-01"},
+             {{"1899"}, "1900..2100"},
+             {{"2101", "2"}, "1900-01..2101-01"},
              {{"--table", "2008-02-30", "2008-03-01"}, "not a day"},
              {{"--table", "2008-2-3", "2008-03-01"}, "YYYY-MM-DD"},
-             {{"--table", "1900-01-30", "1900-02-01"}, "1900-01-31..2050-01-22"},
-             {{"--table", "2050-01-22", "2050-01-23"}, "1900-01-31..2050-01-22"},
+             {{"--table", "1900-01-30", "1900-02-01"}, "1900-01-31..2101-01-28"},
+             {{"--table", "2101-01-28", "2101-01-29"}, "1900-01-31..2101-01-28"},
              {{"--table", "2008-02-05", "2008-02-01"}, "after"},
              {{"--table", "2008-02-05"}, "two dates"},
              {{"--lunar", "2020", "13", "1"}, "1..12"},
-             {{"--lunar", "2050", "1", "1"}, "1900..2049"},
+             {{"--lunar", "2101", "1", "1"}, "1900..2100"},
              {{"--lunar", "2020", "3", "1", "--leap"}, "no leap month"},
              {{"--lunar", "2033", "7", "1", "--leap"}, "2033 has no leap month 7"},
              {{"--lunar", "2020", "4", "30", "--leap"}, "only 29 days"},
-             {{"--lunar", "2049", "12", "30"}, "only 29 days"},  // the month ends the table
+             {{"--lunar", "2049", "12", "30"}, "only 29 days"},  // the month ends the published table
+             {{"--lunar", "2100", "12", "30"}, "only 29 days"},  // the month ends the span
              {{"--leap"}, "--lunar"},
              {{"--color=sometimes"}, "never, always or auto"},
-             {{"--info", "1900-12-31"}, "1901-01-01..2049-12-31"},
-             {{"--info", "2050-01-01"}, "1901-01-01..2049-12-31"},
+             {{"--info", "1900-12-31"}, "1901-01-01..2100-12-31"},
+             {{"--info", "2101-01-01"}, "1901-01-01..2100-12-31"},
              {{"1", "2", "3"}, "too many"},
              {{"12", "10"}, "four digits"},
              {{"2008", "2009"}, "four digits"},
@@ -234,7 +244,7 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--ics-lunar", "8", "15", "--summary", " \u3000 "}, "blank"},
              {{"--ics-lunar", "8", "15", "--summary", "a\nb"}, "control"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2010", "2000"}, "after"},
-             {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2049"},
+             {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "1899", "2000"}, "1900..2100"},
              {{"--ics-lunar", "8", "15", "--summary", "x", "--years", "2000"}, "two lunar years"},
              {{"--summary", "x"}, "--ics-lunar"},
              {{"--write"}, "--import-notice"},
@@ -242,12 +252,20 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--import-notice", "n.txt", "--replace"}, "--write"},
              {{"--import-notice", "n.txt", "--year", "27"}, "four digits"},
              {{"--import-notice", "n.txt", "--ics", "2008-01-01", "2008-01-02"}, "cannot be combined"},
+             // An action or a file once; an option without a value named as typed.
+             {{"--table", "2008-01-01", "2008-01-02", "--table"}, "--table may be given only once"},
+             {{"--import-notice", "a.txt", "--import-notice", "b.txt"}, "--import-notice may be given only once"},
+             {{"--import-notice", "n.txt", "-y", "2026", "--year", "2027"}, "--year may be given only once"},
+             {{"--info", "--info"}, "--info may be given only once"},
+             {{"--help=foo"}, "'--help=foo': --help takes no value"},
+             {{"--thr=1", "2008"}, "'--thr=1': --three takes no value"},
+             {{"--bogus=1"}, "unknown option '--bogus=1'"},
              {{"--pdf"}, "a file"},
              {{"--paper", "a4"}, "--pdf"},
              {{"--pdf", "x.pdf", "--paper", "a5"}, "a4 or letter"},
              {{"--pdf", "x.pdf", "2027", "13"}, "1..12"},
-             {{"--pdf", "x.pdf", "1900"}, "1901..2049"},  // January 1900 lies before the span
-             {{"--pdf", "x.pdf", "2050", "1"}, "2049-12"},
+             {{"--pdf", "x.pdf", "1900"}, "1901..2100"},  // January 1900 lies before the span
+             {{"--pdf", "x.pdf", "2101", "1"}, "2100-12"},
              {{"--pdf", "x.pdf", "2027", "2", "1"}, "at most"},
              {{"--pdf", "x.pdf", "-m"}, "--paper only"},
          }) {
@@ -294,4 +312,5 @@ TEST_F(Cli, InfoPrintsTheDayTextWithLineFeeds)
     EXPECT_NE(Cal({"--info"}).out.find("日程信息 (2008年2月8日)"), std::string::npos);  // today
     EXPECT_EQ(Cal({"--info", "1901-01-01"}).status, 0);
     EXPECT_EQ(Cal({"--info", "2049-12-31"}).status, 0);
+    EXPECT_NE(Cal({"--info", "2100-12-31"}).out.find("\n农历：庚申(猴)年十二月初一\n"), std::string::npos);
 }

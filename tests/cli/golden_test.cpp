@@ -48,6 +48,7 @@ TEST(CliGolden, OutputsMatchTheFiles)
     for (const Golden& g : std::vector<Golden>{
              {"month-2011-05.txt", {"2011", "5"}, {false, false, 80}},
              {"month-2026-10.txt", {"2026", "10"}, {false, false, 80}},
+             {"month-2100-12.txt", {"2100", "12"}, {false, false, 80}},
              {"three-2008-02-120.txt", {"-3", "2", "2008"}, {false, false, 120}},
              {"year-2008-80.txt", {"-y", "2008"}, {false, false, 80}},
              {"year-2008-160.txt", {"-y", "2008"}, {false, false, 160}},

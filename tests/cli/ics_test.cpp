@@ -8,6 +8,8 @@
 #include <set>
 #include <sstream>
 
+#include "calendar/clsDate.h"
+#include "calendar/utf8.h"
 #include "info_window/named_days.h"
 #include "cli/run.h"
 
@@ -148,7 +150,23 @@ TEST(CliIcs, LunarDateEveryYearFollowsTheMonthLengthAndLeapRules)
     EXPECT_EQ(leap[1].start, "20210609");
     EXPECT_NE(leap[1].description.find("没有闰四月"), std::string::npos);
     // Without --years, every covered lunar year.
-    EXPECT_EQ(Parse(Export({"--ics-lunar", "1", "1", "--summary", "x"})).size(), 150u);
+    EXPECT_EQ(Parse(Export({"--ics-lunar", "1", "1", "--summary", "x"})).size(), 201u);
+}
+
+TEST(CliIcs, LunarBirthdayRunsTo2100)
+{
+    // One event a lunar year, each on a day the calendar reads back as 八月十五 of that year.
+    const std::vector<Event> events =
+        Parse(Export({"--ics-lunar", "8", "15", "--summary", "x", "--years", "2027", "2100"}));
+    ASSERT_EQ(events.size(), 74u);
+    clsDate date;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const std::string& day = events[i].start;
+        date.sInitDate(std::stoi(day.substr(0, 4)), std::stoi(day.substr(4, 2)), std::stoi(day.substr(6, 2)));
+        EXPECT_EQ(date.lYear(), 2027 + static_cast<std::int32_t>(i)) << day;
+        EXPECT_TRUE(date.lMonth() == 8 && date.lDay() == 15 && !date.IsLeap()) << day;
+    }
+    EXPECT_EQ(events.back().start, "21000918");
 }
 
 // DTSTAMP is the clock's instant in UTC, not the local date.
@@ -160,4 +178,18 @@ TEST(CliIcsStamp, IsTheCurrentTimeInUtc)
                                   out, err),
               0);
     EXPECT_NE(out.find("DTSTAMP:20260301T130509Z\r\n"), std::string::npos) << out;
+}
+
+// Every text of the file is escaped as RFC 5545 says, the calendar's name as well as the
+// events' texts, and a long one is folded without breaking its characters.
+TEST(CliIcs, TextsAreEscapedAndFolded)
+{
+    const std::string title = "a;b,c\\d 家里; 很长的标题很长的标题很长的标题很长的标题很长的标题很长的标题";
+    const std::string text = Export({"--ics-lunar", "8", "15", "--summary", title, "--years", "2027", "2027"});
+    EXPECT_NE(text.find("\r\nX-WR-CALNAME:a\\;b\\,c\\\\d 家里\\; "), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nSUMMARY:a\\;b\\,c\\\\d 家里\\; "), std::string::npos) << text;
+    const std::vector<Event> events = Parse(text);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].summary, title);
+    EXPECT_TRUE(dovrin::IsValidUtf8(text)) << text;
 }

@@ -145,8 +145,8 @@ TEST(ReferenceTexts, BirthdaySentencesNameTheirSignAndDay)
         const std::string head = date.Constellation(month, day) + "座的生日(" + std::to_string(month) + "月" +
                                  std::to_string(day) + "日)：";
         EXPECT_EQ(record.rfind(head, 0), 0u) << record;
-        EXPECT_GE(dovrin::Utf8Length(record), 25u) << record;
-        EXPECT_LE(dovrin::Utf8Length(record), 136u) << record;
+        EXPECT_GE(dovrin::Utf8Characters(record).size(), 25u) << record;
+        EXPECT_LE(dovrin::Utf8Characters(record).size(), 136u) << record;
     }
 }
 
@@ -202,8 +202,10 @@ TEST(ReferenceTexts, MonthDaySketchesAreInDayOrder)
     for (int day = 1; day <= 31; ++day) {
         const std::string& record = Texts().MonthDayBirthTexts[day - 1];
         EXPECT_EQ(record.rfind(std::to_string(day) + "日出生的人", 0), 0u) << record;
-        EXPECT_GE(dovrin::Utf8Length(record), 24u) << day;
-        EXPECT_LE(dovrin::Utf8Length(record), 87u) << day;
+        EXPECT_GE(dovrin::Utf8Characters(record).size(), 24u) << day;
+        EXPECT_LE(dovrin::Utf8Characters(record).size(), 87u) << day;
+        // They sit above the flower record and the birthday sentence, which both speak to the reader.
+        EXPECT_EQ(record.find("他们"), std::string::npos) << record;
     }
 }
 
@@ -346,8 +348,14 @@ TEST(ReferenceTexts, SignsGoByTheirAcceptedNames)
 TEST(ReferenceTexts, NoHealthDoomOrStereotypeLinesComeBack)
 {
     // Health predictions, doom read into a birthday, stereotypes, a wrong season and a model we do not offer.
+    // Then a famous life handed to everyone born on that day.
     const char* const phrases[] = {"身体底子较弱", "盛极而衰", "比女人还懂得体贴", "母性的光辉",
-                                   "我最美好的日子已经过去", "浴火再起", "冬春交接", "顾城"};
+                                   "我最美好的日子已经过去", "浴火再起", "冬春交接", "顾城",
+                                   "爱操心，也爱唠叨", "先立业再成家", "梦想往往是一个温暖的家", "能带她去看",
+                                   "异性", "想留住他，就得", "按时吃药", "身体拖垮", "顾及身体", "忽视身体",
+                                   "活下去最好的理由", "饮食要有节制", "紧张焦虑", "车站、旅店", "好咖啡",
+                                   "工作狂", "既害怕又着迷", "家人和学生", "光鲜的日子", "真正的统帅", "苍凉与华美",
+                                   "一时的涨落", "命中责任感"};
     for (const std::string& record : SourceRecords(AllTextFiles()))
         for (const char* phrase : phrases)
             EXPECT_EQ(record.find(phrase), std::string::npos) << phrase << " in " << RecordName(record);
@@ -370,4 +378,42 @@ TEST(ReferenceTexts, TemplateOpeningsStayFew)
     }
     EXPECT_LE(fate, 60u) << "【命运】 opening with 你的";
     EXPECT_LE(fault, 30u) << "【缺点】 opening with 过于";
+}
+
+TEST(ReferenceTexts, FlowerCharacterParagraphsVaryTheirSentenceOpenings)
+{
+    // A paragraph that opens three or more of its sentences with 你 reads as a chain; keep such
+    // paragraphs to a quarter of the year and spread them, no month above a third.
+    const auto days = DaysOfALeapYear();
+    std::map<int, std::pair<int, int>> months;  // month -> {chained paragraphs, days}
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const std::string paragraph = FlowerSection(Texts().FlowerTexts[i], "【性格】");
+        int you = 0;
+        bool opening = true;
+        for (const std::string_view character : dovrin::Utf8Characters(paragraph)) {
+            if (character == "“" || character == "\n") continue;  // a quote or a line break opens nothing
+            you += opening && character == "你";
+            opening = character == "。" || character == "！" || character == "？";
+        }
+        auto& [chained, count] = months[days[i].month];
+        chained += you >= 3;
+        ++count;
+    }
+    int chained = 0;
+    for (const auto& [month, share] : months) {
+        chained += share.first;
+        EXPECT_LE(share.first * 3, share.second) << "month " << month << ": " << share.first << " chained";
+    }
+    EXPECT_LE(chained * 4, 366) << chained << " chained 【性格】 paragraphs";
+}
+
+TEST(ReferenceTexts, NoTwoFlowersShareAMeaning)
+{
+    // The 【花语】 opens with the meaning itself, up to the first full stop.
+    std::map<std::string, std::size_t> seen;
+    for (std::size_t i = 0; i < 366; ++i) {
+        const std::string meaning = Split(FlowerSection(Texts().FlowerTexts[i], "【花语】"), "。")[0];
+        const auto [at, fresh] = seen.emplace(meaning, i);
+        EXPECT_TRUE(fresh) << meaning << " at " << at->second << " and " << i;
+    }
 }
