@@ -20,7 +20,7 @@ std::int64_t SystemClock::UtcSeconds() const
 
 std::int64_t FixedClock::UtcSeconds() const
 {
-    return (DayNumber(Day.year, Day.month, Day.day) - DayNumber(1970, 1, 1)) * 86400 + Seconds;
+    return (Day - CivilDate{1970, 1, 1}) * 86400 + Seconds;
 }
 
 const Clock& TheSystemClock()

@@ -1,6 +1,8 @@
-// Date serials: whole days since 1899-12-30, from Hinnant's civil-day algorithms.
+// Date serials and the civil date value: whole days since 1899-12-30, from Hinnant's
+// civil-day algorithms.
 #include "calendar/date_serial.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -34,6 +36,12 @@ CivilDate CivilFromDays(std::int64_t z)
 
 constexpr std::int64_t SerialEpochFromUnix = 25569;  // 1970-01-01 is serial 25569
 
+std::int32_t WeekdayOfDays(std::int64_t days)
+{
+    // Serial 0 (1899-12-30) is a Saturday, weekday 7.
+    return static_cast<std::int32_t>((days + 6) - FloorDiv(days + 6, 7) * 7 + 1);
+}
+
 }  // namespace
 
 std::int64_t DayNumber(std::int64_t year, std::int64_t month, std::int64_t day)
@@ -62,14 +70,12 @@ CivilDate DateOfSerial(double serial)
 
 std::int32_t WeekdayOfSerial(double serial)
 {
-    // Serial 0 (1899-12-30) is a Saturday, weekday 7.
-    const std::int64_t days = static_cast<std::int64_t>(std::floor(serial));
-    return static_cast<std::int32_t>((days + 6) - FloorDiv(days + 6, 7) * 7 + 1);
+    return WeekdayOfDays(static_cast<std::int64_t>(std::floor(serial)));
 }
 
 std::int32_t WeekdayOfDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    return WeekdayOfSerial(DateSerial(year, month, day));
+    return CivilDate{year, month, day}.Weekday();
 }
 
 std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
@@ -90,6 +96,41 @@ std::string IsoDate(CivilDate date)
     char iso[32];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
     return iso;
+}
+
+CivilDate CivilDate::FromDays(std::int64_t days)
+{
+    return DateOfDayNumber(days);
+}
+
+std::int64_t CivilDate::Days() const
+{
+    return DayNumber(year, month, day);
+}
+
+bool CivilDate::IsValid() const
+{
+    return IsValidDate(year, month, day);
+}
+
+std::int32_t CivilDate::Weekday() const
+{
+    return WeekdayOfDays(Days());
+}
+
+bool ParseDigits(std::string_view text, std::int32_t& value)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return false;  // from_chars takes a '-'
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ParseIsoDate(std::string_view text, CivilDate& date)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    return ParseDigits(text.substr(0, 4), date.year) && ParseDigits(text.substr(5, 2), date.month) &&
+           ParseDigits(text.substr(8, 2), date.day);
 }
 
 }  // namespace dovrin

@@ -1,8 +1,11 @@
-// Date serials: whole days since 1899-12-30 (serial 0), proleptic Gregorian calendar.
+// Date serials, whole days since 1899-12-30 (serial 0), and the civil date value they hub;
+// proleptic Gregorian calendar.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace dovrin {
 
@@ -12,11 +15,23 @@ constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
+// A Gregorian day as a value. Its day number (the serial, see DayNumber) is the hub every
+// conversion goes through; the order is that of the days for valid dates.
 struct CivilDate {
     std::int32_t year = 0;
     std::int32_t month = 0;  // [1, 12]
     std::int32_t day = 0;    // [1, 31]
+
+    static CivilDate FromDays(std::int64_t days);
+    std::int64_t Days() const;
+    CivilDate AddDays(std::int64_t days) const { return FromDays(Days() + days); }
+    bool IsValid() const;
+    std::int32_t Weekday() const;  // 1 = Sunday ... 7 = Saturday
+    bool IsWeekend() const { return Weekday() == 1 || Weekday() == 7; }
+
     friend bool operator==(const CivilDate&, const CivilDate&) = default;
+    friend auto operator<=>(const CivilDate&, const CivilDate&) = default;
+    friend std::int64_t operator-(const CivilDate& a, const CivilDate& b) { return a.Days() - b.Days(); }
 };
 
 // Serial of year-month-day with roll-over: month 13 is January of the next year,
@@ -41,5 +56,11 @@ bool IsValidDate(std::int32_t year, std::int32_t month, std::int32_t day);
 
 // YYYY-MM-DD, four-digit year.
 std::string IsoDate(CivilDate date);
+
+// YYYY-MM-DD, digits only; whether it is a real day is the caller's question (IsValid).
+bool ParseIsoDate(std::string_view text, CivilDate& date);
+
+// A whole number of decimal digits only (no sign, no space), that fits `value`.
+bool ParseDigits(std::string_view text, std::int32_t& value);
 
 }  // namespace dovrin

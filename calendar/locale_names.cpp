@@ -1,6 +1,8 @@
 // Fixed Chinese names: the program uses no locale service, so every machine shows the same.
 #include "calendar/locale_names.h"
 
+#include "calendar/clsDate.h"
+
 #include <array>
 #include <string_view>
 
@@ -37,6 +39,13 @@ std::string MonthName(std::int32_t month)
 std::string LunarMonthName(std::int32_t month, bool leap)
 {
     return (leap ? "闰" : "") + MonthName(month);
+}
+
+std::string LunarDateText(const clsDate& date)
+{
+    if (date.lDay() == 0) return {};
+    return date.GanZhi(date.lYear()) + "(" + date.YearAttribute(date.lYear()) + ")年" +
+           LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
 }
 
 std::string LunarMonthCustomName(std::int32_t month, bool leap)

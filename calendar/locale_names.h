@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+class clsDate;
+
 namespace dovrin {
 
 // 1 = Sunday ... 7 = Saturday: "星期日" ... "星期六"; "" outside that range.
@@ -21,6 +23,10 @@ std::string ChineseDate(std::int32_t year, std::int32_t month, std::int32_t day)
 // A lunar month as the title label and the day text name it: MonthName with "闰" before a
 // leap month ("闰四月").
 std::string LunarMonthName(std::int32_t month, bool leap);
+
+// The lunar date of a day as the day text and the terminal write it: "戊子(鼠)年正月初二",
+// the stem-branch year and animal of the lunar year; "" for a day without a lunar date.
+std::string LunarDateText(const clsDate& date);
 
 // A lunar month by its customary name, as a wall calendar prints it on the month's first
 // day: 正月, 二月 ... 十月, 冬月, 腊月, with "闰" before a leap month; "" outside 1..12.

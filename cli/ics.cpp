@@ -61,11 +61,6 @@ icaltimetype DateValue(CivilDate date)
     return value;
 }
 
-CivilDate NextDay(CivilDate date)
-{
-    return DateOfDayNumber(DayNumber(date.year, date.month, date.day) + 1);
-}
-
 std::string Compact(CivilDate date)
 {
     char text[16];
@@ -90,7 +85,7 @@ std::string LunarTextOf(CivilDate day)
 {
     clsDate date;
     date.sInitDate(day.year, day.month, day.day);
-    return LunarDateText(date);
+    return "农历" + LunarDateText(date);
 }
 
 }  // namespace
@@ -124,7 +119,7 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
         icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.c_str()));
         icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stampTime));
         icalcomponent_add_property(vevent, icalproperty_new_dtstart(DateValue(event.first)));
-        icalcomponent_add_property(vevent, icalproperty_new_dtend(DateValue(NextDay(event.last))));
+        icalcomponent_add_property(vevent, icalproperty_new_dtend(DateValue(event.last.AddDays(1))));
         icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.c_str()));
         for (const std::string& category : event.categories)
             icalcomponent_add_property(vevent, icalproperty_new_categories(category.c_str()));
@@ -173,8 +168,7 @@ std::vector<CalendarEvent> DaysOffEvents(CivilDate first, CivilDate last, const 
         event.last = period.last;
         event.summary = off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）";
         event.categories = {off ? "放假" : "调休"};
-        const std::int64_t days = DayNumber(period.last.year, period.last.month, period.last.day) -
-                                  DayNumber(period.first.year, period.first.month, period.first.day) + 1;
+        const std::int64_t days = period.last - period.first + 1;
         event.description = off ? period.holiday + "放假，共" + std::to_string(days) + "天"
                                 : "调休上班，补" + period.holiday + "假期";
         events.push_back(std::move(event));
@@ -200,7 +194,7 @@ std::vector<CalendarEvent> LunarAnniversaryEvents(const LunarAnniversary& a)
         event.last = day;
         event.summary = a.summary;
         event.categories = {"农历纪念日"};
-        event.description = LunarDateText(date);
+        event.description = "农历" + LunarDateText(date);
         const std::string monthName = MonthName(a.month);
         if (a.leap && !leap) event.description += "（该年没有闰" + monthName + "，取" + monthName + "）";
         if (a.day > length)

@@ -12,6 +12,7 @@ namespace dovrin::cli {
 struct ImportFiles {
     std::string restDaysPath;               // the user's rest-days.tsv; "" when there is no home
     std::istream* standardInput = nullptr;  // for the notice "-"
+    bool* written = nullptr;                // set when the user's file was written
 };
 
 struct ImportRequest {
@@ -22,7 +23,7 @@ struct ImportRequest {
 };
 
 // Returns the exit status: 0; 1 when the user's file cannot be written (it is then as it
-// was); 2 when the notice cannot be read or is not understood, or the year is in the file
+// was, or not there as before); 2 when the notice cannot be read or is not understood, or the year is in the file
 // already without `replace` (nothing is written). `err` holds one line a problem.
 int ImportNotice(const ImportRequest& request, const ImportFiles& files, std::string& out, std::string& err);
 

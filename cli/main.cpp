@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "calendar/date_serial.h"
 #include "resources/messages.h"
 #include "run.h"
 #include "resources/rest_days.h"
@@ -18,11 +19,10 @@ namespace {
 // COLUMNS when set, else the terminal's own width, else 80.
 std::size_t Columns(bool stdoutIsTerminal)
 {
-    if (const char* columns = std::getenv("COLUMNS"); columns && *columns) {
-        char* end = nullptr;
-        const long value = std::strtol(columns, &end, 10);
-        if (*end == '\0' && value > 0 && value < 100000) return static_cast<std::size_t>(value);
-    }
+    std::int32_t value = 0;
+    if (const char* columns = std::getenv("COLUMNS"); columns && dovrin::ParseDigits(columns, value) && value > 0 &&
+                                                      value < 100000)
+        return static_cast<std::size_t>(value);
     winsize size{};
     if (stdoutIsTerminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
     return 80;
@@ -56,8 +56,9 @@ int main(int argc, char** argv)
     const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
     for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
     std::string out, err;
+    bool written = false;
     const int status =
-        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin}, out, err);
+        dovrin::cli::RunCli(args, info, dovrin::TheSystemClock(), restDays, {userPath, &std::cin, &written}, out, err);
     std::fwrite(err.data(), 1, err.size(), stderr);
     errno = 0;
     const int error = WriteOut(out);
@@ -65,6 +66,11 @@ int main(int argc, char** argv)
     // A reader that has gone away (`| head`) is no error to report, as with other tools.
     if (error != EPIPE)
         std::fputs(dovrin::Format(_("dovrin-cal: write error: {1}"), {std::strerror(error)}).append("\n").c_str(),
+                   stderr);
+    // The user's file is written by then: only its confirmation is lost, and a second run
+    // would find the year in the file.
+    if (written)
+        std::fputs(dovrin::Format(_("dovrin-cal: {1} was written all the same"), {userPath}).append("\n").c_str(),
                    stderr);
     return 1;
 }

@@ -4,7 +4,6 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 #include "calendar/clsDate.h"
@@ -49,10 +48,7 @@ std::string MonthRange()
 // Every number of the command line: decimal digits only, no sign, at most six of them.
 bool ParseNumber(std::string_view text, std::int32_t& value)
 {
-    if (text.empty() || text.size() > 6 || text[0] == '-') return false;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    return text.size() <= 6 && ParseDigits(text, value);
 }
 
 bool IsFourDigits(const std::string& text)
@@ -63,26 +59,20 @@ bool IsFourDigits(const std::string& text)
 // YYYY-MM-DD, a real Gregorian day.
 bool ParseDate(const std::string& text, CivilDate& date, std::string& error)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text.substr(0, 4), date.year) ||
-        !ParseNumber(text.substr(5, 2), date.month) || !ParseNumber(text.substr(8, 2), date.day)) {
+    if (!ParseIsoDate(text, date)) {
         error = Format(_("'{1}' is not a date of the form YYYY-MM-DD"), {text});
         return false;
     }
-    if (!IsValidDate(date.year, date.month, date.day)) {
+    if (!date.IsValid()) {
         error = Format(_("'{1}' is not a day of the calendar"), {text});
         return false;
     }
     return true;
 }
 
-bool Before(CivilDate a, CivilDate b)
-{
-    return DayNumber(a.year, a.month, a.day) < DayNumber(b.year, b.month, b.day);
-}
-
 std::string InSpan(CivilDate date, const std::string& text, CivilDate first, CivilDate last)
 {
-    if (Before(date, first) || Before(last, date))
+    if (date < first || date > last)
         return Format(_("'{1}' is outside the covered range {2}"), {text, Range(first, last)});
     return {};
 }
@@ -347,7 +337,7 @@ std::string ParseDateRange(const Scan& s, Options& o)
         return Format(_("{1}; the covered range is {2}"), {why, Range(FirstCoveredDay, LastCoveredDay)});
     for (const auto& [date, text] : {std::pair{o.from, positional[0]}, std::pair{o.to, positional[1]}})
         if (std::string out = InSpan(date, text, FirstCoveredDay, LastCoveredDay); !out.empty()) return out;
-    if (Before(o.to, o.from)) return Format(_("FROM {1} is after TO {2}"), {positional[0], positional[1]});
+    if (o.to < o.from) return Format(_("FROM {1} is after TO {2}"), {positional[0], positional[1]});
     return {};
 }
 

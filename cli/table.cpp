@@ -15,9 +15,7 @@ std::string TableHeader()
 void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays)
 {
     clsDate date;
-    const std::int64_t last = DayNumber(to.year, to.month, to.day);
-    for (std::int64_t day = DayNumber(from.year, from.month, from.day); day <= last; ++day) {
-        const CivilDate d = DateOfDayNumber(day);
+    for (CivilDate d = from; d <= to; d = d.AddDays(1)) {
         date.sInitDate(d.year, d.month, d.day);
         const auto field = [&out](const std::string& text) {
             out += text;

@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     terminal.stdoutIsTerminal = input.ConsumeBool();
     terminal.noColor = input.ConsumeBool();
     terminal.columns = input.ConsumeIntegralInRange<std::size_t>(1, 400);
-    static const std::int64_t first = dovrin::DayNumber(1800, 1, 1);
-    static const std::int64_t last = dovrin::DayNumber(2199, 12, 31);
-    const dovrin::FixedClock clock(dovrin::DateOfDayNumber(input.ConsumeIntegralInRange(first, last)));
+    static const std::int64_t first = dovrin::CivilDate{1800, 1, 1}.Days();
+    static const std::int64_t last = dovrin::CivilDate{2199, 12, 31}.Days();
+    const dovrin::FixedClock clock(dovrin::CivilDate::FromDays(input.ConsumeIntegralInRange(first, last)));
 
     std::vector<std::string> args;
     std::string current;

@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     // A day the windows can show, 1901-01-01 .. 2049-12-31.
-    static const std::int64_t first = dovrin::DayNumber(1901, 1, 1);
-    static const std::int64_t last = dovrin::DayNumber(2049, 12, 31);
-    const dovrin::CivilDate day = dovrin::DateOfDayNumber(input.ConsumeIntegralInRange(first, last));
+    static const std::int64_t first = dovrin::CivilDate{1901, 1, 1}.Days();
+    static const std::int64_t last = dovrin::CivilDate{2049, 12, 31}.Days();
+    const dovrin::CivilDate day = dovrin::CivilDate::FromDays(input.ConsumeIntegralInRange(first, last));
 
     std::array<std::string, 6> pieces;
     for (std::size_t i = 0; i + 1 < pieces.size(); ++i) pieces[i] = input.ConsumeRandomLengthString();

@@ -54,11 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dovrin::RestDays restDays = builtIn;
     restDays.Overlay(read.lines);
     for (const dovrin::RestDayLine& line : read.lines) {
-        const std::int64_t day = dovrin::DayNumber(line.date.year, line.date.month, line.date.day);
-        Require(day >= dovrin::DayNumber(dovrin::FirstCoveredDay.year, dovrin::FirstCoveredDay.month,
-                                         dovrin::FirstCoveredDay.day) &&
-                day <= dovrin::DayNumber(dovrin::LastCoveredDay.year, dovrin::LastCoveredDay.month,
-                                         dovrin::LastCoveredDay.day));
+        Require(line.date >= dovrin::FirstCoveredDay && line.date <= dovrin::LastCoveredDay);
         Require(Clean(line.holiday) && !line.holiday.empty());
     }
     for (const dovrin::RestDayPeriod& period : restDays.Periods(dovrin::FirstCoveredDay, dovrin::LastCoveredDay))

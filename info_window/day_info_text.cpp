@@ -73,8 +73,7 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
     line(Sep);
     line("年份：" + calDate.Era(curYear));
     line("公历：" + date + " " + calDate.sWeekDayStr());
-    line("农历：" + calDate.GanZhi(calDate.lYear()) + "(" + animal + ")" + "年" +
-         LunarMonthName(calDate.lMonth(), calDate.IsLeap()) + calDate.CDayStr(calDate.lDay()));
+    line("农历：" + LunarDateText(calDate));
     line(Sep);
     line("公历节日：");
     line(calDate.sHoliday() + " " + calDate.wHoliday());

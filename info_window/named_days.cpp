@@ -47,9 +47,7 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
 {
     std::vector<NamedDay> out;
     clsDate date;
-    const std::int64_t end = DayNumber(last.year, last.month, last.day);
-    for (std::int64_t number = DayNumber(first.year, first.month, first.day); number <= end; ++number) {
-        const CivilDate day = DateOfDayNumber(number);
+    for (CivilDate day = first; day <= last; day = day.AddDays(1)) {
         date.sInitDate(day.year, day.month, day.day);
         const std::size_t dayStart = out.size();
         AddNames(out, dayStart, day, NamedDayKind::Lunar, date.lHoliday());
@@ -87,13 +85,6 @@ std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap)
     return next.lDay() == 30 ? 30 : 29;
 }
 
-std::string LunarDateText(const clsDate& date)
-{
-    if (date.lDay() == 0) return {};
-    return "农历" + date.GanZhi(date.lYear()) + "(" + date.YearAttribute(date.lYear()) + ")年" +
-           LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
-}
-
 // The named days with the days off among them, in date order; on one day the days off first.
 std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
                                   const RestDays& restDays)
@@ -101,7 +92,7 @@ std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const s
     std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
     list.insert(list.end(), named.begin(), named.end());
     std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
-        return DayNumber(a.first.year, a.first.month, a.first.day) < DayNumber(b.first.year, b.first.month, b.first.day);
+        return a.first < b.first;
     });
     return list;
 }

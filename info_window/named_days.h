@@ -10,8 +10,6 @@
 #include "calendar/date_serial.h"
 #include "resources/rest_days.h"
 
-class clsDate;
-
 namespace dovrin {
 
 // In the order the names of one day are listed; the grid cell shows the first.
@@ -58,7 +56,5 @@ std::string ListEntryText(const NamedDay& entry, std::int32_t month);
 bool HasLeapMonth(std::int32_t year, std::int32_t month);
 // 29 or 30: the length of the month (of its leap month when `leap`).
 std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap);
-// "农历戊子(鼠)年正月初一" style text of the lunar date `date` holds; "" outside the table.
-std::string LunarDateText(const clsDate& date);
 
 }  // namespace dovrin

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <set>
 
 #include <nlohmann/json.hpp>
@@ -50,71 +51,180 @@ std::size_t LineAt(std::string_view text, std::size_t offset)
     return static_cast<std::size_t>(std::count(text.begin(), end, '\n')) + 1;
 }
 
+// Where the parser is: the key at the top level, and the key inside the current entry of
+// "days" ("" before its first key or outside "days").
+struct Place {
+    std::string topKey;
+    std::string entryKey;
+
+    // Whether a value here is one the reader uses: a bad value elsewhere is none of its
+    // business.
+    bool IsUsed() const
+    {
+        if (topKey == "year") return true;
+        if (topKey != "days") return false;
+        return entryKey.empty() || entryKey == "name" || entryKey == "date" || entryKey == "isOffDay";
+    }
+};
+
+// The year a name such as ".../2028.json" gives, 0 for another name.
+std::int32_t YearOfName(std::string_view name)
+{
+    const std::string_view file = name.substr(name.find_last_of('/') + 1);
+    std::int32_t year = 0;
+    if (file.size() != 9 || !file.ends_with(".json") || !ParseDigits(file.substr(0, 4), year)) return 0;
+    return year;
+}
+
+class JsonReader {
+public:
+    JsonReader(std::string_view json, std::string_view fileName) : text(json), name(fileName) {}
+
+    RestDayLines Read()
+    {
+        // A number that no double holds, under a key nobody reads, is set to 0 and the text
+        // parsed again: a few such rounds, so that a file full of them cannot hold a program
+        // up at its start.
+        constexpr int mostRounds = 16;
+        std::string working(text);
+        nlohmann::json json;
+        for (int round = 0;; ++round) {
+            std::string why;
+            const std::optional<std::size_t> overflow = Parse(working, json, why);
+            if (!overflow) break;
+            if (why.empty() && round == mostRounds)
+                why = _("more numbers too large for a double than a file of days has");
+            if (!why.empty()) {
+                Refuse(LineAt(working, *overflow), why);
+                return std::move(result);
+            }
+            std::size_t end = *overflow;
+            const std::size_t start = OverflowStart(working, end);
+            if (start == end) {  // no number before the parser's place: nothing to set aside
+                Refuse(LineAt(working, end), Format(_("not JSON: {1}"), {"?"}));
+                return std::move(result);
+            }
+            working = working.substr(0, start) + "0" + working.substr(end);
+        }
+        if (result.errors.empty()) ReadDays(json);
+        return std::move(result);
+    }
+
+private:
+    void Refuse(std::size_t line, const std::string& why) { result.errors.push_back(LineError(name, line, why)); }
+
+    // "[json.exception.out_of_range.406] number overflow parsing '1e999'" without its tag.
+    static std::string WhatOf(const std::string& what)
+    {
+        const std::size_t at = what.find("] ");
+        return Printable(at == std::string::npos ? what : what.substr(at + 2));
+    }
+
+    // The JSON of `working` into `json`: nothing when it parsed, or the offset past a number
+    // too large to hold, with `why` set when that number is one the reader uses. A syntax
+    // error is refused here and gives the end offset with `why`.
+    std::optional<std::size_t> Parse(const std::string& working, nlohmann::json& json, std::string& why)
+    {
+        const char* read = working.data();
+        Place place;
+        entryLines.clear();
+        const nlohmann::json::parser_callback_t note = [&](int depth, nlohmann::json::parse_event_t event,
+                                                           nlohmann::json& value) {
+            if (event == nlohmann::json::parse_event_t::key && depth == 1) place = {value.get<std::string>(), ""};
+            if (event == nlohmann::json::parse_event_t::key && depth == 3) place.entryKey = value.get<std::string>();
+            if (event == nlohmann::json::parse_event_t::object_start && depth == 2 && place.topKey == "days") {
+                place.entryKey.clear();
+                entryLines.push_back(LineAt(working, static_cast<std::size_t>(read - working.data()) - 1));
+            }
+            return true;
+        };
+        try {
+            json = nlohmann::json::parse(CountingIterator(working.data(), &read),
+                                         CountingIterator(working.data() + working.size(), &read), note);
+            return std::nullopt;
+        } catch (const nlohmann::json::parse_error& error) {
+            // "[json.exception.parse_error.101] parse error at line 3, column 5: syntax error …"
+            const std::string what = error.what();
+            const std::size_t column = what.find("column ");
+            const std::size_t after = column == std::string::npos ? column : what.find(": ", column);
+            why = Format(_("not JSON: {1}"), {Printable(after == std::string::npos ? what : what.substr(after + 2))});
+            return error.byte ? error.byte - 1 : 0;
+        } catch (const nlohmann::json::exception& error) {
+            // Well-formed but unusable, such as a number too large for a double ("1e999").
+            const auto at = static_cast<std::size_t>(read - working.data());
+            if (place.IsUsed()) why = Format(_("not JSON: {1}"), {WhatOf(error.what())});
+            return at;
+        }
+    }
+
+    // Where the number that the parser read up to `end` begins: it looks one character
+    // past a number.
+    static std::size_t OverflowStart(const std::string& working, std::size_t& end)
+    {
+        constexpr std::string_view numeric = "0123456789+-.eE";
+        end = std::min(end, working.size());
+        while (end > 0 && numeric.find(working[end - 1]) == std::string_view::npos) --end;
+        std::size_t start = end;
+        while (start > 0 && numeric.find(working[start - 1]) != std::string_view::npos) --start;
+        return start;
+    }
+
+    // "year" and the file's name agree; every entry of "days" becomes a line of that year.
+    void ReadDays(const nlohmann::json& json)
+    {
+        const auto days = json.is_object() ? json.find("days") : json.end();
+        if (!json.is_object() || days == json.end() || !days->is_array() || days->size() != entryLines.size()) {
+            Refuse(1, _("no \"days\" list of objects, as in {\"days\": [{\"name\": \"元旦\", \"date\": \"2027-01-01\", "
+                         "\"isOffDay\": true}]}"));
+            return;
+        }
+        std::int32_t year = YearOfName(name);
+        if (const auto given = json.find("year"); given != json.end()) {
+            if (!given->is_number_integer() || *given < 1 || *given > 9999 || (year && *given != year)) {
+                Refuse(1, year ? Format(_("\"year\" is {1}, not the year {2} of the file's name"),
+                                         {Printable(given->dump()), std::to_string(year)})
+                                : Format(_("\"year\" is {1}, not a year"), {Printable(given->dump())}));
+                return;
+            }
+            year = given->get<std::int32_t>();
+        }
+        std::set<CivilDate> seen;
+        for (std::size_t i = 0; i < days->size(); ++i) ReadDay((*days)[i], entryLines[i], year, seen);
+    }
+
+    void ReadDay(const nlohmann::json& day, std::size_t at, std::int32_t year, std::set<CivilDate>& seen)
+    {
+        const auto field = [&](const char* key) { return day.find(key); };
+        if (field("name") == day.end() || !field("name")->is_string() || field("date") == day.end() ||
+            !field("date")->is_string() || field("isOffDay") == day.end() || !field("isOffDay")->is_boolean()) {
+            result.errors.push_back(
+                LineError(name, at, _("a day needs \"name\" and \"date\" as text and \"isOffDay\" as true or false")));
+            return;
+        }
+        RestDayLine line;
+        std::string why = ReadRestDayFields(field("date")->get<std::string>(), field("isOffDay")->get<bool>() ? "休" : "班",
+                                            field("name")->get<std::string>(), line);
+        if (why.empty() && year && NoticeYearOf(line.date) != year && line.date.year != year)
+            why = Format(_("{1} is no day of the arrangement of {2}"), {IsoDate(line.date), std::to_string(year)});
+        if (why.empty()) why = GivenTwice(seen, line.date);
+        if (!why.empty()) {
+            result.errors.push_back(LineError(name, at, why));
+            return;
+        }
+        result.lines.push_back(std::move(line));
+    }
+
+    std::string_view text;
+    std::string_view name;
+    std::vector<std::size_t> entryLines;  // the line of each entry of "days"
+    RestDayLines result;
+};
+
 }  // namespace
 
 RestDayLines ParseRestDayJson(std::string_view text, std::string_view name)
 {
-    RestDayLines result;
-    const auto refuse = [&](std::size_t line, const std::string& why) {
-        result.errors.push_back(Printable(name) + ":" + std::to_string(line) + ": " + why);
-    };
-    const char* read = text.data();
-    std::vector<std::size_t> entryLines;  // the line of each entry of "days"
-    std::string topKey;
-    const nlohmann::json::parser_callback_t note = [&](int depth, nlohmann::json::parse_event_t event,
-                                                       nlohmann::json& value) {
-        if (event == nlohmann::json::parse_event_t::key && depth == 1) topKey = value.get<std::string>();
-        if (event == nlohmann::json::parse_event_t::object_start && depth == 2 && topKey == "days")
-            entryLines.push_back(LineAt(text, static_cast<std::size_t>(read - text.data()) - 1));
-        return true;
-    };
-    nlohmann::json json;
-    try {
-        json = nlohmann::json::parse(CountingIterator(text.data(), &read),
-                                     CountingIterator(text.data() + text.size(), &read), note);
-    } catch (const nlohmann::json::parse_error& error) {
-        // "[json.exception.parse_error.101] parse error at line 3, column 5: syntax error …"
-        const std::string what = error.what();
-        const std::size_t column = what.find("column ");
-        const std::size_t why = column == std::string::npos ? column : what.find(": ", column);
-        refuse(LineAt(text, error.byte ? error.byte - 1 : 0),
-               Format(_("not JSON: {1}"), {Printable(why == std::string::npos ? what : what.substr(why + 2))}));
-        return result;
-    } catch (const nlohmann::json::exception& error) {
-        // Well-formed but unusable, such as a number too large for a double ("1e999").
-        const std::string what = error.what();
-        const std::size_t why = what.find("] ");
-        refuse(LineAt(text, static_cast<std::size_t>(read - text.data())),
-               Format(_("not JSON: {1}"), {Printable(why == std::string::npos ? what : what.substr(why + 2))}));
-        return result;
-    }
-    const auto days = json.is_object() ? json.find("days") : json.end();
-    if (!json.is_object() || days == json.end() || !days->is_array() || days->size() != entryLines.size()) {
-        refuse(1, _("no \"days\" list of objects, as in {\"days\": [{\"name\": \"元旦\", \"date\": \"2027-01-01\", "
-                    "\"isOffDay\": true}]}"));
-        return result;
-    }
-    std::set<std::string> seen;
-    for (std::size_t i = 0; i < days->size(); ++i) {
-        const nlohmann::json& day = (*days)[i];
-        const auto field = [&](const char* key) { return day.find(key); };
-        if (field("name") == day.end() || !field("name")->is_string() || field("date") == day.end() ||
-            !field("date")->is_string() || field("isOffDay") == day.end() || !field("isOffDay")->is_boolean()) {
-            refuse(entryLines[i], _("a day needs \"name\" and \"date\" as text and \"isOffDay\" as true or false"));
-            continue;
-        }
-        const std::string date = *field("date");
-        RestDayLine line;
-        std::string why = ReadRestDayFields(date, field("isOffDay")->get<bool>() ? "休" : "班",
-                                            field("name")->get<std::string>(), line);
-        if (why.empty() && !seen.insert(date).second) why = Format(_("{1} is given twice"), {date});
-        if (!why.empty()) {
-            refuse(entryLines[i], why);
-            continue;
-        }
-        result.lines.push_back(std::move(line));
-    }
-    return result;
+    return JsonReader(text, name).Read();
 }
 
 }  // namespace dovrin

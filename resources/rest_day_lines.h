@@ -2,7 +2,9 @@
 // step that checks the built-in file and by the programs that read a user's file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +27,6 @@ struct RestDayLines {
     std::vector<std::string> errors;
 };
 
-// YYYY-MM-DD, digits only; whether it is a real day is CheckRestDay's question.
-bool ParseIsoDate(std::string_view text, CivilDate& date);
-
 // Why a day off or working day cannot be used, whatever file it came from, or "" when it
 // can: a date that is no real day or lies outside the calendar's span, 班 on a weekday, a
 // holiday name that is empty, not UTF-8 or holds a control character.
@@ -44,6 +43,17 @@ std::string ReadRestDayFields(std::string_view date, std::string_view kind, std:
 // and reported; the others count. With `inOrder`, a date before the one above is refused as
 // well. `name` is the file name the errors give.
 RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, bool inOrder);
+
+// The year of the yearly notice that arranges `date`: a December date belongs to the next
+// year's, whose 元旦 it is.
+std::int32_t NoticeYearOf(CivilDate date);
+
+// "NAME:LINE: why", as every reader of days off names a refused line.
+std::string LineError(std::string_view name, std::size_t line, std::string_view why);
+
+// Why `date` cannot be taken again from one file ("DATE is given twice"), or "" after
+// noting it in `seen`.
+std::string GivenTwice(std::set<CivilDate>& seen, CivilDate date);
 
 // The line that ParseRestDayLines reads back as `line`, with its line feed.
 std::string RestDayLineText(const RestDayLine& line);

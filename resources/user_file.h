@@ -1,9 +1,11 @@
 // A file the user keeps beside the program's data (the days off of years not yet built in),
-// read so that nothing found at its path can stop a program from starting.
+// read so that nothing found at its path can stop a program from starting, and written so
+// that nothing of it is lost.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dovrin {
@@ -15,6 +17,8 @@ struct UserFile {
     std::string text;                   // whole lines, without a leading byte-order mark
     std::vector<std::string> messages;  // "FILE: what (reason)", in the user's language
     bool read = false;                  // a regular file was opened and read
+    bool byteOrderMark = false;         // the file began with one (as Notepad writes them)
+    int error = 0;                      // errno of a failed open or read
 };
 
 // Opens `path` without blocking and reads it only when it is a regular file: at most `limit`
@@ -22,6 +26,18 @@ struct UserFile {
 // path that is no regular file, and a cut after the limit each give one message, and the
 // text holds what could be used.
 UserFile ReadUserFile(const std::string& path, std::size_t limit = LargestUserFile);
+
+// The same for a file the user names: a missing one is a message too, and so is one larger
+// than `limit` (then the text is empty).
+UserFile ReadNamedFile(const std::string& path, std::size_t limit = LargestUserFile);
+
+// Writes `text` as the whole file at `path`, with the byte-order mark when `byteOrderMark`:
+// into a temporary file beside it, flushed to the disk and renamed over it, so that an
+// interrupted run leaves the old file whole. A link is followed, so the file it points to
+// is replaced (or created, beside itself, when the link dangles) and the link stays; the old
+// file's permissions are kept. The folder of `path` is created when missing. Returns why it
+// could not be written ("cannot write FILE: reason", in the user's language), or "".
+std::string WriteUserFile(const std::string& path, std::string_view text, bool byteOrderMark);
 
 // Adds the messages about one file's refused lines to `to`: the first MostMessagesPerFile
 // of them, then one line saying how many more lines were skipped.

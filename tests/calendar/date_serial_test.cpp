@@ -1,6 +1,7 @@
 // Date serials: anchors, roll-over, weekdays and the replaceable clock.
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
+#include "calendar/span.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,25 @@ TEST(DateSerial, EveryDayOfTheSpanRoundTripsAndAdvancesTheWeekday)
         ASSERT_EQ(weekday, previousWeekday % 7 + 1) << serial;
         previousWeekday = weekday;
     }
+}
+
+TEST(CivilDate, EveryDayOfTheSpanFollowsTheDayCount)
+{
+    CivilDate previous = FirstCoveredDay.AddDays(-1);
+    for (std::int64_t days = FirstCoveredDay.Days(); days <= LastCoveredDay.Days(); ++days) {
+        const CivilDate date = CivilDate::FromDays(days);
+        ASSERT_TRUE(date.IsValid()) << days;
+        ASSERT_EQ(date.Days(), days);
+        ASSERT_EQ(previous.AddDays(1), date) << days;
+        ASSERT_LT(previous, date) << days;
+        ASSERT_EQ(date - previous, 1);
+        ASSERT_EQ(date.Weekday(), previous.Weekday() % 7 + 1) << days;
+        ASSERT_EQ(date.IsWeekend(), date.Weekday() == 1 || date.Weekday() == 7);
+        CivilDate parsed;
+        ASSERT_TRUE(ParseIsoDate(IsoDate(date), parsed) && parsed == date) << days;
+        previous = date;
+    }
+    EXPECT_EQ(previous, LastCoveredDay);
 }
 
 TEST(DateSerial, Weekdays)

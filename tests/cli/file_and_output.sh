@@ -29,6 +29,15 @@ for args in "2026 1" "--ics 2026-01-01 2026-12-31"; do
     bad "dovrin-cal $args > /dev/full: $(cat "$work/err")"
 done
 
+# After --write the user's file is written even when its confirmation cannot be: the
+# message says so, and the year is in the file.
+XDG_DATA_HOME=$work/written "$cal" --import-notice "$(dirname "$0")/notices/2026.txt" --write >/dev/full 2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || bad "status $status for --write > /dev/full"
+[ "$(tail -n 1 "$work/err")" = "dovrin-cal: $work/written/dovrin/rest-days.tsv was written all the same" ] ||
+  bad "--write > /dev/full: $(cat "$work/err")"
+grep -q '^2026-10-01' "$work/written/dovrin/rest-days.tsv" || bad "--write > /dev/full wrote nothing"
+
 "$cal" --table 1900-01-31 2050-01-22 2>"$work/err" | head -n 1 >/dev/null
 [ -s "$work/err" ] && bad "a closed pipe is reported: $(cat "$work/err")"
 exit $fail

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "calendar/utf8.h"
-#include "cli/notice.h"
+#include "resources/notice.h"
 #include "cli/run.h"
 #include "resources/rest_day_lines.h"
 
@@ -36,7 +36,7 @@ std::string Line(const dovrin::RestDayLine& line)
     return dovrin::IsoDate(line.date) + (line.kind == dovrin::DayOff::Rest ? "\t休\t" : "\t班\t") + line.holiday;
 }
 
-std::vector<std::string> Lines(const dovrin::cli::Notice& notice)
+std::vector<std::string> Lines(const dovrin::Notice& notice)
 {
     std::vector<std::string> lines;
     for (const auto& line : notice.lines) lines.push_back(Line(line));
@@ -64,7 +64,7 @@ class Notices : public ::testing::TestWithParam<NoticeCase> {};
 TEST_P(Notices, GiveTheBuiltInLinesOfTheirYear)
 {
     const NoticeCase& c = GetParam();
-    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(Notice(c.year), 0);
+    const dovrin::Notice notice = dovrin::ParseNotice(Notice(c.year), 0);
     EXPECT_EQ(notice.errors, std::vector<std::string>{});
     EXPECT_EQ(notice.year, c.year);
     std::vector<std::string> expected;
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Notice, AsCopiedFromANewsPageGivesTheSameLines)
 {
-    const dovrin::cli::Notice web = dovrin::cli::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
+    const dovrin::Notice web = dovrin::ParseNotice(Read(std::string(DOVRIN_NOTICE_DIR) + "/2026-web.txt"), 0);
     EXPECT_EQ(web.errors, std::vector<std::string>{});
     EXPECT_EQ(Lines(web), BuiltIn(2026));
 }
@@ -112,7 +112,7 @@ TEST(Notice, TextTooLongForAnItemIsRefused)
     const std::string title = "国务院办公厅关于2026年部分节假日安排的通知\n";
     for (const std::string& text : {title + "一、元旦：" + std::string(900000, 'x'),
                                     title + "一、元旦：1月1日放假，\n" + std::string(900000, 'x')})
-        EXPECT_FALSE(dovrin::cli::ParseNotice(text, 0).errors.empty());
+        EXPECT_FALSE(dovrin::ParseNotice(text, 0).errors.empty());
 }
 
 struct Damage {
@@ -133,7 +133,7 @@ TEST_P(DamagedNotice, IsRefusedNamingTheItem)
     const Damage& d = GetParam();
     const std::string text = Notice(2026);
     ASSERT_NE(text.find(d.from), std::string::npos);
-    const dovrin::cli::Notice notice = dovrin::cli::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
+    const dovrin::Notice notice = dovrin::ParseNotice(dovrin::ReplaceAll(text, d.from, d.to), 0);
     EXPECT_EQ(std::count(notice.errors.begin(), notice.errors.end(), d.error), 1) << ::testing::PrintToString(notice.errors);
     EXPECT_TRUE(notice.lines.empty());
 }
@@ -149,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"WorkDayFarAway", "2月28日（周六）", "3月14日（周六）",
                "item 二、春节: 上班 on 2026-03-14, 19 days from the period 2026-02-15..2026-02-23"},
         Damage{"WrongWeekday", "5月9日（周六）", "5月9日（周日）", "item 四、劳动节: '5月9日(周日)': 2026-05-09 is 星期六"},
+        Damage{"WrongLunarDate", "农历腊月二十八", "农历腊月二十七",
+               "item 二、春节: '2月15日(农历腊月二十七、周日)': 2026-02-15 is 农历十二月廿八"},
+        Damage{"WrongLunarMonth", "农历正月初七", "农历二月初七",
+               "item 二、春节: '23日(农历二月初七、周一)': 2026-02-23 is 农历一月初七"},
         Damage{"CountTooLarge", "共7天。9月20日", "共99999999999天。9月20日",
                "item 七、国庆节: '共99999999999天' is not understood"},
         Damage{"NoSuchDay", "2月28日（周六）", "2月29日（周日）", "item 二、春节: '2月29日(周日)' is not a day of the calendar"},
@@ -231,6 +235,60 @@ TEST_F(Import, AFolderThatCannotBeWrittenLeavesTheOldFile)
     path = (folder / "rest-days.tsv" / "dovrin" / "rest-days.tsv").string();
     EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
     EXPECT_NE(err.find("cannot create"), std::string::npos) << err;
+}
+
+// Links as dotfile managers keep them, and a byte-order mark as Notepad writes it.
+TEST_F(Import, WritesThroughLinksAndKeepsTheByteOrderMark)
+{
+    const std::string notice = std::string(DOVRIN_NOTICE_DIR) + "/2026.txt";
+    const std::string target = (folder / "kept.tsv").string();
+    std::filesystem::create_symlink(target, path);  // dangling
+    std::string out, err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 0) << err;
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    std::string lines;
+    for (const std::string& line : BuiltIn(2026)) lines += line + "\n";
+    EXPECT_EQ(Read(target), lines);
+
+    const std::string bom = "\xEF\xBB\xBF";
+    std::ofstream(target, std::ios::binary) << bom << "2026-01-01\t休\t元旦\n# mine\n";
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 2);
+    EXPECT_NE(err.find(" holds 1 lines of 2026 already"), std::string::npos) << err;
+    EXPECT_EQ(Run({"--import-notice", notice, "--write", "--replace"}, out, err), 0);
+    EXPECT_EQ(Read(target), bom + lines + "# mine\n");
+    std::vector<std::string> skipped;
+    dovrin::LoadRestDays(path, skipped);
+    EXPECT_EQ(skipped, std::vector<std::string>{});
+
+    // A loop is refused and left as it is.
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(path, path);
+    err.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_NE(err.find(path + ": cannot open the file (Too many levels of symbolic links); nothing was written"),
+              std::string::npos) << err;
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+
+    // No file is there to be left as it was when its folder cannot be made.
+    path = (folder / "kept.tsv" / "rest-days.tsv").string();
+    err.clear();
+    EXPECT_EQ(Run({"--import-notice", notice, "--write"}, out, err), 1);
+    EXPECT_EQ(err, "dovrin-cal: cannot create " + target + ": Not a directory; nothing was written\n");
+}
+
+TEST_F(Import, ANoticeThatCannotBeReadIsReportedWithTheReason)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"", "'': cannot open the file (No such file or directory)"},
+        {folder.string() + "/none.txt", folder.string() + "/none.txt: cannot open the file (No such file or directory)"},
+        {folder.string(), folder.string() + ": skipped, as it is not a regular file (a directory)"},
+        {"/dev/zero", "/dev/zero: skipped, as it is not a regular file (a device)"},
+    };
+    for (const auto& [source, message] : cases) {
+        std::string out, err;
+        EXPECT_EQ(Run({"--import-notice", source}, out, err), 2) << source;
+        EXPECT_EQ(err, "dovrin-cal: " + message + "\n");
+    }
 }
 
 }  // namespace

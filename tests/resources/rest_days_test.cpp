@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calendar/utf8.h"
+#include "resources/rest_day_json.h"
 #include "resources/rest_days.h"
 #include "resources/user_file.h"
 
@@ -155,6 +156,44 @@ TEST(RestDays, HolidayCnJsonFilesBesideTheUsersFileAreReadUnderIt)
     std::filesystem::remove_all(folder);
 }
 
+// The fields the reader uses are checked; the others may hold anything.
+TEST(RestDays, AJsonFileKeepsToTheYearOfItsName)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> errors;
+        std::size_t lines;
+    };
+    const std::string day = "{\"name\": \"元旦\", \"date\": \"2028-01-01\", \"isOffDay\": true}";
+    std::vector<Case> cases{
+        {"year of another file", "{\"year\": 2029, \"days\": [" + day + "]}",
+         {"2028.json:1: \"year\" is 2029, not the year 2028 of the file's name"}, 0},
+        {"fractional year", "{\"year\": 2028.5, \"days\": [" + day + "]}",
+         {"2028.json:1: \"year\" is 2028.5, not the year 2028 of the file's name"}, 0},
+        {"huge year", "{\"year\": 1e999999, \"days\": [" + day + "]}",
+         {"2028.json:1: not JSON: number overflow parsing '1e999999'"}, 0},
+        {"huge number under unknown keys",
+         "{\"x\": 1e999999, \"year\": 2028,\n \"days\": [{\"y\": [-1e999999], " + day.substr(1) + "],\n \"z\": 1e999}",
+         {}, 1},
+        {"dates of other years",
+         "{\"days\": [" + day + ",\n {\"name\": \"元旦\", \"date\": \"2027-12-31\", \"isOffDay\": true},\n"
+         " {\"name\": \"元旦\", \"date\": \"2027-11-30\", \"isOffDay\": true},\n"
+         " {\"name\": \"元旦\", \"date\": \"2029-01-01\", \"isOffDay\": true}]}",
+         {"2028.json:3: 2027-11-30 is no day of the arrangement of 2028",
+          "2028.json:4: 2029-01-01 is no day of the arrangement of 2028"}, 2},
+    };
+    std::string huge;
+    for (int i = 0; i < 40; ++i) huge += "1e999, ";
+    cases.push_back({"a file full of huge numbers", "{\"x\": [" + huge + "1], \"days\": [" + day + "]}",
+                     {"2028.json:1: more numbers too large for a double than a file of days has"}, 0});
+    for (const Case& c : cases) {
+        const dovrin::RestDayLines read = dovrin::ParseRestDayJson(c.text, "2028.json");
+        EXPECT_EQ(read.errors, c.errors) << c.name;
+        EXPECT_EQ(read.lines.size(), c.lines) << c.name;
+    }
+}
+
 TEST(RestDays, TheUsersFileLivesUnderXdgDataHome)
 {
     EXPECT_EQ(dovrin::UserRestDaysPath("/x", "/home/u"), "/x/dovrin/rest-days.tsv");
@@ -223,6 +262,11 @@ TEST(RestDays, ABadUsersFileIsReportedAndTheBuiltInDaysStillApply)
           "@:3: 2101-06-01 lies outside the calendar's span 1900-01-31..2101-01-28"},
          {2049, 6, 1}, DayOff::Rest, "端午节"},
         {"25 bad lines", write(manyBad), {}, {2026, 10, 1}, DayOff::Rest, "国庆节"},
+        {"dates not quite ISO",
+         write("2027-1-01\t休\tx\n+027-01-01\t休\tx\n2027-01-0a\t休\tx\n2027-00-10\t休\tx\n2027-01-01\t休\t元旦\r\n"),
+         {"@:1: '2027-1-01' is not a date of the form YYYY-MM-DD", "@:2: '+027-01-01' is not a date of the form YYYY-MM-DD",
+          "@:3: '2027-01-0a' is not a date of the form YYYY-MM-DD", "@:4: '2027-00-10' is not a date of the form YYYY-MM-DD"},
+         {2027, 1, 1}, DayOff::Rest, "元旦"},
     };
     const std::string dir = testing::TempDir() + "dovrin-bad-files";
     for (const Case& c : cases) {

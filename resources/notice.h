@@ -9,7 +9,7 @@
 
 #include "resources/rest_day_lines.h"
 
-namespace dovrin::cli {
+namespace dovrin {
 
 struct Notice {
     std::int32_t year = 0;
@@ -26,4 +26,4 @@ struct Notice {
 // 0 to take it from the title.
 Notice ParseNotice(std::string_view text, std::int32_t year);
 
-}  // namespace dovrin::cli
+}  // namespace dovrin

@@ -1,5 +1,5 @@
 // The yearly notice on public holidays, read item by item into days off and working days.
-#include "notice.h"
+#include "resources/notice.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,13 +8,13 @@
 #include <regex>
 #include <set>
 
+#include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
 #include "resources/messages.h"
-#include "info_window/named_days.h"
 
-namespace dovrin::cli {
+namespace dovrin {
 namespace {
 
 // bytes; the longest paragraph of the notices since 2008 takes about 1000. std::regex
@@ -34,10 +34,10 @@ std::string Folded(std::string_view text)
     static const std::pair<const char*, const char*> folds[] = {
         {"，", ","}, {"：", ":"}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"。", "."}, {"——", "-"},
         {"—", "-"}, {"–", "-"}, {"－", "-"}, {"～", "-"}, {"〜", "-"}, {"~", "-"}, {"“", "\""},
-        {"”", "\""}, {"＂", "\""}, {"\r", ""}, {" ", ""}, {"\t", ""}, {"\u3000", ""}, {"\u00A0", ""},
+        {"”", "\""}, {"＂", "\""}, {" ", ""}, {"\t", ""}, {"\u3000", ""}, {"\u00A0", ""},
         {"\u200B", ""}, {"\uFEFF", ""},
     };
-    std::string folded(text);
+    std::string folded = WithLineFeeds(text);
     for (const auto& [from, to] : folds) folded = ReplaceAll(std::move(folded), from, to);
     for (int digit = 0; digit < 10; ++digit)
         folded = ReplaceAll(std::move(folded), std::string{'\xEF', '\xBC', static_cast<char>(0x90 + digit)},
@@ -45,20 +45,12 @@ std::string Folded(std::string_view text)
     return folded;
 }
 
-std::int64_t DayOf(CivilDate date)
+// A number the patterns matched as digits, of 1 to 4 of them.
+std::int32_t Number(const std::ssub_match& digits)
 {
-    return DayNumber(date.year, date.month, date.day);
-}
-
-bool IsWeekend(CivilDate date)
-{
-    const std::int32_t weekday = WeekdayOfDate(date.year, date.month, date.day);
-    return weekday == 1 || weekday == 7;
-}
-
-CivilDate Next(CivilDate date, std::int64_t days)
-{
-    return DateOfDayNumber(DayOf(date) + days);
+    std::int32_t value = 0;
+    ParseDigits(digits.str(), value);
+    return value;
 }
 
 // "(一|二|…)": std::regex reads bytes, so a class of Chinese characters is an alternation.
@@ -107,13 +99,13 @@ public:
         std::vector<CivilDate> dates;
         for (auto it = std::sregex_iterator(list.begin(), list.end(), one); it != std::sregex_iterator(); ++it) {
             const std::smatch& m = *it;
-            CivilDate date{0, 0, std::stoi(m[3])};
+            CivilDate date{0, 0, Number(m[3])};
             if (m[1].matched) {
                 if (!m[2].matched) return Fail(m.str());
-                date.year = std::stoi(m[1]);
-                date.month = std::stoi(m[2]);
+                date.year = Number(m[1]);
+                date.month = Number(m[2]);
             } else if (m[2].matched) {
-                date.month = std::stoi(m[2]);
+                date.month = Number(m[2]);
                 date.year = NearestYear(date);
             } else if (previous) {
                 date.year = previous->year;
@@ -125,15 +117,18 @@ public:
                 item.errors.push_back(Format(_("'{1}' is not a day of the calendar"), {m.str()}));
                 return std::nullopt;
             }
-            if (DayOf(date) < DayOf(FirstCoveredDay) || DayOf(date) > DayOf(LastCoveredDay)) {
+            if (date < FirstCoveredDay || date > LastCoveredDay) {
                 item.errors.push_back(Format(_("'{1}' is outside the covered range {2}"),
                                              {m.str(), IsoDate(FirstCoveredDay) + ".." + IsoDate(LastCoveredDay)}));
                 return std::nullopt;
             }
             if (m[4].matched && !WeekdayAgrees(date, m[4])) {
-                const std::int32_t weekday = WeekdayOfDate(date.year, date.month, date.day);
                 item.errors.push_back(Format(_("'{1}': {2} is 星期{3}"),
-                                             {m.str(), IsoDate(date), ShortWeekdayName(weekday)}));
+                                             {m.str(), IsoDate(date), ShortWeekdayName(date.Weekday())}));
+                return std::nullopt;
+            }
+            if (m[4].matched && !LunarDateAgrees(date, m[4])) {
+                item.errors.push_back(Format(_("'{1}': {2} is 农历{3}"), {m.str(), IsoDate(date), LunarMonthDay(date)}));
                 return std::nullopt;
             }
             previous = date;
@@ -160,7 +155,7 @@ private:
         std::int64_t bestDistance = -1;
         for (std::int32_t candidate = year - 1; candidate <= year + 1; ++candidate) {
             if (!IsValidDate(candidate, date.month, date.day)) continue;
-            const std::int64_t distance = std::abs(DayNumber(candidate, date.month, date.day) - DayOf(*anchor));
+            const std::int64_t distance = std::abs(CivilDate{candidate, date.month, date.day} - *anchor);
             if (bestDistance < 0 || distance < bestDistance) {
                 best = candidate;
                 bestDistance = distance;
@@ -177,7 +172,45 @@ private:
         if (!std::regex_search(note, m, weekday)) return true;
         std::string named = m.str().substr(m.str().size() - 3);
         if (named == "天") named = "日";
-        return named == ShortWeekdayName(WeekdayOfDate(date.year, date.month, date.day));
+        return named == ShortWeekdayName(date.Weekday());
+    }
+
+    static std::string LunarMonthDay(CivilDate date)
+    {
+        clsDate lunar;
+        lunar.sInitDate(date.year, date.month, date.day);
+        return LunarMonthName(lunar.lMonth(), lunar.IsLeap()) + lunar.CDayStr(lunar.lDay());
+    }
+
+    // A note such as (农历腊月二十八、周日) or (农历除夕至正月初六) must name the date's lunar day;
+    // where it names two, the date is the end of a range and the second is its day.
+    static bool LunarDateAgrees(CivilDate date, const std::string& note)
+    {
+        const std::size_t lunar = note.find("农历");
+        if (lunar == std::string::npos) return true;
+        static const std::string digit = AnyOf({"一", "二", "三", "四", "五", "六", "七", "八", "九"});
+        static const std::regex named("(闰)?(?:(" + AnyOf({"正", "二", "三", "四", "五", "六", "七", "八", "九", "十一",
+                                                            "十二", "十", "冬", "腊"}) +
+                                      ")月)?(初十|初" + digit + "|十" + digit + "?|二十" + digit + "?|廿" + digit +
+                                      "|三十|除夕)");
+        const std::string text = note.substr(lunar);
+        std::smatch last;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), named); it != std::sregex_iterator(); ++it)
+            last = *it;
+        if (last.empty()) return true;  // 农历清明当日: a day without a lunar date to compare
+        if (last[3] == "除夕") {
+            clsDate next;
+            const CivilDate after = date.AddDays(1);
+            next.sInitDate(after.year, after.month, after.day);
+            return next.lMonth() == 1 && next.lDay() == 1 && !next.IsLeap();
+        }
+        std::string day = last[3];
+        if (day.starts_with("二十") && day != "二十") day = "廿" + day.substr(std::string_view("二十").size());
+        const std::string actual = LunarMonthDay(date);
+        if (!last[2].matched) return actual.ends_with(day);
+        std::string month = last[2];
+        month = month == "正" ? "一" : month == "冬" ? "十一" : month == "腊" ? "十二" : month;
+        return actual == last[1].str() + month + "月" + day;
     }
 
     Item& item;
@@ -210,8 +243,46 @@ bool SplitClauses(const std::string& body, std::vector<Clause>& clauses)
     return depth == 0;
 }
 
-// One item's clauses into its period, counts and days; what is not understood is an error.
-void ReadClauses(Item& item, std::int32_t year)
+// "与周末连休" and "不调休" said of the period, or an empty clause: true when `text` is one.
+bool ReadRemark(Item& item, const std::string& text)
+{
+    if (!text.empty() && text != "与周末连休" && text != "不调休") return false;
+    item.joinsWeekend = item.joinsWeekend || text == "与周末连休";
+    item.noSwap = item.noSwap || text == "不调休";
+    return true;
+}
+
+// "10月1日至7日放假调休，共7天": the item's one period.
+bool ReadPeriod(Item& item, DateReader& reader, const std::string& text, const std::smatch& m)
+{
+    if (item.first) {
+        item.errors.push_back(Format(_("'{1}': a second period of days off"), {text}));
+        return false;
+    }
+    const auto start = reader.Read(m[1]);
+    if (!start) return false;
+    reader.Anchor(start->front());
+    const auto end = m[2].matched ? reader.Read(m[2]) : start;
+    if (!end) return false;
+    item.first = start->front();
+    item.last = end->front();
+    if (*item.last < *item.first) {
+        item.errors.push_back(Format(_("'{1}': the period ends before it begins"), {text}));
+        return false;
+    }
+    if (m[3].matched) item.count = Number(m[3]);
+    return true;
+}
+
+bool AddDates(DateReader& reader, const std::string& list, std::vector<CivilDate>& to)
+{
+    const auto dates = reader.Read(list);
+    if (dates) to.insert(to.end(), dates->begin(), dates->end());
+    return dates.has_value();
+}
+
+// One clause of an item into its period, counts or days: false after an error on the item.
+bool ReadClause(Item& item, DateReader& reader, const std::string& text)
 {
     static const std::regex period("(" + DatePattern + ")(?:(?:至|-|到)(" + DatePattern +
                                    "))?放假(?:调休|公休)?(?:(\\d{1,3})天)?");
@@ -221,6 +292,25 @@ void ReadClauses(Item& item, std::int32_t year)
     static const std::regex named(DatesPattern + "(?:为" + HolidayPattern + "?法定节假日|为公休日|照常公休)");
     static const std::regex moved(DatesPattern + "(?:两个)?公休日(?:及" + HolidayPattern + ")?(?:分别)?调至" +
                                   DatesPattern);
+    std::smatch m;
+    reader.NewClause();
+    if (std::regex_match(text, m, period)) return ReadPeriod(item, reader, text, m);
+    if (std::regex_match(text, m, count) && item.first && !item.count) {
+        item.count = Number(m[1]);
+        return true;
+    }
+    if (std::regex_match(text, m, makeUp) && item.first) return AddDates(reader, m[1], item.makeUp);
+    if (std::regex_match(text, m, work)) return AddDates(reader, m[1], item.work);
+    if (std::regex_match(text, m, named) && item.first) return AddDates(reader, m[1], item.named);
+    if (std::regex_match(text, m, moved) && item.first)
+        return AddDates(reader, m[1], item.movedFrom) && AddDates(reader, m[2], item.named);
+    item.errors.push_back(Format(_("'{1}' is not understood"), {text}));
+    return false;
+}
+
+// One item's clauses into its period, counts and days; what is not understood is an error.
+void ReadClauses(Item& item, std::int32_t year)
+{
     std::vector<Clause> clauses;
     if (item.body.size() > LongestParagraph) {
         item.errors.push_back(_("the item is longer than any of a notice"));
@@ -238,54 +328,7 @@ void ReadClauses(Item& item, std::int32_t year)
         advice = skip && !clause.endsSentence;
         if (skip) continue;
         if (text.starts_with("其中")) text.erase(0, std::string_view("其中").size());
-        if (text.empty() || text == "与周末连休" || text == "不调休") {
-            item.joinsWeekend = item.joinsWeekend || text == "与周末连休";
-            item.noSwap = item.noSwap || text == "不调休";
-            continue;
-        }
-        std::smatch m;
-        reader.NewClause();
-        if (std::regex_match(text, m, period)) {
-            if (item.first) {
-                item.errors.push_back(Format(_("'{1}': a second period of days off"), {text}));
-                return;
-            }
-            const auto start = reader.Read(m[1]);
-            if (!start) return;
-            reader.Anchor(start->front());
-            const auto end = m[2].matched ? reader.Read(m[2]) : start;
-            if (!end) return;
-            item.first = start->front();
-            item.last = end->front();
-            if (DayOf(*item.last) < DayOf(*item.first)) {
-                item.errors.push_back(Format(_("'{1}': the period ends before it begins"), {text}));
-                return;
-            }
-            if (m[3].matched) item.count = std::stoi(m[3]);
-        } else if (std::regex_match(text, m, count) && item.first && !item.count) {
-            item.count = std::stoi(m[1]);
-        } else if (std::regex_match(text, m, makeUp) && item.first) {
-            const auto day = reader.Read(m[1]);
-            if (!day) return;
-            item.makeUp.push_back(day->front());
-        } else if (std::regex_match(text, m, work)) {
-            const auto days = reader.Read(m[1]);
-            if (!days) return;
-            item.work.insert(item.work.end(), days->begin(), days->end());
-        } else if (std::regex_match(text, m, named) && item.first) {
-            const auto days = reader.Read(m[1]);
-            if (!days) return;
-            item.named.insert(item.named.end(), days->begin(), days->end());
-        } else if (std::regex_match(text, m, moved) && item.first) {
-            const auto from = reader.Read(m[1]);
-            const auto to = from ? reader.Read(m[2]) : std::nullopt;
-            if (!to) return;
-            item.movedFrom.insert(item.movedFrom.end(), from->begin(), from->end());
-            item.named.insert(item.named.end(), to->begin(), to->end());
-        } else {
-            item.errors.push_back(Format(_("'{1}' is not understood"), {text}));
-            return;
-        }
+        if (!ReadRemark(item, text) && !ReadClause(item, reader, text)) return;
     }
     if (!item.first) item.errors.push_back(_("no days off found (such as '10月1日至7日放假')"));
 }
@@ -359,28 +402,42 @@ std::string NumeralOf(std::size_t number)  // 1..20
     return std::string(Numerals[9]) + Numerals[number - 11];
 }
 
+// Whether the calendar names a day of first..last `name`, as a festival or a solar term.
+bool HoldsDayOf(CivilDate first, CivilDate last, const std::string& name)
+{
+    clsDate date;
+    for (CivilDate day = first; day <= last; day = day.AddDays(1)) {
+        date.sInitDate(day.year, day.month, day.day);
+        for (const std::string& names : {date.lHoliday(), date.lSolarTerm(), date.sHoliday(), date.wHoliday()}) {
+            const std::vector<std::string> each = SplitAt(names, " ");
+            if (std::find(each.begin(), each.end(), name) != each.end()) return true;
+        }
+    }
+    return false;
+}
+
 // The days of one item from what its clauses said, checked against each other.
-void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t year)
+void SettleDays(Item& item, const std::set<CivilDate>& allWork, std::int32_t year)
 {
     const auto fail = [&](std::string why) { item.errors.push_back(std::move(why)); };
     CivilDate first = *item.first, last = *item.last;
     for (const CivilDate& day : item.makeUp) {
-        bool follows = DayOf(day) > DayOf(last) && !IsWeekend(day);
-        for (CivilDate between = Next(last, 1); follows && DayOf(between) < DayOf(day); between = Next(between, 1))
-            follows = IsWeekend(between) && !allWork.count(DayOf(between));
+        bool follows = day > last && !day.IsWeekend();
+        for (CivilDate between = last.AddDays(1); follows && between < day; between = between.AddDays(1))
+            follows = between.IsWeekend() && !allWork.count(between);
         if (!follows) return fail(Format(_("补休 on {1} does not follow the period {2}..{3}"),
                                          {IsoDate(day), IsoDate(first), IsoDate(last)}));
         last = day;
     }
     const CivilDate stated = first, statedLast = last;
-    while (IsWeekend(Next(first, -1)) && !allWork.count(DayOf(first) - 1)) first = Next(first, -1);
-    while (IsWeekend(Next(last, 1)) && !allWork.count(DayOf(last) + 1)) last = Next(last, 1);
+    while (first.AddDays(-1).IsWeekend() && !allWork.count(first.AddDays(-1))) first = first.AddDays(-1);
+    while (last.AddDays(1).IsWeekend() && !allWork.count(last.AddDays(1))) last = last.AddDays(1);
     if (item.joinsWeekend && first == stated && last == statedLast)
         return fail(Format(_("the period {1}..{2} is said to join a weekend but adjoins none"),
                            {IsoDate(first), IsoDate(last)}));
     // 共N天 counts the days as written; a weekend that the count leaves out would be a doubt.
     for (const auto& [from, to] : {std::pair{stated, statedLast}, std::pair{first, last}}) {
-        const std::int64_t days = DayOf(to) - DayOf(from) + 1;
+        const std::int64_t days = to - from + 1;
         if (item.count && *item.count != days)
             return fail(Format(_("共{1}天, but the period {2}..{3} has {4} days"),
                                {std::to_string(*item.count), IsoDate(from), IsoDate(to), std::to_string(days)}));
@@ -390,8 +447,7 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
     for (const std::string& holiday : SplitAt(item.name, "、")) {
         const std::string day = holiday == "清明节" ? "清明" : holiday;
         const int slack = holiday == "清明节" ? 1 : 0;
-        const std::vector<NamedDay> named = NamedDays(Next(first, -slack), Next(last, slack));
-        if (std::none_of(named.begin(), named.end(), [&](const NamedDay& n) { return n.text == day; }))
+        if (!HoldsDayOf(first.AddDays(-slack), last.AddDays(slack), day))
             return fail(Format(_("the period {1}..{2} does not hold the day of {3}"),
                                {IsoDate(first), IsoDate(last), holiday}));
     }
@@ -399,18 +455,18 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
         return fail(Format(_("the period {1}..{2} does not end in {3}"),
                            {IsoDate(first), IsoDate(last), std::to_string(year)}));
     for (const CivilDate& day : item.named)
-        if (DayOf(day) < DayOf(first) || DayOf(day) > DayOf(last))
+        if (day < first || day > last)
             return fail(Format(_("{1} is named a day off but lies outside the period {2}..{3}"),
                                {IsoDate(day), IsoDate(first), IsoDate(last)}));
     if (item.noSwap && !item.work.empty())
         return fail(Format(_("不调休, yet 上班 on {1}"), {IsoDate(item.work.front())}));
     for (const CivilDate& day : item.work) {
-        if (!IsWeekend(day))
+        if (!day.IsWeekend())
             return fail(Format(_("上班 on {1}, which is no Saturday or Sunday"), {IsoDate(day)}));
-        if (DayOf(day) >= DayOf(first) && DayOf(day) <= DayOf(last))
+        if (day >= first && day <= last)
             return fail(Format(_("上班 on {1}, inside the period {2}..{3}"),
                                {IsoDate(day), IsoDate(first), IsoDate(last)}));
-        const std::int64_t away = std::max(DayOf(first) - DayOf(day), DayOf(day) - DayOf(last));
+        const std::int64_t away = std::max(first - day, day - last);
         if (away > MostDaysToWorkDay)
             return fail(Format(_("上班 on {1}, {2} days from the period {3}..{4}"),
                                {IsoDate(day), std::to_string(away), IsoDate(first), IsoDate(last)}));
@@ -419,60 +475,54 @@ void SettleDays(Item& item, const std::set<std::int64_t>& allWork, std::int32_t 
     item.last = last;
 }
 
-}  // namespace
-
-Notice ParseNotice(std::string_view text, std::int32_t year)
+// The notice's year: the title's, which `given` (--year) may confirm or, without a title,
+// give. 0 after an error.
+std::int32_t NoticeYear(const std::string& folded, std::int32_t given, std::vector<std::string>& errors)
 {
-    Notice notice;
-    if (!IsValidUtf8(text)) {
-        notice.errors.push_back(_("the notice is not UTF-8 text"));
-        return notice;
-    }
-    const std::string folded = Folded(text);
-
-    // The year: the title's, which --year may confirm or, without a title, give.
     static const std::regex title(R"(关于(\d{4})年部分节假日安排的通知)");
     const std::string joined = ReplaceAll(folded, "\n", "");
     std::set<std::int32_t> titled;
     for (auto it = std::sregex_iterator(joined.begin(), joined.end(), title); it != std::sregex_iterator(); ++it)
-        titled.insert(std::stoi((*it)[1]));
+        titled.insert(Number((*it)[1]));
     if (titled.size() > 1) {
-        notice.errors.push_back(Format(_("the text holds the titles of the notices of {1} and {2}"),
-                                       {std::to_string(*titled.begin()), std::to_string(*titled.rbegin())}));
-        return notice;
+        errors.push_back(Format(_("the text holds the titles of the notices of {1} and {2}"),
+                                {std::to_string(*titled.begin()), std::to_string(*titled.rbegin())}));
+        return 0;
     }
-    if (!titled.empty() && year && *titled.begin() != year) {
-        notice.errors.push_back(Format(_("the title names the year {1}, --year {2}"),
-                                       {std::to_string(*titled.begin()), std::to_string(year)}));
-        return notice;
+    if (!titled.empty() && given && *titled.begin() != given) {
+        errors.push_back(Format(_("the title names the year {1}, --year {2}"),
+                                {std::to_string(*titled.begin()), std::to_string(given)}));
+        return 0;
     }
-    notice.year = titled.empty() ? year : *titled.begin();
-    if (!notice.year) {
-        notice.errors.push_back(
-            _("no title 国务院办公厅关于YYYY年部分节假日安排的通知 in the text: give the year with --year YYYY"));
-        return notice;
+    const std::int32_t year = titled.empty() ? given : *titled.begin();
+    if (!year) {
+        errors.push_back(_("no title 国务院办公厅关于YYYY年部分节假日安排的通知 in the text: give the year with --year YYYY"));
+        return 0;
     }
-    if (notice.year < FirstWholeYear || notice.year > LastWholeYear) {
-        notice.errors.push_back(Format(_("the year {1} is outside the covered years {2}"),
-                                       {std::to_string(notice.year), std::to_string(FirstWholeYear) + ".." +
-                                                                         std::to_string(LastWholeYear)}));
-        return notice;
+    if (year < FirstWholeYear || year > LastWholeYear) {
+        errors.push_back(Format(_("the year {1} is outside the covered years {2}"),
+                                {std::to_string(year), std::to_string(FirstWholeYear) + ".." +
+                                                           std::to_string(LastWholeYear)}));
+        return 0;
     }
+    return year;
+}
 
-    std::vector<Item> items = FindItems(SplitAt(folded, "\n"));
-    if (items.empty()) {
-        notice.errors.push_back(_("no numbered items such as '一、元旦：1月1日放假' in the text"));
-        return notice;
-    }
-    const auto itemError = [&](const Item& item, const std::string& why) {
-        notice.errors.push_back(Format(_("item {1}: {2}"), {item.label, why}));
-    };
+void AddItemError(Notice& notice, const Item& item, const std::string& why)
+{
+    notice.errors.push_back(Format(_("item {1}: {2}"), {item.label, why}));
+}
+
+// Each item numbered in order, naming known holidays, read clause by clause; all seven
+// holidays given. False when the numbering is broken (nothing more is read then).
+bool ReadItems(std::vector<Item>& items, Notice& notice)
+{
     for (std::size_t i = 0; i < items.size(); ++i) {
         Item& item = items[i];
         if (i >= 20 || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
-            itemError(item, Format(_("the items are to be numbered 一、二、三… in order; here {1} is due"),
-                                   {i < 20 ? NumeralOf(i + 1) : "?"}));
-            return notice;
+            AddItemError(notice, item, Format(_("the items are to be numbered 一、二、三… in order; here {1} is due"),
+                                              {i < 20 ? NumeralOf(i + 1) : "?"}));
+            return false;
         }
         item.name = HolidayOfTitle(item.name);
         if (item.name.empty())
@@ -487,39 +537,68 @@ Notice ParseNotice(std::string_view text, std::int32_t year)
         if (std::ranges::none_of(items, gives))
             notice.errors.push_back(Format(_("no item gives {1}, which every yearly notice has"), {holiday}));
     }
+    return true;
+}
 
-    // A weekend day whose rest moves to a day of the period is a working day.
-    std::set<std::int64_t> allWork;
+// Every item's days settled against the working days of all: a weekend day whose rest moves
+// to a day of the period is a working day.
+void SettleItems(std::vector<Item>& items, Notice& notice)
+{
+    std::set<CivilDate> allWork;
     for (Item& item : items) {
         for (const CivilDate& day : item.movedFrom)
-            if (DayOf(day) < DayOf(*item.first) || DayOf(day) > DayOf(*item.last)) item.work.push_back(day);
-        for (const CivilDate& day : item.work) allWork.insert(DayOf(day));
+            if (day < *item.first || day > *item.last) item.work.push_back(day);
+        allWork.insert(item.work.begin(), item.work.end());
     }
     for (Item& item : items)
         if (item.errors.empty()) SettleDays(item, allWork, notice.year);
     for (const Item& item : items)
-        for (const std::string& why : item.errors) itemError(item, why);
-    if (!notice.errors.empty()) return notice;
+        for (const std::string& why : item.errors) AddItemError(notice, item, why);
+}
 
-    // Across items: periods apart, each date from one item.
-    std::map<std::int64_t, std::pair<RestDayLine, const Item*>> days;
+// The lines of all items in date order, each date from one item only.
+void CollectLines(const std::vector<Item>& items, Notice& notice)
+{
+    std::map<CivilDate, std::pair<RestDayLine, const Item*>> days;
     for (const Item& item : items) {
         std::vector<RestDayLine> lines;
-        for (CivilDate day = *item.first; DayOf(day) <= DayOf(*item.last); day = Next(day, 1))
+        for (CivilDate day = *item.first; day <= *item.last; day = day.AddDays(1))
             lines.push_back({day, DayOff::Rest, item.name});
         for (const CivilDate& day : item.work)
             if (std::none_of(lines.begin(), lines.end(), [&](const RestDayLine& line) { return line.date == day; }))
                 lines.push_back({day, DayOff::Work, item.name});
         for (RestDayLine& line : lines) {
-            const auto [at, added] = days.try_emplace(DayOf(line.date), line, &item);
+            const auto [at, added] = days.try_emplace(line.date, line, &item);
             if (!added)
-                itemError(item, Format(_("{1} is given by item {2} as well"),
-                                       {IsoDate(line.date), at->second.second->label}));
+                AddItemError(notice, item, Format(_("{1} is given by item {2} as well"),
+                                                  {IsoDate(line.date), at->second.second->label}));
         }
     }
-    if (!notice.errors.empty()) return notice;
+    if (!notice.errors.empty()) return;
     for (auto& [day, entry] : days) notice.lines.push_back(std::move(entry.first));
+}
+
+}  // namespace
+
+Notice ParseNotice(std::string_view text, std::int32_t year)
+{
+    Notice notice;
+    if (!IsValidUtf8(text)) {
+        notice.errors.push_back(_("the notice is not UTF-8 text"));
+        return notice;
+    }
+    const std::string folded = Folded(text);
+    notice.year = NoticeYear(folded, year, notice.errors);
+    if (!notice.year) return notice;
+    std::vector<Item> items = FindItems(SplitAt(folded, "\n"));
+    if (items.empty()) {
+        notice.errors.push_back(_("no numbered items such as '一、元旦：1月1日放假' in the text"));
+        return notice;
+    }
+    if (!ReadItems(items, notice)) return notice;
+    SettleItems(items, notice);
+    if (notice.errors.empty()) CollectLines(items, notice);
     return notice;
 }
 
-}  // namespace dovrin::cli
+}  // namespace dovrin
