@@ -13,4 +13,16 @@ DayTone ToneOfDay(const clsDate& date, CivilDate today)
     return tone;
 }
 
+Rgb ColourOfTone(DayTone tone)
+{
+    switch (tone) {
+    case DayTone::Sunday:
+    case DayTone::RestDay: return grid_colours::Red;
+    case DayTone::Saturday: return grid_colours::Green;
+    case DayTone::Today: return grid_colours::Blue;
+    case DayTone::Plain: break;
+    }
+    return grid_colours::Black;
+}
+
 }  // namespace dovrin

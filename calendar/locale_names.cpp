@@ -48,4 +48,12 @@ std::string LunarDateText(const clsDate& date)
            LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
 }
 
+std::string LunarMonthCustomName(std::int32_t month, bool leap)
+{
+    static constexpr std::array<const char*, 12> names = {
+        "正月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月", "十月", "冬月", "腊月"};
+    if (month < 1 || month > 12) return {};
+    return (leap ? "闰" : "") + std::string(names[static_cast<std::size_t>(month - 1)]);
+}
+
 }  // namespace dovrin

@@ -28,4 +28,8 @@ std::string LunarMonthName(std::int32_t month, bool leap);
 // the stem-branch year and animal of the lunar year; "" for a day without a lunar date.
 std::string LunarDateText(const clsDate& date);
 
+// A lunar month by its customary name, as a wall calendar prints it on the month's first
+// day: 正月, 二月 ... 十月, 冬月, 腊月, with "闰" before a leap month; "" outside 1..12.
+std::string LunarMonthCustomName(std::int32_t month, bool leap);
+
 }  // namespace dovrin

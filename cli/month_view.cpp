@@ -9,7 +9,7 @@
 #include "calendar/day_tone.h"
 #include "calendar/locale_names.h"
 #include "calendar/utf8.h"
-#include "named_days.h"
+#include "info_window/named_days.h"
 
 namespace dovrin::cli {
 namespace {
@@ -136,24 +136,6 @@ std::string Title(std::int32_t year, std::int32_t month)
     return title;
 }
 
-// "8日", or "12月30日" when the day needs its month said.
-std::string DayText(CivilDate day, bool withMonth)
-{
-    return (withMonth ? std::to_string(day.month) + "月" : "") + std::to_string(day.day) + "日";
-}
-
-// "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that crosses into another
-// month names both months: "4月30日–5月2日 劳动节 放假".
-std::string EntryText(const NamedDay& entry, std::int32_t month)
-{
-    const bool withMonths = entry.first.month != month || entry.last.month != month;
-    std::string when = DayText(entry.first, withMonths);
-    if (entry.last != entry.first) when += "–" + DayText(entry.last, withMonths);
-    std::string text = when + " " + entry.text;
-    if (!entry.instant.empty()) text += " " + InstantMinute(entry.instant);
-    return text;
-}
-
 // The month's named days, two to a line where both fit, a long one on a line of its own.
 // The text in lines of at most `width` columns, broken at a space where it can be, else
 // between two characters.
@@ -188,7 +170,7 @@ void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t m
         pending.clear();
     };
     for (const NamedDay& entry : named) {
-        const std::string text = EntryText(entry, month);
+        const std::string text = ListEntryText(entry, month);
         const std::size_t width = DisplayWidth(text);
         if (!pending.empty() && width <= layout.ListEntryWidth()) {
             block.push_back({Padded(pending, layout.ListSecondColumn()) + text, layout.ListSecondColumn() + width});
@@ -212,31 +194,6 @@ void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t m
         block.push_back({piece, DisplayWidth(piece)});
     }
     flush();
-}
-
-// The official days off and working days that touch the month, as list entries:
-// "1日–7日 国庆节 放假", "10日 上班（国庆节调休）".
-std::vector<NamedDay> DaysOffOfMonth(std::int32_t year, std::int32_t month, const RestDays& restDays)
-{
-    std::vector<NamedDay> entries;
-    for (const RestDayPeriod& period : restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)})) {
-        const bool off = period.kind == DayOff::Rest;
-        entries.push_back({period.first, period.last, off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay,
-                           off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）", {}});
-    }
-    return entries;
-}
-
-// The named days with the days off among them, in date order; on one day the days off first.
-std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
-                                  const RestDays& restDays)
-{
-    std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
-    list.insert(list.end(), named.begin(), named.end());
-    std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
-        return a.first < b.first;
-    });
-    return list;
 }
 
 std::string MarkOf(DayOff kind)

@@ -9,7 +9,7 @@
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
-#include "named_days.h"
+#include "info_window/named_days.h"
 #include "resources/messages.h"
 
 namespace dovrin::cli {
@@ -121,6 +121,8 @@ enum LongOption : int {
     ImportNoticeOption,
     WriteOption,
     ReplaceOption,
+    PdfOption,
+    PaperOption,
 };
 
 constexpr option LongOptions[] = {
@@ -143,6 +145,8 @@ constexpr option LongOptions[] = {
     {"import-notice", required_argument, nullptr, ImportNoticeOption},
     {"write", no_argument, nullptr, WriteOption},
     {"replace", no_argument, nullptr, ReplaceOption},
+    {"pdf", required_argument, nullptr, PdfOption},
+    {"paper", required_argument, nullptr, PaperOption},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -152,8 +156,8 @@ constexpr const char* ShortOptions = ":3ymshn:";
 // The options that name an action or a file: a second one is an error, as two actions or
 // two files cannot both be meant. Of the options with a value the last one counts, and
 // the switches may be repeated.
-constexpr int OnceOnly[] = {TableOption, LunarOption,        InfoOption,  IcsOption,
-                            IcsLunarOption, ImportNoticeOption, WriteOption, ReplaceOption};
+constexpr int OnceOnly[] = {TableOption,    LunarOption,        InfoOption,  IcsOption,     IcsLunarOption,
+                            ImportNoticeOption, WriteOption, ReplaceOption, PdfOption};
 
 // The long name of an option, for the messages.
 std::string OptionName(int code)
@@ -191,6 +195,8 @@ std::string MissingValue(int code)
     case ImportNoticeOption: return _("--import-notice takes a file, or - for standard input");
     case 'n': return MonthCountWanted();
     case SummaryOption: return _("--summary takes the title of the event");
+    case PdfOption: return _("--pdf takes a file, or - for standard output");
+    case PaperOption: return _("--paper takes a4 or letter");
     default: return YearsWanted();
     }
 }
@@ -232,6 +238,8 @@ std::string ReadValue(int code, const char* value, const char* following, Option
     case ImportNoticeOption: o.notice = value; break;
     case WriteOption: o.write = true; break;
     case ReplaceOption: o.replace = true; break;
+    case PdfOption: o.pdf.file = value; break;
+    case PaperOption: return ReadPaper(value, o.pdf.paper);
     default: break;  // the commands and -3 and -y are counted only
     }
     return {};
@@ -287,11 +295,16 @@ std::string CheckCombinations(const Scan& s)
         return _("--import-notice cannot be combined with --table, --lunar, --info, --ics or --ics-lunar");
     if (s.Has(ImportNoticeOption) && (s.Has('3') || s.Has('n') || s.Has(LeapOption)))
         return _("-3, -y and -n go with the month grid only");
+    if (s.Has(PaperOption) && !s.Has(PdfOption)) return _("--paper goes with --pdf");
+    if (s.Has(PdfOption) && (grid || s.HasAction() || s.Has(ImportNoticeOption) || s.Has('m') || s.Has(LeapOption) ||
+                             s.Has(SummaryOption) || s.Has(YearsOption) || s.Has(WriteOption) || s.Has(ReplaceOption)))
+        return _("--pdf takes a file, a year and a month, and --paper only");
     return {};
 }
 
 Command CommandOf(const Scan& s)
 {
+    if (s.Has(PdfOption)) return Command::Pdf;
     if (s.Has(ImportNoticeOption)) return Command::ImportNotice;
     if (s.Has(TableOption)) return Command::Table;
     if (s.Has(IcsOption)) return Command::Ics;
@@ -457,6 +470,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     case Command::Lunar: result.error = ParseLunar(scan, o); break;
     case Command::IcsLunar: result.error = ParseIcsLunar(scan, o); break;
     case Command::Info: result.error = ParseInfo(scan, o); break;
+    case Command::Pdf: result.error = ParsePdfArguments(scan.positional, today, o.pdf); break;
     default: result.error = ParseMonths(scan, o); break;
     }
     return result;
@@ -516,6 +530,13 @@ std::string Usage()
               "The user's file is $XDG_DATA_HOME/dovrin/rest-days.tsv\n"
               "(~/.local/share/dovrin/rest-days.tsv); holiday-cn's YYYY.json files beside it\n"
               "are read as well.\n");
+    text += "\n";
+    text += _("Pages to print, as a PDF file:\n"
+              "  --pdf FILE [YEAR [MONTH]]\n"
+              "                     the year on one portrait page, or the month on one\n"
+              "                     landscape page with its holidays, solar terms and days\n"
+              "                     off listed; this year by default; FILE - for standard output\n"
+              "  --paper SIZE       a4 (the default) or letter\n");
     text += "\n";
     text += _("Other options:\n"
               "  -h, --help         show this help and exit\n"

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "pdf_output.h"
 
 namespace dovrin::cli {
 
-enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, ImportNotice, Help, Version };
+enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, ImportNotice, Pdf, Help, Version };
 enum class ColorMode { Auto, Always, Never };
 
 struct Options {
@@ -27,6 +28,7 @@ struct Options {
     std::string notice;       // ImportNotice: the file, "-" for standard input
     std::int32_t noticeYear = 0;  // ImportNotice: --year YYYY; 0 for the title's
     bool write = false, replace = false;  // ImportNotice
+    PdfRequest pdf;           // Pdf
 };
 
 struct ParseResult {

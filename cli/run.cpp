@@ -88,6 +88,8 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
         out = IcsCalendar(events, clock.UtcSeconds(), "Dovrin万年历 节日与节气");
         break;
     }
+    case Command::Pdf:
+        return WritePdf(o.pdf, restDays, out, err);
     case Command::ImportNotice:
         return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);
     case Command::IcsLunar:

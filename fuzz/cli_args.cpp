@@ -9,6 +9,7 @@
 
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
+#include "cli/options.h"
 #include "cli/run.h"
 #include "resources/rest_days.h"
 
@@ -34,6 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (!current.empty() || !args.empty()) args.push_back(current);
+
+    // --pdf writes files and loads the PDF module: its arguments are only parsed. Any option
+    // from "--p" on may be an abbreviation of --pdf or --paper.
+    for (const std::string& arg : args) {
+        if (arg.rfind("--p", 0) == 0) {
+            (void)dovrin::cli::ParseOptions(args, clock.Today());
+            return 0;
+        }
+    }
 
     std::string out;
     std::string err;

@@ -8,12 +8,6 @@
 namespace dovrin {
 namespace {
 
-// Place of a day counted from the grid's first cell: [0, 36].
-std::int32_t PlaceOfDay(CivilDate day)
-{
-    return (WeekdayOfDate(day.year, day.month, 1) - 1) + (day.day - 1);
-}
-
 std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
 {
     std::string text = ChineseDate(day.year, day.month, day.day) + " " + date.sWeekDayStr() + "，农历" +
@@ -37,18 +31,6 @@ std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
 }
 
 }  // namespace
-
-GridCell CellOfDay(CivilDate day)
-{
-    const std::int32_t place = PlaceOfDay(day);
-    return {place / gridColumns, place % gridColumns};
-}
-
-std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell)
-{
-    const std::int32_t day = cell.row * gridColumns + cell.column - (WeekdayOfDate(year, month, 1) - 1) + 1;
-    return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
-}
 
 CellBox DayCellBox(GridCell cell, float cellWidth, float cellHeight, float headingTextHeight)
 {

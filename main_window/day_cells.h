@@ -6,23 +6,10 @@
 #include <string>
 
 #include "calendar/date_serial.h"
+#include "calendar/month_grid.h"
 #include "resources/rest_days.h"
 
 namespace dovrin {
-
-inline constexpr std::int32_t gridRows = 6;
-inline constexpr std::int32_t gridColumns = 7;  // Sunday first
-
-struct GridCell {
-    std::int32_t row = 0;     // [0, 5]
-    std::int32_t column = 0;  // [0, 6]
-    friend bool operator==(const GridCell&, const GridCell&) = default;
-};
-
-// The cell of a day of its month.
-GridCell CellOfDay(CivilDate day);
-// The day of year-month in that cell; 0 for a cell before the 1st or after the month's end.
-std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell);
 
 // A painted cell in the surface's pixels.
 struct CellBox {

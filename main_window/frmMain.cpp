@@ -12,29 +12,10 @@ using dovrin::Rgb;
 
 namespace {
 
-constexpr Rgb White{255, 255, 255};
-constexpr Rgb Black{0, 0, 0};
-constexpr Rgb Red{255, 0, 0};
-constexpr Rgb Green{0, 128, 0};
-constexpr Rgb Blue{0, 0, 255};
-constexpr Rgb DarkGrey{96, 96, 96};
-constexpr Rgb HeadingBand{236, 233, 216};
-constexpr Rgb GridLine{182, 189, 210};
+using namespace dovrin::grid_colours;
 
 // The heading's measuring text: one line of weekday names.
 constexpr const char* HeadingSample = "星期";
-
-Rgb ColourOf(dovrin::DayTone tone)
-{
-    switch (tone) {
-    case dovrin::DayTone::Sunday:
-    case dovrin::DayTone::RestDay: return Red;
-    case dovrin::DayTone::Saturday: return Green;
-    case dovrin::DayTone::Today: return Blue;
-    case dovrin::DayTone::Plain: break;
-    }
-    return Black;
-}
 
 }  // namespace
 
@@ -88,7 +69,7 @@ void frmMain::ReDrawCalendar()
         picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
 
         CalDate.sInitDate(CurYear, CurMonth, d);
-        picMain.ForeColor(ColourOf(dovrin::ToneOfDay(CalDate, today)));
+        picMain.ForeColor(dovrin::ColourOfTone(dovrin::ToneOfDay(CalDate, today)));
 
         const auto textX = static_cast<std::int16_t>(x + 4);
         picMain.CurrentX(textX);

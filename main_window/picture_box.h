@@ -1,17 +1,11 @@
 // The drawing surface the month grid paints on: a persistent picture, in pixels.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-namespace dovrin {
+#include "calendar/day_tone.h"
 
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace dovrin {
 
 // Abstract so that the grid logic runs against a recording surface in tests.
 // Origin at the top-left, x to the right, y downwards.

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-noto-cjk
   libical-dev gettext nlohmann-json3-dev libnova-dev
+  libcairo2-dev libpango1.0-dev
   scdoc librsvg2-bin
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -18,6 +19,7 @@ if [ "${1:-}" = "--tests" ]; then
     python3-icalendar
     at-spi2-core dbus-x11 python3-pyatspi orca speech-dispatcher espeak-ng
     desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip bash-completion
+    poppler-utils
   )
 fi
 

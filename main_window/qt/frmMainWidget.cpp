@@ -24,6 +24,7 @@
 #include "main_window/qt/accessibility.h"
 #include "main_window/qt/grid_fonts.h"
 #include "main_window/qt/icons.h"
+#include "main_window/qt/print_calendar.h"
 #include "main_window/qt/twips_rect.h"
 #include "resources/reference_texts.h"
 
@@ -410,6 +411,11 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
                 return false;
             logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
+            // Ctrl+P prints; the dialog opens once the key has been handled and the grid redrawn.
+            if (key->matches(QKeySequence::Print))
+                QMetaObject::invokeMethod(this, [this] {
+                    PrintCalendar(this, logic.CurYear, logic.CurMonth, logic.OfficialDays);
+                }, Qt::QueuedConnection);
             return true;
         }
         if (event->type() == QEvent::MouseButtonPress ||

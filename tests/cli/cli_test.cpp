@@ -6,6 +6,7 @@
 #include "calendar/date_serial.h"
 #include "calendar/utf8.h"
 #include "cli/month_view.h"
+#include "cli/options.h"
 #include "cli/run.h"
 
 namespace {
@@ -259,6 +260,14 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--help=foo"}, "'--help=foo': --help takes no value"},
              {{"--thr=1", "2008"}, "'--thr=1': --three takes no value"},
              {{"--bogus=1"}, "unknown option '--bogus=1'"},
+             {{"--pdf"}, "a file"},
+             {{"--paper", "a4"}, "--pdf"},
+             {{"--pdf", "x.pdf", "--paper", "a5"}, "a4 or letter"},
+             {{"--pdf", "x.pdf", "2027", "13"}, "1..12"},
+             {{"--pdf", "x.pdf", "1900"}, "1901..2100"},  // January 1900 lies before the span
+             {{"--pdf", "x.pdf", "2101", "1"}, "2100-12"},
+             {{"--pdf", "x.pdf", "2027", "2", "1"}, "at most"},
+             {{"--pdf", "x.pdf", "-m"}, "--paper only"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];
@@ -266,6 +275,22 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
         EXPECT_NE(r.err.find(c.mentions), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+TEST_F(Cli, PdfTakesThisYearByDefaultAMonthWhenGivenAndThePaper)
+{
+    const auto parse = [](std::vector<std::string> args) { return dovrin::cli::ParseOptions(args, {2008, 2, 8}); };
+    const dovrin::cli::ParseResult year = parse({"--pdf", "-"});
+    EXPECT_EQ(year.options.command, dovrin::cli::Command::Pdf);
+    EXPECT_EQ(year.options.pdf.file, "-");
+    EXPECT_EQ(year.options.pdf.year, 2008);
+    EXPECT_EQ(year.options.pdf.month, 0);
+    EXPECT_EQ(year.options.pdf.paper, dovrin::Paper::A4);
+    const dovrin::cli::ParseResult month = parse({"--paper", "letter", "--pdf", "feb.pdf", "2027", "2"});
+    EXPECT_EQ(month.error, "");
+    EXPECT_EQ(month.options.pdf.year, 2027);
+    EXPECT_EQ(month.options.pdf.month, 2);
+    EXPECT_EQ(month.options.pdf.paper, dovrin::Paper::Letter);
 }
 
 TEST_F(Cli, HelpAndVersion)

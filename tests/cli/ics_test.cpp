@@ -10,7 +10,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
-#include "cli/named_days.h"
+#include "info_window/named_days.h"
 #include "cli/run.h"
 
 namespace {
@@ -78,7 +78,7 @@ TEST(CliIcs, HolidaysAndTermsOfAYearAreAllDayEventsOnTheirDays)
         EXPECT_LE(line.size() - 1, 75u) << line;
     }
     const std::vector<Event> events = Parse(text);
-    EXPECT_EQ(events.size(), dovrin::cli::NamedDays({2027, 1, 1}, {2027, 12, 31}).size());
+    EXPECT_EQ(events.size(), dovrin::NamedDays({2027, 1, 1}, {2027, 12, 31}).size());
 
     const Event* spring = Find(events, "春节", "20270206");
     ASSERT_NE(spring, nullptr);

@@ -113,6 +113,16 @@ if [ -n "$window_manager" ]; then
     flush_after "after a drag following the restore"
 fi
 
+# Ctrl+P opens the print dialog and moves nothing; Escape closes it again.
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main" 2>/dev/null
+before=$(xdotool getwindowname "$main")
+xdotool key ctrl+p
+dialog=$(timeout 10 xdotool search --sync --name '^打印日历$' | head -n 1)
+check "Ctrl+P opens the print dialog" "yes" "$([ -n "$dialog" ] && echo yes || echo no)"
+check "the selection unchanged by Ctrl+P" "$before" "$(xdotool getwindowname "$main")"
+[ -n "$dialog" ] && xdotool key --window "$dialog" Escape
+sleep 0.5
+
 xdotool key Escape
 check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"
 

@@ -42,4 +42,8 @@ out=$(env -i PATH=/usr/bin:/bin LANG=zh_CN.UTF-8 "$work/root/usr/bin/dovrin-cal"
   bad "dovrin-cal from the package under zh_CN printed: $out"
 dpkg-deb -c "$deb" | grep -q '/usr/share/locale/zh_CN/LC_MESSAGES/dovrin-cal.mo$' || bad "no zh_CN catalogue"
 
+# The PDF module, found from the program's own place.
+out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" --pdf - 2008 2 2>&1 | head -c 5)
+[ "$out" = "%PDF-" ] || bad "dovrin-cal --pdf - 2008 2 printed: $out"
+
 exit $fail

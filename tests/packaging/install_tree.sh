@@ -73,4 +73,8 @@ echo "$out" | grep -q 2008 && echo "$out" | grep -q 春节 || bad "dovrin-cal 20
 out=$(env -i PATH=/usr/bin:/bin LANG=zh_CN.UTF-8 "$root/bin/dovrin-cal" --help 2>&1)
 echo "$out" | head -n 1 | grep -q '^用法：dovrin-cal' || bad "dovrin-cal --help under zh_CN printed: $out"
 
+# The PDF module, found from the program's own place.
+out=$(env -i PATH=/usr/bin:/bin "$root/bin/dovrin-cal" --pdf - 2008 2 2>&1 | head -c 5)
+[ "$out" = "%PDF-" ] || bad "dovrin-cal --pdf - 2008 2 printed: $out"
+
 exit $fail

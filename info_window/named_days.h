@@ -1,6 +1,6 @@
 // The named days of a stretch of the calendar as data: holidays and solar terms in date
-// order, each name whole. The month grid lists them under each month and the iCalendar
-// export turns them into events.
+// order, each name whole. The month grids and the printed month list them under each month
+// and the iCalendar export turns them into events.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "resources/rest_days.h"
 
-namespace dovrin::cli {
+namespace dovrin {
 
 // In the order the names of one day are listed; the grid cell shows the first.
 enum class NamedDayKind {
@@ -41,10 +42,19 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last);
 // The named days of one Gregorian month.
 std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month);
 
+// What the list under a month holds: its named days with the official days off and working
+// days that touch the month among them, in date order; on one day the days off first.
+std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
+                                  const RestDays& restDays);
+
+// One entry of that list: "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that
+// crosses into another month names both months: "4月30日–5月2日 劳动节 放假".
+std::string ListEntryText(const NamedDay& entry, std::int32_t month);
+
 // Lunar facts shared by the grid, the checks of the command line and the export.
 // Whether lunar year `year` has a leap month after month `month`.
 bool HasLeapMonth(std::int32_t year, std::int32_t month);
 // 29 or 30: the length of the month (of its leap month when `leap`).
 std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap);
 
-}  // namespace dovrin::cli
+}  // namespace dovrin

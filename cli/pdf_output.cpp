@@ -1,0 +1,128 @@
+// dovrin-cal --pdf: the pages laid out here, drawn by the PDF module loaded for them alone.
+#include "pdf_output.h"
+
+#include <dlfcn.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "calendar/span.h"
+#include "resources/messages.h"
+#include "page/pdf/pdf_surface.h"
+
+namespace dovrin::cli {
+namespace {
+
+bool ParseWhole(const std::string& text, std::int32_t& value)
+{
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    value = std::stoi(text);
+    return true;
+}
+
+// The module beside the program as installed (or in the build tree), else at the install path.
+void* OpenModule(std::string& why)
+{
+    std::vector<std::filesystem::path> places;
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) places.push_back(program.parent_path() / DOVRIN_PKGLIBDIR_FROM_BINDIR / "dovrin-pdf.so");
+    places.push_back(std::filesystem::path(DOVRIN_PKGLIBDIR_ABSOLUTE) / "dovrin-pdf.so");
+    for (const std::filesystem::path& place : places) {
+        if (void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
+        const char* message = dlerror();
+        why = message ? message : place.string();
+    }
+    return nullptr;
+}
+
+std::int32_t MonthIndex(CivilDate day)
+{
+    return day.year * 12 + day.month - 1;
+}
+
+// "2100-12".
+std::string MonthText(std::int32_t index)
+{
+    return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
+}
+
+struct CloseModule {
+    void operator()(void* module) const { dlclose(module); }
+};
+
+}  // namespace
+
+std::string ReadPaper(const std::string& text, Paper& paper)
+{
+    if (text == "a4") paper = Paper::A4;
+    else if (text == "letter") paper = Paper::Letter;
+    else return Format(_("--paper takes a4 or letter, not '{1}'"), {text});
+    return {};
+}
+
+std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilDate today, PdfRequest& request)
+{
+    if (positional.size() > 2) return _("--pdf takes a file, then at most a year and a month");
+    request.year = today.year;
+    request.month = 0;
+    if (!positional.empty() && !ParseWhole(positional[0], request.year))
+        return Format(_("'{1}' is not a year"), {positional[0]});
+    if (positional.size() == 2 && (!ParseWhole(positional[1], request.month) || request.month < 1 || request.month > 12))
+        return Format(_("'{1}' is not a month; valid months are 1..12"), {positional[1]});
+    // Whole months of the covered days only: a page is never half empty. Months are counted
+    // as year * 12 + month - 1.
+    const std::int32_t firstMonth = MonthIndex(FirstCoveredDay) + (FirstCoveredDay.day == 1 ? 0 : 1);
+    const std::int32_t lastMonth =
+        MonthIndex(LastCoveredDay) - (LastCoveredDay.day == DaysInMonth(LastCoveredDay.year, LastCoveredDay.month) ? 0 : 1);
+    const std::int32_t asked = MonthIndex({request.year, request.month == 0 ? 1 : request.month, 1});
+    const bool inside = request.month == 0 ? request.year >= FirstWholeYear && request.year <= LastWholeYear
+                                           : asked >= firstMonth && asked <= lastMonth;
+    if (!inside)
+        return Format(_("--pdf prints the years {1}, and the months {2} to {3}"),
+                      {std::to_string(FirstWholeYear) + ".." + std::to_string(LastWholeYear), MonthText(firstMonth),
+                       MonthText(lastMonth)});
+    return {};
+}
+
+int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& out, std::string& err)
+{
+    std::string why;
+    const std::unique_ptr<void, CloseModule> module(OpenModule(why));
+    const auto create =
+        module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module.get(), newPdfSurfaceSymbol)) : nullptr;
+    if (!create) {
+        err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
+        return 1;
+    }
+    std::string pdf;
+    bool made = false;
+    {
+        const std::unique_ptr<PageSurface> surface(create(&pdf));
+        if (request.month == 0) DrawYearPage(*surface, request.paper, request.year, restDays);
+        else DrawMonthPage(*surface, request.paper, request.year, request.month, restDays);
+        made = surface->Finish();
+    }
+    if (!made) {
+        err = Format(_("dovrin-cal: {1}"), {_("the PDF could not be made")}) + "\n";
+        return 1;
+    }
+    if (request.file == "-") {
+        out = std::move(pdf);
+        return 0;
+    }
+    std::ofstream file(request.file, std::ios::binary | std::ios::trunc);
+    if (file) file.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    if (file) file.close();
+    if (!file) {
+        err = Format(_("dovrin-cal: {1}"), {Format(_("cannot write {1}: {2}"), {request.file, std::strerror(errno)})}) +
+              "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace dovrin::cli

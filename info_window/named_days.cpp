@@ -1,0 +1,116 @@
+// The named days of a stretch of the calendar as data.
+#include "info_window/named_days.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "calendar/clsDate.h"
+#include "calendar/locale_names.h"
+#include "calendar/utf8.h"
+
+namespace dovrin {
+namespace {
+
+void AddNames(std::vector<NamedDay>& out, std::size_t dayStart, CivilDate day, NamedDayKind kind,
+              const std::string& text, const std::string& instant = {})
+{
+    for (std::string& name : SplitAt(text, " ")) {
+        if (name.empty()) continue;
+        bool seen = false;
+        for (std::size_t i = dayStart; i < out.size(); ++i) seen = seen || out[i].text == name;
+        if (!seen) out.push_back({day, day, kind, std::move(name), instant});
+    }
+}
+
+// "8日", or "12月30日" when the day needs its month said.
+std::string DayText(CivilDate day, bool withMonth)
+{
+    return (withMonth ? std::to_string(day.month) + "月" : "") + std::to_string(day.day) + "日";
+}
+
+// The official days off and working days that touch the month, as list entries:
+// "1日–7日 国庆节 放假", "10日 上班（国庆节调休）".
+std::vector<NamedDay> DaysOffOfMonth(std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
+    std::vector<NamedDay> entries;
+    for (const RestDayPeriod& period : restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)})) {
+        const bool off = period.kind == DayOff::Rest;
+        entries.push_back({period.first, period.last, off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay,
+                           off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）", {}});
+    }
+    return entries;
+}
+
+}  // namespace
+
+std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
+{
+    std::vector<NamedDay> out;
+    clsDate date;
+    for (CivilDate day = first; day <= last; day = day.AddDays(1)) {
+        date.sInitDate(day.year, day.month, day.day);
+        const std::size_t dayStart = out.size();
+        AddNames(out, dayStart, day, NamedDayKind::Lunar, date.lHoliday());
+        AddNames(out, dayStart, day, NamedDayKind::SolarTerm, date.lSolarTerm(), date.lSolarTermTime());
+        AddNames(out, dayStart, day, NamedDayKind::Gregorian, date.sHoliday());
+        AddNames(out, dayStart, day, NamedDayKind::Week, date.wHoliday());
+    }
+    return out;
+}
+
+std::string InstantMinute(const std::string& instant)
+{
+    return instant.substr(0, 5);
+}
+
+std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month)
+{
+    return NamedDays({year, month, 1}, {year, month, DaysInMonth(year, month)});
+}
+
+bool HasLeapMonth(std::int32_t year, std::int32_t month)
+{
+    clsDate date;
+    date.lInitDate(year, month, 1, true);
+    return date.IsLeap();
+}
+
+std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap)
+{
+    // The day after the 29th is either the 30th or the next month's first day.
+    clsDate day29;
+    day29.lInitDate(year, month, 29, leap);
+    clsDate next;
+    next.sInitDate(day29.sYear(), day29.sMonth(), day29.sDay() + 1);
+    return next.lDay() == 30 ? 30 : 29;
+}
+
+// The named days with the days off among them, in date order; on one day the days off first.
+std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
+                                  const RestDays& restDays)
+{
+    std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
+    list.insert(list.end(), named.begin(), named.end());
+    std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
+        return a.first < b.first;
+    });
+    return list;
+}
+
+// "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that crosses into another
+// month names both months: "4月30日–5月2日 劳动节 放假".
+std::string ListEntryText(const NamedDay& entry, std::int32_t month)
+{
+    const bool withMonths = entry.first.month != month || entry.last.month != month;
+    std::string when = DayText(entry.first, withMonths);
+    if (entry.last != entry.first) when += "–" + DayText(entry.last, withMonths);
+    std::string text = when + " " + entry.text;
+    if (!entry.instant.empty()) {
+        // Appended piece by piece: g++ 12 warns of a false overlap in " " + minute.
+        text += " ";
+        text += InstantMinute(entry.instant);
+    }
+    return text;
+}
+
+}  // namespace dovrin

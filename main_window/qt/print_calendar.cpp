@@ -1,0 +1,56 @@
+// The print dialog of the main window and the pages sent to the printer.
+#include "main_window/qt/print_calendar.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "main_window/qt/QtPictureBox.h"
+#include "page/qt/QtPageSurface.h"
+
+namespace dovrin {
+
+bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
+    QtPageSurface surface(printer, QtPictureBox::DefaultFamily());
+    if (month == 0)
+        DrawYearPage(surface, PaperOf(printer), year, restDays);
+    else
+        DrawMonthPage(surface, PaperOf(printer), year, month, restDays);
+    return surface.Finish();
+}
+
+void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Dovrin万年历 %1").arg(year));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("打印日历"));
+    // Pages and copies are the layout's to decide: one page either way.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+
+    auto* what = new QWidget;
+    what->setWindowTitle(QStringLiteral("日历"));
+    auto* monthChoice = new QRadioButton(QStringLiteral("本月：%1年%2月（横向一页）").arg(year).arg(month), what);
+    auto* yearChoice = new QRadioButton(QStringLiteral("全年：%1年（纵向一页）").arg(year), what);
+    monthChoice->setChecked(true);
+    auto* column = new QVBoxLayout(what);
+    column->addWidget(monthChoice);
+    column->addWidget(yearChoice);
+    column->addStretch();
+    dialog.setOptionTabs({what});
+    // The choice of month or year stands in the dialog's options, which Qt's own dialog keeps
+    // folded behind a button ("Options >>"): unfold them at the choice.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text().contains(QStringLiteral(">>"))) button->click();
+    for (QWidget* parentOf = what->parentWidget(); parentOf; parentOf = parentOf->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(parentOf)) tabs->setCurrentWidget(what);
+
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintPages(printer, year, yearChoice->isChecked() ? 0 : month, restDays);
+}
+
+}  // namespace dovrin

@@ -1,0 +1,133 @@
+// The printed pages on a recording surface: nothing printed crosses a line or another text,
+// and the short line of a day on the year page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/utf8.h"
+#include "page/pages.h"
+
+namespace dovrin {
+namespace {
+
+struct Box {
+    float left, top, right, bottom;
+    std::string text;
+};
+
+// Chinese one em wide, ASCII half; one em high: near enough the Ming faces for the geometry.
+class RecordingPage final : public PageSurface {
+public:
+    void NewPage(float w, float h) override
+    {
+        width = w;
+        height = h;
+    }
+    void ForeColor(Rgb) override {}
+    void Line(float x1, float y1, float x2, float y2) override { lines.push_back({x1, y1, x2, y2, {}}); }
+    void FilledBox(float, float, float, float) override {}
+    void Font(float points, bool) override { size = points; }
+    void Print(float x, float y, const std::string& text) override
+    {
+        texts.push_back({x, y, x + TextWidth(text), y + TextHeight(), text});
+    }
+    float TextWidth(const std::string& text) const override
+    {
+        float w = 0;
+        for (std::string_view character : Utf8Characters(text)) w += character.size() == 1 ? size / 2 : size;
+        return w;
+    }
+    float TextHeight() const override { return size; }
+    bool Finish() override { return true; }
+
+    float width = 0, height = 0, size = 10;
+    std::vector<Box> texts;
+    std::vector<Box> lines;  // left, top = one end; right, bottom = the other
+};
+
+constexpr float slack = 0.01f;
+
+void ExpectClear(const RecordingPage& page, const std::string& which)
+{
+    ASSERT_FALSE(page.texts.empty()) << which;
+    for (std::size_t i = 0; i < page.texts.size(); ++i) {
+        const Box& t = page.texts[i];
+        EXPECT_TRUE(t.left >= 0 && t.top >= 0 && t.right <= page.width && t.bottom <= page.height)
+            << which << ": '" << t.text << "' off the page";
+        for (const Box& l : page.lines) {
+            const bool crosses = l.left == l.right  // vertical
+                                     ? t.left + slack < l.left && l.left < t.right - slack &&
+                                           std::min(l.top, l.bottom) < t.bottom && t.top < std::max(l.top, l.bottom)
+                                     : t.top + slack < l.top && l.top < t.bottom - slack &&
+                                           std::min(l.left, l.right) < t.right && t.left < std::max(l.left, l.right);
+            EXPECT_FALSE(crosses) << which << ": '" << t.text << "' crosses a line";
+        }
+        for (std::size_t j = i + 1; j < page.texts.size(); ++j) {
+            const Box& u = page.texts[j];
+            const bool overlap = std::min(t.right, u.right) - std::max(t.left, u.left) > slack &&
+                                 std::min(t.bottom, u.bottom) - std::max(t.top, u.top) > slack;
+            EXPECT_FALSE(overlap) << which << ": '" << t.text << "' and '" << u.text << "' overlap";
+        }
+    }
+}
+
+// Every month of a year with many days off and one with none, a year with a leap month, on
+// both papers: long holiday names are fitted to their cells.
+TEST(PrintedPages, NoTextCrossesALineOrAnotherText)
+{
+    const RestDays restDays;
+    for (Paper paper : {Paper::A4, Paper::Letter}) {
+        for (std::int32_t year : {2026, 2027}) {
+            for (std::int32_t month = 1; month <= 12; ++month) {
+                RecordingPage page;
+                DrawMonthPage(page, paper, year, month, restDays);
+                ExpectClear(page, std::to_string(year) + "-" + std::to_string(month));
+            }
+        }
+        for (std::int32_t year : {2026, 2033}) {
+            RecordingPage page;
+            DrawYearPage(page, paper, year, restDays);
+            ExpectClear(page, std::to_string(year));
+        }
+    }
+}
+
+TEST(PrintedPages, PaperSizesAndTitles)
+{
+    EXPECT_NEAR(SizeOfPaper(Paper::A4, false).width, 595.28, 0.01);
+    EXPECT_NEAR(SizeOfPaper(Paper::Letter, true).width, 792, 0.01);
+
+    RecordingPage page;
+    DrawMonthPage(page, Paper::A4, 2027, 2, RestDays());
+    EXPECT_GT(page.width, page.height);
+    // The lunar year the month ends in, and the two lunar months it spans.
+    EXPECT_EQ(page.texts.at(0).text, "2027年2月 丁未(羊)年");
+    EXPECT_EQ(page.texts.at(1).text, "农历腊月、正月");
+
+    RecordingPage year;
+    DrawYearPage(year, Paper::A4, 2027, RestDays());
+    EXPECT_EQ(year.texts.at(0).text, "2027年 丁未(羊)年");
+}
+
+TEST(PrintedPages, YearPageDayLine)
+{
+    struct Case {
+        CivilDate day;
+        const char* line;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{2026, 2, 15}, "廿八", "a plain day: its lunar day"},
+        {{2026, 2, 17}, "春节", "a holiday on 初一 before the month's name"},
+        {{2026, 3, 19}, "二月", "初一: the lunar month"},
+        {{2025, 7, 25}, "闰六月", "初一 of a leap month"},
+        {{2026, 4, 5}, "清明", "a solar term"},
+        {{2026, 10, 1}, "国庆节", "the first of two holidays"},
+        {{2027, 1, 8}, "腊月", "初一 of the twelfth month by its customary name"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(YearPageDayLine(c.day), c.line) << c.why;
+}
+
+}  // namespace
+}  // namespace dovrin

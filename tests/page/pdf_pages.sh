@@ -1,0 +1,56 @@
+#!/bin/sh
+# The printed pages read back with poppler's tools: dovrin-cal --pdf and, when given, the
+# desktop's printing to Qt's PDF printer. Skipped (77) when a tool is missing.
+# Usage: pdf_pages.sh PATH_TO_DOVRIN_CAL [PATH_TO_PRINT_TO_PDF]
+set -u
+program=${1:?usage: pdf_pages.sh PATH_TO_DOVRIN_CAL [PATH_TO_PRINT_TO_PDF]}
+desktop=${2:-}
+for tool in pdftotext pdffonts pdfinfo pdftoppm python3; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is missing"; exit 77; }
+done
+check=$(dirname "$0")/pdf_check.py
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+expect() {  # expect WHAT COMMAND...: the command succeeds
+    what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; status=1; fi
+}
+
+"$program" --table 2026-01-01 2026-12-31 >"$work/2026.tsv"
+a4="595.276 841.89"
+a4_landscape="841.89 595.276"
+letter="612 792"
+letter_landscape="792 612"
+
+"$program" --pdf "$work/year.pdf" 2026 && "$program" --pdf - 2026 10 >"$work/month.pdf" &&
+    "$program" --pdf "$work/year-letter.pdf" --paper letter 2026 &&
+    "$program" --pdf "$work/month-letter.pdf" 2026 10 --paper letter ||
+    { echo "FAIL: dovrin-cal --pdf"; exit 1; }
+expect "year: every day in order with its short line and 休/班" python3 "$check" year "$work/year.pdf" "$work/2026.tsv"
+expect "month: every day with its lunar day and 休/班, the terms' minutes listed" \
+    python3 "$check" month "$work/month.pdf" "$work/2026.tsv" 2026 10
+expect "year, A4: size, fonts, no text across a line" python3 "$check" page "$work/year.pdf" $a4
+expect "month, A4 landscape: the same" python3 "$check" page "$work/month.pdf" $a4_landscape
+expect "year, Letter: the same" python3 "$check" page "$work/year-letter.pdf" $letter
+expect "month, Letter landscape: the same" python3 "$check" page "$work/month-letter.pdf" $letter_landscape
+
+# A file that cannot be written is an error, not an empty success.
+"$program" --pdf "$work/no/such/dir/x.pdf" 2026 2>"$work/err"
+expect "an unwritable file: exit 1 with its name" test $? -eq 1 -a -s "$work/err"
+"$program" --pdf "$work/x.pdf" --paper a5 2026 2>/dev/null
+expect "an unknown paper: exit 2" test $? -eq 2
+
+if [ -n "$desktop" ]; then
+    QT_QPA_PLATFORM=offscreen "$desktop" "$work/desk-year.pdf" a4 2026 &&
+        QT_QPA_PLATFORM=offscreen "$desktop" "$work/desk-month.pdf" letter 2026 10 ||
+        { echo "FAIL: printing from the desktop"; exit 1; }
+    expect "desktop year: every day in order" python3 "$check" year "$work/desk-year.pdf" "$work/2026.tsv"
+    expect "desktop month: every day, the terms listed" \
+        python3 "$check" month "$work/desk-month.pdf" "$work/2026.tsv" 2026 10
+    expect "desktop year, A4: size, fonts, no text across a line" python3 "$check" page "$work/desk-year.pdf" $a4
+    expect "desktop month, Letter landscape: the same" \
+        python3 "$check" page "$work/desk-month.pdf" $letter_landscape
+fi
+exit $status
