@@ -37,6 +37,35 @@ QRect GlobalRect(const QWidget& widget, const CellBox& box)
 }
 
 class MonthGridAccessible;
+class GridCellAccessible;
+
+// The words of a day cell, its only child: the focus event of a new day comes from them.
+// A screen reader that follows the focus onto a table cell reads the cell's whole row aloud
+// whenever the row changes; onto these words it reads one day, after the new row or column
+// of the cell around them, as a sighted user sees one day selected. The cell keeps the
+// focused state, so a reader asked "where am I" goes up to the cell and tells its row and
+// column.
+class DayTextAccessible final : public QAccessibleInterface {
+public:
+    explicit DayTextAccessible(GridCellAccessible& cell) : owner(cell) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Client; }
+    QAccessible::State state() const override;
+
+private:
+    GridCellAccessible& owner;
+};
 
 // A weekday heading (row -1) or a day cell. It keeps only its place and reads the day in
 // it from the form whenever asked. The day cells come in two sets that take turns, a set
@@ -54,10 +83,16 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override { return IsHeading() ? 0 : 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child == GridCellAccessible::child(0) ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        return childCount() && rect().contains(x, y) ? child(0) : nullptr;
+    }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
@@ -95,6 +130,7 @@ private:
     int cellSet;
     int cellRow;
     int cellColumn;
+    mutable QAccessible::Id textId = 0;
 };
 
 // The month grid as a table of 6 rows by 7 columns, Sunday first, headed by the weekdays.
@@ -108,6 +144,12 @@ public:
     }
     ~MonthGridAccessible() override
     {
+        // The words first: each cell makes its own on demand.
+        for (auto& set : ids)
+            for (QAccessible::Id id : set)
+                if (QAccessibleInterface* cell = id != 0 ? QAccessible::accessibleInterface(id) : nullptr;
+                    cell && cell->childCount() > 0)
+                    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell->child(0)));
         for (auto& set : ids)
             for (QAccessible::Id id : set)
                 if (id != 0) QAccessible::deleteAccessibleInterface(id);
@@ -284,6 +326,15 @@ QString GridCellAccessible::text(QAccessible::Text t) const
     }
 }
 
+QAccessibleInterface* GridCellAccessible::child(int index) const
+{
+    if (index != 0 || IsHeading()) return nullptr;
+    if (textId == 0)
+        textId = QAccessible::registerAccessibleInterface(
+            new DayTextAccessible(const_cast<GridCellAccessible&>(*this)));
+    return QAccessible::accessibleInterface(textId);
+}
+
 QRect GridCellAccessible::rect() const
 {
     if (!Current()) return {};  // put aside: nowhere on screen
@@ -318,6 +369,39 @@ bool GridCellAccessible::isSelected() const
 QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const
 {
     return {grid.child(cellColumn)};
+}
+
+bool DayTextAccessible::isValid() const
+{
+    return owner.isValid();
+}
+
+QWindow* DayTextAccessible::window() const
+{
+    return owner.window();
+}
+
+QAccessibleInterface* DayTextAccessible::parent() const
+{
+    return &owner;
+}
+
+QString DayTextAccessible::text(QAccessible::Text t) const
+{
+    return owner.text(t);
+}
+
+QRect DayTextAccessible::rect() const
+{
+    return owner.rect();
+}
+
+QAccessible::State DayTextAccessible::state() const
+{
+    // The cell holds the focus and the selection; this child only speaks for it.
+    QAccessible::State state = owner.state();
+    state.focused = state.selected = state.selectable = false;
+    return state;
 }
 
 // The main window's children but those a reader skips and those hidden on purpose.
@@ -399,13 +483,13 @@ void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous)
     }
     QAccessibleInterface* selected = grid->SelectedCell();
     if (grid->SelectedDayFocused()) {
-        Send(window, selected, QAccessible::Focus);
+        Send(window, selected->child(0), QAccessible::Focus);
     } else if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
                button && button->window() == window.Grid().window()) {
         // A button pressed from the keyboard keeps the focus. Screen readers drop the
         // description and name changes of a focused button, so the new day's cell is
         // announced as focused for a moment; the next key goes to the button all the same.
-        Send(window, selected, QAccessible::Focus);
+        Send(window, selected->child(0), QAccessible::Focus);
     }
     Send(window, selected, QAccessible::Selection);
 }
@@ -413,7 +497,7 @@ void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous)
 void AnnounceFocusedDay(const AccessibleMainWindow& window)
 {
     MonthGridAccessible* grid = ListenedGrid(window);
-    if (grid && grid->SelectedDayFocused()) Send(window, grid->SelectedCell(), QAccessible::Focus);
+    if (grid && grid->SelectedDayFocused()) Send(window, grid->SelectedCell()->child(0), QAccessible::Focus);
 }
 
 }  // namespace dovrin

@@ -36,7 +36,8 @@ protected:
 QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object);
 
 // The selected day's cell takes the selection from the cell of `previous`, and the focus
-// while the grid holds it, so that a screen reader says the new day once. `previous` is
+// (announced by the words inside it) while the grid holds it, so that a screen reader says
+// the new day once. `previous` is
 // {} when no day was selected before.
 void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous);
 

@@ -129,6 +129,7 @@ press() {
 }
 press right Right
 press down Down
+press where-am-i KP_Enter
 press page-down Next
 press page-up Prior
 press page-up-again Prior
@@ -150,8 +151,11 @@ kill "$orca_pid" && wait "$orca_pid" 2>/dev/null
 orca_pid=
 
 # Per action, what Orca said up to the next one; the words as speech-dispatcher got them
-# (Orca turns the full-width punctuation into its ASCII form).
+# (Orca turns the full-width punctuation into its ASCII form). A move of the day names one
+# day, not its week; "where am I" (KP_Enter) gives the day, then its column of 7 and row of 6
+# in Orca's own words, whose numbers are checked.
 "$python" - "$out" <<'CHECK'
+import re
 import sys
 
 out = sys.argv[1]
@@ -160,6 +164,7 @@ spoken = [line.rstrip("\n").split("\t", 1) for line in open(f"{out}/spoken", enc
 expected = {
     "right": "2026年2月17日 星期二,农历一月初一,春节,休(春节)",
     "down": "2026年2月24日 星期二,农历一月初八",
+    "where-am-i": "2026年2月24日 星期二,农历一月初八",
     "page-down": "2026年3月1日 星期日,农历一月十三",
     "page-up": "2026年2月1日 星期日,农历十二月十四",
     "page-up-again": "2026年1月1日 星期四,农历十一月十三,元旦,休(元旦)",
@@ -178,6 +183,13 @@ with open(f"{out}/heard.txt", "w", encoding="utf-8") as heard:
         end = float(keys[i + 1][0]) if i + 1 < len(keys) else float("inf")
         said = [(float(t) - start, words) for t, words in spoken if start <= float(t) < end]
         heard.write(f"{name}:\n" + "".join(f"  +{d:.2f}s {w}\n" for d, w in said))
+        days = sum(1 for _, w in said if re.search(r"\d+年\d+月\d+日", w))
+        if name in ("right", "down", "page-down", "page-up", "space-on-button") and days != 1:
+            print(f"FAIL: {name}: {days} days named; heard {[w for _, w in said]}")
+            failures += 1
+        if name == "where-am-i" and not any(re.search(r"(?<!\d)3\D+7\D+4\D+6(?!\d)", w) for _, w in said):
+            print(f"FAIL: {name}: no column 3 of 7, row 4 of 6; heard {[w for _, w in said]}")
+            failures += 1
         if name == "info-line-4" and any("=" in w or "equal" in w or "等号" in w for _, w in said):
             print(f"FAIL: {name}: a separator line read as signs: {said}")
             failures += 1

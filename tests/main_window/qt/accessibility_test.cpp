@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <utility>
 #include <vector>
 
 #include "calendar/date_serial.h"
@@ -24,6 +25,7 @@ using dovrin::test::Ymd;
 struct Heard {
     QAccessible::Event type;
     QString name;
+    QAccessibleInterface* iface;
 };
 
 // One started window on 2026-02-16, with the grid's accessibility events recorded instead of sent.
@@ -49,7 +51,7 @@ protected:
     static void Record(QAccessibleEvent* event)
     {
         QAccessibleInterface* iface = event->accessibleInterface();
-        heard.push_back({event->type(), iface ? iface->text(QAccessible::Name) : QString()});
+        heard.push_back({event->type(), iface ? iface->text(QAccessible::Name) : QString(), iface});
     }
     static int Count(QAccessible::Event type, const QString& name)
     {
@@ -139,6 +141,43 @@ TEST_F(Accessibility, TheSelectionMovesWithTheKeysAndIsAnnouncedOnce)
     QTest::keyClick(window->picMain, Qt::Key_F5);
     QTest::mouseClick(window->picMain, Qt::LeftButton, {}, QPoint(5, 2));
     EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(Accessibility, TheFocusGoesToTheDaysWordsInsideItsCellOnEveryMove)
+{
+    // A screen reader reads the whole row of a focused cell whenever the row changes; the
+    // focus goes to the cell's only child, which reads one day, while the cell keeps its
+    // row and column and the focused state for the question "where am I".
+    window->activateWindow();
+    window->picMain->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([] { return window->picMain->hasFocus(); }));
+    const auto focusedNow = [] {
+        for (auto h = heard.rbegin(); h != heard.rend(); ++h)
+            if (h->type == QAccessible::Focus) return h->iface;
+        return static_cast<QAccessibleInterface*>(nullptr);
+    };
+    for (const auto& [key, day] : {std::pair{Qt::Key_Down, 23}, {Qt::Key_Left, 22}, {Qt::Key_Up, 15}}) {
+        heard.clear();
+        QTest::keyClick(window->picMain, key);
+        QAccessibleInterface* cell = CellOf(day);
+        QAccessibleInterface* words = focusedNow();
+        ASSERT_NE(words, nullptr) << day;
+        EXPECT_EQ(words->parent(), cell);
+        EXPECT_EQ(cell->childCount(), 1);
+        EXPECT_EQ(cell->indexOfChild(words), 0);
+        EXPECT_NE(words->role(), QAccessible::Cell);
+        EXPECT_EQ(Name(words), Name(cell));
+        EXPECT_TRUE(cell->state().focused);
+        EXPECT_FALSE(words->state().focused);
+    }
+    EXPECT_EQ(Grid()->child(0)->childCount(), 0);  // a weekday heading
+
+    // The words a reader holds across a change of month stay valid and read nothing.
+    QAccessibleInterface* held = focusedNow();
+    QTest::keyClick(window->picMain, Qt::Key_PageDown);
+    EXPECT_TRUE(held->isValid());
+    EXPECT_EQ(Name(held), QString());
+    EXPECT_EQ(focusedNow(), CellOf(1)->child(0));
 }
 
 TEST_F(Accessibility, AnotherMonthFocusesAnotherCellAndKeepsTheOldOneValid)
