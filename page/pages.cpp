@@ -144,15 +144,12 @@ std::string YearPageDayLine(CivilDate day)
     return date.CDayStr(date.lDay());
 }
 
-void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::int32_t month,
-                   const RestDays& restDays)
-{
-    const PageSize page = SizeOfPaper(paper, true);
-    surface.NewPage(page.width, page.height);
-    const float left = monthMargin;
-    const float width = page.width - 2 * monthMargin;
+namespace {
 
-    // The title names the lunar year the month ends in, and the lunar months it spans.
+// The month's title at the left, the lunar months it spans at the right; the title's height.
+float MonthTitle(PageSurface& surface, float left, float width, std::int32_t year, std::int32_t month)
+{
+    // The title names the lunar year the month ends in.
     clsDate date;
     date.sInitDate(year, month, DaysInMonth(year, month));
     const std::string title = std::to_string(year) + "年" + std::to_string(month) + "月 " +
@@ -168,12 +165,78 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const Fitted spanText = FitText(surface, span, spanWidth, 12, 8, false);
     surface.Print(left + width - surface.TextWidth(spanText.text), monthMargin + titleHeight - surface.TextHeight(),
                   spanText.text);
+    return titleHeight;
+}
 
-    // The list under the grid, three entries to a line in reading order.
+// The entries of the list under the grid, as the terminal lists them.
+std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
     std::vector<std::string> entries;
     for (const NamedDay& entry : ListOfMonth(year, month, NamedDaysOfMonth(year, month), restDays))
         entries.push_back(ListEntryText(entry, month));
     if (!restDays.Covers(year)) entries.push_back(std::to_string(year) + "年的放假安排尚未收录");
+    return entries;
+}
+
+// Where the cells of a month page stand, and the sizes of their texts.
+struct MonthCells {
+    float cellWidth;
+    float cellHeight;
+    float numberHeight;
+    float lineSize;
+    float lineHeight;
+};
+
+constexpr float monthCellPad = 5;
+
+// Four lines a cell, as on screen: the day with its lunar day, then the Gregorian holidays,
+// the lunar holidays and the solar term, an empty text keeping its line.
+void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float y, CivilDate civil,
+                   const RestDays& restDays)
+{
+    constexpr float pad = monthCellPad;
+    clsDate date;
+    date.sInitDate(civil.year, civil.month, civil.day);
+    const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
+
+    surface.ForeColor(colour);
+    surface.Font(16, true);
+    const std::string number = std::to_string(civil.day);
+    surface.Print(x + pad, y + pad, number);
+    const float lunarX = x + pad + surface.TextWidth(number) + 4;
+
+    const DayOff off = restDays.Lookup(civil).kind;
+    surface.Font(10, true);
+    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth("休") + 3;
+    surface.ForeColor(colour);
+    surface.Font(10, false);
+    const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
+    PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.cellWidth - pad - markWidth - lunarX,
+                10, 6);
+    DayOffMark(surface, off, x + cells.cellWidth - pad, lunarY, 10, lunarX);
+
+    surface.ForeColor(colour);
+    float lineY = y + pad + cells.numberHeight + 2;
+    for (const std::string& text : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
+        PrintFitted(surface, x + pad, lineY, text, cells.cellWidth - 2 * pad, cells.lineSize,
+                    std::min(cells.lineSize, 5.0f));
+        lineY += cells.lineHeight;
+    }
+}
+
+}  // namespace
+
+void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::int32_t month,
+                   const RestDays& restDays)
+{
+    const PageSize page = SizeOfPaper(paper, true);
+    surface.NewPage(page.width, page.height);
+    const float left = monthMargin;
+    const float width = page.width - 2 * monthMargin;
+    const float titleHeight = MonthTitle(surface, left, width, year, month);
+
+    // The list under the grid, three entries to a line in reading order.
+    const std::vector<std::string> entries = MonthListEntries(year, month, restDays);
     constexpr std::int32_t listColumns = 3;
     constexpr float listSize = 10;
     surface.Font(listSize, false);
@@ -186,57 +249,28 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const float headingHeight = surface.TextHeight() + 8;
     const float gridTop = headingTop + headingHeight;
     const float gridBottom = page.height - monthMargin - listHeight - (listHeight > 0 ? 12 : 0);
-    const float cellWidth = width / 7;
-    const float cellHeight = (gridBottom - gridTop) / 6;
+    MonthCells cells{width / 7, (gridBottom - gridTop) / 6, 0, 0, 0};
 
-    WeekdayHeading(surface, left, headingTop, cellWidth, headingHeight, 11, false);
+    WeekdayHeading(surface, left, headingTop, cells.cellWidth, headingHeight, 11, false);
 
-    // Four lines a cell, as on screen: the day with its lunar day, then the Gregorian
-    // holidays, the lunar holidays and the solar term, an empty text keeping its line.
-    constexpr float pad = 5;
     surface.Font(16, true);
-    const float numberHeight = surface.TextHeight();
+    cells.numberHeight = surface.TextHeight();
     surface.Font(1, false);
-    const float lineSize = std::clamp((cellHeight - 2 * pad - numberHeight - 2) / 3 / surface.TextHeight(), 4.0f, 10.0f);
-    surface.Font(lineSize, false);
-    const float lineHeight = surface.TextHeight();
-    const float textWidth = cellWidth - 2 * pad;
+    cells.lineSize = std::clamp((cells.cellHeight - 2 * monthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
+                                4.0f, 10.0f);
+    surface.Font(cells.lineSize, false);
+    cells.lineHeight = surface.TextHeight();
 
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
-        const CivilDate civil{year, month, day};
-        const GridCell place = CellOfDay(civil);
-        const float x = left + cellWidth * static_cast<float>(place.column);
-        const float y = gridTop + cellHeight * static_cast<float>(place.row);
-        date.sInitDate(year, month, day);
-        const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
-
-        surface.ForeColor(colour);
-        surface.Font(16, true);
-        const std::string number = std::to_string(day);
-        surface.Print(x + pad, y + pad, number);
-        const float lunarX = x + pad + surface.TextWidth(number) + 4;
-
-        const DayOff off = restDays.Lookup(civil).kind;
-        surface.Font(10, true);
-        const float markWidth = off == DayOff::None ? 0 : surface.TextWidth("休") + 3;
-        surface.ForeColor(colour);
-        surface.Font(10, false);
-        const float lunarY = y + pad + numberHeight - surface.TextHeight();
-        PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cellWidth - pad - markWidth - lunarX, 10, 6);
-        DayOffMark(surface, off, x + cellWidth - pad, lunarY, 10, lunarX);
-
-        surface.ForeColor(colour);
-        float lineY = y + pad + numberHeight + 2;
-        for (const std::string& text : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
-            PrintFitted(surface, x + pad, lineY, text, textWidth, lineSize, std::min(lineSize, 5.0f));
-            lineY += lineHeight;
-        }
+        const GridCell place = CellOfDay({year, month, day});
+        DrawMonthCell(surface, cells, left + cells.cellWidth * static_cast<float>(place.column),
+                      gridTop + cells.cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
     }
-    GridLines(surface, left, gridTop, cellWidth, cellHeight, 7, 6);
+    GridLines(surface, left, gridTop, cells.cellWidth, cells.cellHeight, 7, 6);
     // As on screen, the column lines cross the heading band too.
     surface.Line(left, headingTop, left + width, headingTop);
     for (std::int32_t i = 0; i <= 7; ++i) {
-        const float x = left + cellWidth * static_cast<float>(i);
+        const float x = left + cells.cellWidth * static_cast<float>(i);
         surface.Line(x, headingTop, x, gridTop);
     }
 
@@ -248,6 +282,55 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
         PrintFitted(surface, x, y, entries[i], columnWidth - 8, listSize, 6);
     }
 }
+
+namespace {
+
+// One month of the year page: its name, the weekday heading and the days, each with its
+// number over one short line.
+void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float blockWidth, float blockHeight,
+                   std::int32_t year, std::int32_t month, const RestDays& restDays)
+{
+    const float cellWidth = blockWidth / 7;
+    surface.ForeColor(Black);
+    surface.Font(11, true);
+    const std::string name = std::to_string(month) + "月";
+    surface.Print(blockLeft + (blockWidth - surface.TextWidth(name)) / 2, blockTop, name);
+    const float headingTop = blockTop + surface.TextHeight() + 2;
+    surface.Font(7, false);
+    const float headingHeight = surface.TextHeight() + 3;
+    WeekdayHeading(surface, blockLeft, headingTop, cellWidth, headingHeight, 7, true);
+    const float gridTop = headingTop + headingHeight;
+    const float cellHeight = (blockTop + blockHeight - gridTop) / 6;
+
+    constexpr float pad = 1.5f;
+    surface.Font(1, false);
+    const float unit = surface.TextHeight();
+    // The number over the short line, both sized to the cell.
+    const float numberSize = std::min(9.0f, (cellHeight - 2 * pad) * 0.55f / unit);
+    const float lineSize = std::min(7.0f, (cellHeight - 2 * pad) * 0.42f / unit);
+    clsDate date;
+    for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
+        const CivilDate civil{year, month, day};
+        const GridCell place = CellOfDay(civil);
+        const float x = blockLeft + cellWidth * static_cast<float>(place.column);
+        const float y = gridTop + cellHeight * static_cast<float>(place.row);
+        date.sInitDate(year, month, day);
+        const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
+        surface.ForeColor(colour);
+        surface.Font(numberSize, true);
+        const std::string number = std::to_string(day);
+        surface.Print(x + pad, y + pad, number);
+        const float numberHeight = surface.TextHeight();
+        DayOffMark(surface, restDays.Lookup(civil).kind, x + cellWidth - pad, y + pad, lineSize,
+                   x + pad + surface.TextWidth(number) + 1);
+        surface.ForeColor(colour);
+        PrintFitted(surface, x + pad, y + pad + numberHeight, YearPageDayLine(civil), cellWidth - 2 * pad, lineSize,
+                    std::min(lineSize, 4.5f));
+    }
+    GridLines(surface, blockLeft, gridTop, cellWidth, cellHeight, 7, 6);
+}
+
+}  // namespace
 
 void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const RestDays& restDays)
 {
@@ -277,48 +360,10 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     constexpr float gapY = 10;
     const float blockWidth = (width - gapX * (blockColumns - 1)) / blockColumns;
     const float blockHeight = (bottom - top - gapY * (blockRows - 1)) / blockRows;
-    const float cellWidth = blockWidth / 7;
-
-    for (std::int32_t month = 1; month <= 12; ++month) {
-        const float blockLeft = left + (blockWidth + gapX) * static_cast<float>((month - 1) % blockColumns);
-        const float blockTop = top + (blockHeight + gapY) * static_cast<float>((month - 1) / blockColumns);
-        surface.ForeColor(Black);
-        surface.Font(11, true);
-        const std::string name = std::to_string(month) + "月";
-        surface.Print(blockLeft + (blockWidth - surface.TextWidth(name)) / 2, blockTop, name);
-        const float headingTop = blockTop + surface.TextHeight() + 2;
-        surface.Font(7, false);
-        const float headingHeight = surface.TextHeight() + 3;
-        WeekdayHeading(surface, blockLeft, headingTop, cellWidth, headingHeight, 7, true);
-        const float gridTop = headingTop + headingHeight;
-        const float cellHeight = (blockTop + blockHeight - gridTop) / 6;
-
-        constexpr float pad = 1.5f;
-        surface.Font(1, false);
-        const float unit = surface.TextHeight();
-        // The number over the short line, both sized to the cell.
-        const float numberSize = std::min(9.0f, (cellHeight - 2 * pad) * 0.55f / unit);
-        const float lineSize = std::min(7.0f, (cellHeight - 2 * pad) * 0.42f / unit);
-        for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
-            const CivilDate civil{year, month, day};
-            const GridCell place = CellOfDay(civil);
-            const float x = blockLeft + cellWidth * static_cast<float>(place.column);
-            const float y = gridTop + cellHeight * static_cast<float>(place.row);
-            date.sInitDate(year, month, day);
-            const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
-            surface.ForeColor(colour);
-            surface.Font(numberSize, true);
-            const std::string number = std::to_string(day);
-            surface.Print(x + pad, y + pad, number);
-            const float numberHeight = surface.TextHeight();
-            DayOffMark(surface, restDays.Lookup(civil).kind, x + cellWidth - pad, y + pad, lineSize,
-                       x + pad + surface.TextWidth(number) + 1);
-            surface.ForeColor(colour);
-            PrintFitted(surface, x + pad, y + pad + numberHeight, YearPageDayLine(civil), cellWidth - 2 * pad, lineSize,
-                        std::min(lineSize, 4.5f));
-        }
-        GridLines(surface, blockLeft, gridTop, cellWidth, cellHeight, 7, 6);
-    }
+    for (std::int32_t month = 1; month <= 12; ++month)
+        DrawYearBlock(surface, left + (blockWidth + gapX) * static_cast<float>((month - 1) % blockColumns),
+                      top + (blockHeight + gapY) * static_cast<float>((month - 1) / blockColumns), blockWidth,
+                      blockHeight, year, month, restDays);
 }
 
 }  // namespace dovrin
