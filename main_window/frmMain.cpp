@@ -36,11 +36,25 @@ void frmMain::SelectToday()
 
 void frmMain::ReDrawCalendar()
 {
-    const float sw = picMain.ScaleWidth();
-    const float sh = picMain.ScaleHeight();
-
     picMain.BackColor(White);
     picMain.Cls();
+    const float th = DrawHeadingBand();
+    CellWidth = picMain.ScaleWidth() / 7;
+    CellHeight = (picMain.ScaleHeight() - th - 4) / 6;
+
+    // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
+    const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
+    const dovrin::CivilDate today = clock.Today();
+    for (std::int32_t d = 1; d <= days; ++d) DrawDayCell(d, th, today);
+
+    DrawGridLines(th);
+    DrawWeekdayNames();
+    ShowSelectedDayLabels();
+}
+
+float frmMain::DrawHeadingBand()
+{
+    const float sw = picMain.ScaleWidth();
     // Measured once, in the heading's regular weight: a bold line can be taller, and a
     // height taken after the selected day would shift the next cell out of its row and
     // away from where a click finds it.
@@ -50,42 +64,41 @@ void frmMain::ReDrawCalendar()
     picMain.FilledBox(0, 0, sw, th + 4);
     picMain.ForeColor(GridLine);
     picMain.Line(0, th + 5, sw, th + 5);
+    return th;
+}
 
-    CellWidth = sw / 7;
-    CellHeight = (sh - th - 4) / 6;
+void frmMain::DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today)
+{
+    const dovrin::CellBox box = dovrin::DayCellBox(dovrin::CellOfDay({CurYear, CurMonth, d}), CellWidth, CellHeight, th);
+    const auto x = static_cast<std::int16_t>(box.left);
+    const auto y = static_cast<std::int16_t>(box.top);
 
-    // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
-    const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
-    const dovrin::CivilDate today = clock.Today();
+    picMain.FontBold(d == CurDay);
+    picMain.ForeColor(White);
+    picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
 
-    for (std::int32_t d = 1; d <= days; ++d) {
-        const dovrin::CellBox box =
-            dovrin::DayCellBox(dovrin::CellOfDay({CurYear, CurMonth, d}), CellWidth, CellHeight, th);
-        const auto x = static_cast<std::int16_t>(box.left);
-        const auto y = static_cast<std::int16_t>(box.top);
+    CalDate.sInitDate(CurYear, CurMonth, d);
+    picMain.ForeColor(dovrin::ColourOfTone(dovrin::ToneOfDay(CalDate, today)));
 
-        picMain.FontBold(d == CurDay);
-        picMain.ForeColor(White);
-        picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
+    const auto textX = static_cast<std::int16_t>(x + 4);
+    picMain.CurrentX(textX);
+    picMain.CurrentY(static_cast<std::int16_t>(y + 4));
+    const std::string firstLine = std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay());
+    picMain.Print(firstLine);
+    // Empty texts still take their line, so the solar term is always the fourth.
+    picMain.CurrentX(textX);
+    picMain.Print(CalDate.sHoliday());
+    picMain.CurrentX(textX);
+    picMain.Print(CalDate.lHoliday());
+    picMain.CurrentX(textX);
+    picMain.Print(CalDate.lSolarTerm());
+    MarkDayOff(d, x, y, firstLine);
+}
 
-        CalDate.sInitDate(CurYear, CurMonth, d);
-        picMain.ForeColor(dovrin::ColourOfTone(dovrin::ToneOfDay(CalDate, today)));
-
-        const auto textX = static_cast<std::int16_t>(x + 4);
-        picMain.CurrentX(textX);
-        picMain.CurrentY(static_cast<std::int16_t>(y + 4));
-        const std::string firstLine = std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay());
-        picMain.Print(firstLine);
-        // Empty texts still take their line, so the solar term is always the fourth.
-        picMain.CurrentX(textX);
-        picMain.Print(CalDate.sHoliday());
-        picMain.CurrentX(textX);
-        picMain.Print(CalDate.lHoliday());
-        picMain.CurrentX(textX);
-        picMain.Print(CalDate.lSolarTerm());
-        MarkDayOff(d, x, y, firstLine);
-    }
-
+void frmMain::DrawGridLines(float th)
+{
+    const float sw = picMain.ScaleWidth();
+    const float sh = picMain.ScaleHeight();
     picMain.ForeColor(GridLine);
     for (int i = 1; i <= 7; ++i) {
         const auto x = static_cast<float>(i) * CellWidth;
@@ -96,7 +109,10 @@ void frmMain::ReDrawCalendar()
         const auto y = static_cast<float>(i) * CellHeight + th + 4;
         picMain.Line(0, y, sw, y);
     }
+}
 
+void frmMain::DrawWeekdayNames()
+{
     picMain.ForeColor(Black);
     picMain.FontBold(false);
     for (int i = 1; i <= 7; ++i) {
@@ -104,7 +120,10 @@ void frmMain::ReDrawCalendar()
         picMain.CurrentY(3);
         picMain.Print(dovrin::WeekdayName(i));
     }
+}
 
+void frmMain::ShowSelectedDayLabels()
+{
     CalDate.sInitDate(CurYear, CurMonth, CurDay);
     // The stem-branch year and animal are those of the lunar year of the date shown, so
     // that a day before the lunar new year is not named with next year's animal.

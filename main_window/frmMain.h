@@ -84,6 +84,13 @@ public:
 private:
     // Height of the weekday heading with its separator: where the first row of cells starts.
     float HeadingHeight() const;
+    // The steps of ReDrawCalendar. The heading band and its separator; the heading's text height.
+    float DrawHeadingBand();
+    void DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today);
+    void DrawGridLines(float th);
+    void DrawWeekdayNames();
+    // Label1 and Label2 for the selected day, then the day information.
+    void ShowSelectedDayLabels();
     // The caption for the long date in Label1, and the day text.
     void ShowDayInfo(const std::string& label1);
     // A step past firstYear or lastYear stays on that year.
