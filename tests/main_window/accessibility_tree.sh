@@ -31,16 +31,7 @@ trap stop_all EXIT
 trap 'exit 1' INT TERM
 start_display 120
 
-# The accessibility bus, as a desktop session starts it.
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-launcher_pid=$!
-tries=0
-until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 100 ] && { echo "FAIL: the accessibility bus did not start"; exit 1; }
-    sleep 0.1
-done
+start_accessibility_bus
 
 unset WAYLAND_DISPLAY
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb \

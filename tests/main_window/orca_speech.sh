@@ -36,15 +36,7 @@ trap stop_all EXIT
 trap 'exit 1' INT TERM
 start_display 160
 
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-launcher_pid=$!
-tries=0
-until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 100 ] && { echo "FAIL: the accessibility bus did not start"; exit 1; }
-    sleep 0.1
-done
+start_accessibility_bus
 
 # A voice that speaks into a file: each utterance one line, after the time it was said.
 mkdir -p "$work/speech/modules"

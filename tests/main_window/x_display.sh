@@ -47,6 +47,18 @@ start_display() {
 }
 
 failures=0
+start_accessibility_bus() {  # the accessibility bus, as a desktop session starts it; sets launcher_pid
+    "$launcher" --launch-immediately >/dev/null 2>&1 &
+    launcher_pid=$!
+    tries=0
+    until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 100 ] && { echo "FAIL: the accessibility bus did not start"; exit 1; }
+        sleep 0.1
+    done
+}
+
 check() {  # check DESCRIPTION EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then
         echo "ok: $1"
