@@ -15,12 +15,12 @@ std::int32_t PlaceOfDay(CivilDate day)
 GridCell CellOfDay(CivilDate day)
 {
     const std::int32_t place = PlaceOfDay(day);
-    return {place / gridColumns, place % gridColumns};
+    return {place / GridColumns, place % GridColumns};
 }
 
 std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell)
 {
-    const std::int32_t day = cell.row * gridColumns + cell.column - (WeekdayOfDate(year, month, 1) - 1) + 1;
+    const std::int32_t day = cell.row * GridColumns + cell.column - (WeekdayOfDate(year, month, 1) - 1) + 1;
     return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
 }
 

@@ -7,8 +7,8 @@
 
 namespace dovrin {
 
-inline constexpr std::int32_t gridRows = 6;
-inline constexpr std::int32_t gridColumns = 7;  // Sunday first
+inline constexpr std::int32_t GridRows = 6;
+inline constexpr std::int32_t GridColumns = 7;  // Sunday first
 
 struct GridCell {
     std::int32_t row = 0;     // [0, 5]

@@ -93,7 +93,7 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     std::string why;
     const std::unique_ptr<void, CloseModule> module(OpenModule(why));
     const auto create =
-        module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module.get(), newPdfSurfaceSymbol)) : nullptr;
+        module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module.get(), NewPdfSurfaceSymbol)) : nullptr;
     if (!create) {
         err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
         return 1;

@@ -27,8 +27,8 @@ frmMain::frmMain(dovrin::PictureBox& surface, dovrin::MainView& outputs, const d
 void frmMain::SelectToday()
 {
     dovrin::CivilDate today = clock.Today();
-    if (today.year < firstYear) today = {firstYear, 1, 1};
-    if (today.year > lastYear) today = {lastYear, 12, 31};
+    if (today.year < FirstYear) today = {FirstYear, 1, 1};
+    if (today.year > LastYear) today = {LastYear, 12, 31};
     CurYear = static_cast<std::int16_t>(today.year);
     CurMonth = static_cast<std::int16_t>(today.month);
     CurDay = static_cast<std::int16_t>(today.day);
@@ -159,15 +159,15 @@ void frmMain::MarkDayOff(std::int32_t day, float x, float y, const std::string& 
 
 void frmMain::KeepYearInRange()
 {
-    if (CurYear < firstYear) CurYear = firstYear;
-    if (CurYear > lastYear) CurYear = lastYear;
+    if (CurYear < FirstYear) CurYear = FirstYear;
+    if (CurYear > LastYear) CurYear = LastYear;
 }
 
 std::int16_t frmMain::GetMonthDayCount(std::int16_t year, std::int16_t month)
 {
     static constexpr std::int16_t common[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
-    // No century rule: every year of firstYear..lastYear divisible by 4 is a leap year.
+    // No century rule: every year of FirstYear..LastYear divisible by 4 is a leap year.
     if (month == 2 && year % 4 == 0) return 29;
     return common[month - 1];
 }
@@ -228,12 +228,12 @@ void frmMain::MonthForward()
 void frmMain::picMain_KeyDown(std::int16_t keyCode, std::int16_t)
 {
     switch (keyCode) {
-    case keyRight: DayForward(1); break;
-    case keyLeft: DayBack(1); break;
-    case keyDown: DayForward(7); break;
-    case keyUp: DayBack(7); break;
-    case keyPageUp: MonthBack(); break;
-    case keyPageDown: MonthForward(); break;
+    case KeyRight: DayForward(1); break;
+    case KeyLeft: DayBack(1); break;
+    case KeyDown: DayForward(7); break;
+    case KeyUp: DayBack(7); break;
+    case KeyPageUp: MonthBack(); break;
+    case KeyPageDown: MonthForward(); break;
     default: break;
     }
     ReDrawCalendar();
@@ -281,19 +281,19 @@ dovrin::CellBox frmMain::BoxOfCell(dovrin::GridCell cell) const
 void frmMain::Image2_Click(std::int16_t index)
 {
     switch (index) {
-    case image2PreviousYear:
+    case Image2PreviousYear:
         CurDay = 1;
         --CurYear;
         KeepYearInRange();
         break;
-    case image2PreviousMonth: MonthBack(); break;
-    case image2NextMonth: MonthForward(); break;
-    case image2NextYear:
+    case Image2PreviousMonth: MonthBack(); break;
+    case Image2NextMonth: MonthForward(); break;
+    case Image2NextYear:
         CurDay = 1;
         ++CurYear;
         KeepYearInRange();
         break;
-    case image2Today: SelectToday(); break;
+    case Image2Today: SelectToday(); break;
     default: break;
     }
     ReDrawCalendar();

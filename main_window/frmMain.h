@@ -15,21 +15,21 @@
 
 // Key codes that picMain_KeyDown acts on.
 enum KeyCode : std::int16_t {
-    keyPageUp = 33,
-    keyPageDown = 34,
-    keyLeft = 37,
-    keyUp = 38,
-    keyRight = 39,
-    keyDown = 40,
+    KeyPageUp = 33,
+    KeyPageDown = 34,
+    KeyLeft = 37,
+    KeyUp = 38,
+    KeyRight = 39,
+    KeyDown = 40,
 };
 
 // Indexes of the five Image2 buttons.
 enum Image2Index : std::int16_t {
-    image2PreviousYear = 0,
-    image2PreviousMonth = 1,
-    image2NextMonth = 2,
-    image2NextYear = 3,
-    image2Today = 4,
+    Image2PreviousYear = 0,
+    Image2PreviousMonth = 1,
+    Image2NextMonth = 2,
+    Image2NextYear = 3,
+    Image2Today = 4,
 };
 
 // The members are public: the Qt widget that wraps this class is the other half of the
@@ -40,8 +40,8 @@ public:
     frmMain(dovrin::PictureBox& surface, dovrin::MainView& outputs, const dovrin::Clock& today);
 
     // The selection stays within these years.
-    static constexpr std::int16_t firstYear = dovrin::FirstWindowYear;
-    static constexpr std::int16_t lastYear = dovrin::LastWindowYear;
+    static constexpr std::int16_t FirstYear = dovrin::FirstWindowYear;
+    static constexpr std::int16_t LastYear = dovrin::LastWindowYear;
 
     clsDate CalDate;
     bool IsReady = false;
@@ -56,7 +56,7 @@ public:
     // The official days off (休) and make-up working days (班) marked in the cells.
     dovrin::RestDays OfficialDays;
 
-    // Today's date, held within firstYear..lastYear so that a wrong clock cannot select a
+    // Today's date, held within FirstYear..LastYear so that a wrong clock cannot select a
     // day the calendar does not cover.
     void SelectToday();
 
@@ -93,7 +93,7 @@ private:
     void ShowSelectedDayLabels();
     // The caption for the long date in Label1, and the day text.
     void ShowDayInfo(const std::string& label1);
-    // A step past firstYear or lastYear stays on that year.
+    // A step past FirstYear or LastYear stays on that year.
     void KeepYearInRange();
     // 休 or 班 at the top right of the cell whose top-left corner is (x, y), when it fits
     // beside the day's first line.

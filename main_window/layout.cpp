@@ -31,8 +31,8 @@ MovingControls FollowRightEdge(const MovingControls& current, float scaleWidth,
                                float scaleHeight)
 {
     MovingControls next = current;
-    next.Combo1.Left = scaleWidth - current.Combo1.Width - edgeGap;
-    next.picToolbar.Left = next.Combo1.Left - current.picToolbar.Width - edgeGap;
+    next.Combo1.Left = scaleWidth - current.Combo1.Width - EdgeGap;
+    next.picToolbar.Left = next.Combo1.Left - current.picToolbar.Width - EdgeGap;
     const float picMainHeight = scaleHeight - current.picMain.Top;
     if (picMainHeight >= 0) next.picMain = {0, current.picMain.Top, scaleWidth, picMainHeight};
     return next;

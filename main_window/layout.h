@@ -22,23 +22,23 @@ struct MovingControls {
 };
 
 // The designed main window: client area and controls as they stand before the first resize.
-inline constexpr float designClientWidth = 7485;
-inline constexpr float designClientHeight = 6405;
-inline constexpr TwipsRect designImage1{120, 120, 720, 720};
-inline constexpr TwipsRect designLabel1{960, 360, 810, 240};
-inline constexpr TwipsRect designLabel2{990, 390, 810, 240};  // Label1's shadow
-inline constexpr MovingControls designControls{
+inline constexpr float DesignClientWidth = 7485;
+inline constexpr float DesignClientHeight = 6405;
+inline constexpr TwipsRect DesignImage1{120, 120, 720, 720};
+inline constexpr TwipsRect DesignLabel1{960, 360, 810, 240};
+inline constexpr TwipsRect DesignLabel2{990, 390, 810, 240};  // Label1's shadow
+inline constexpr MovingControls DesignControls{
     {5880, 817, 1575, 300}, {4560, 840, 1215, 255}, {0, 1200, 7455, 5175}};
 // One Image2 button; button i stands at left i * its width inside picToolbar.
-inline constexpr TwipsRect designImage2{0, 0, 240, 240};
-inline constexpr int image2Count = 5;
+inline constexpr TwipsRect DesignImage2{0, 0, 240, 240};
+inline constexpr int Image2Count = 5;
 
 // The information window's designed client area.
-inline constexpr float designInfoClientWidth = 3555;
-inline constexpr float designInfoClientHeight = 5970;
+inline constexpr float DesignInfoClientWidth = 3555;
+inline constexpr float DesignInfoClientHeight = 5970;
 
 // Gap between the client area's right edge and Combo1, and between picToolbar and Combo1.
-inline constexpr float edgeGap = 120;
+inline constexpr float EdgeGap = 120;
 
 enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
 

@@ -17,7 +17,7 @@ namespace {
 using namespace grid_colours;
 
 // Paper carries no "today": a page is pinned up for a year.
-constexpr CivilDate noDay{};
+constexpr CivilDate NoDay{};
 
 // What fits a width: the text at the largest size down to `smallest`, else cut with "…".
 struct Fitted {
@@ -119,8 +119,8 @@ void WeekdayHeading(PageSurface& surface, float left, float top, float cellWidth
     }
 }
 
-constexpr float monthMargin = 36;
-constexpr float yearMargin = 28;
+constexpr float MonthMargin = 36;
+constexpr float YearMargin = 28;
 
 }  // namespace
 
@@ -157,13 +157,13 @@ float MonthTitle(PageSurface& surface, float left, float width, std::int32_t yea
     surface.ForeColor(Black);
     surface.Font(20, true);
     const float titleHeight = surface.TextHeight();
-    surface.Print(left, monthMargin, title);
+    surface.Print(left, MonthMargin, title);
     const float titleWidth = surface.TextWidth(title);
     surface.Font(12, false);
     const float spanWidth = width - titleWidth - 24;
     const std::string span = LunarMonthsOf(year, month);
     const Fitted spanText = FitText(surface, span, spanWidth, 12, 8, false);
-    surface.Print(left + width - surface.TextWidth(spanText.text), monthMargin + titleHeight - surface.TextHeight(),
+    surface.Print(left + width - surface.TextWidth(spanText.text), MonthMargin + titleHeight - surface.TextHeight(),
                   spanText.text);
     return titleHeight;
 }
@@ -187,17 +187,17 @@ struct MonthCells {
     float lineHeight;
 };
 
-constexpr float monthCellPad = 5;
+constexpr float MonthCellPad = 5;
 
 // Four lines a cell, as on screen: the day with its lunar day, then the Gregorian holidays,
 // the lunar holidays and the solar term, an empty text keeping its line.
 void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float y, CivilDate civil,
                    const RestDays& restDays)
 {
-    constexpr float pad = monthCellPad;
+    constexpr float pad = MonthCellPad;
     clsDate date;
     date.sInitDate(civil.year, civil.month, civil.day);
-    const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
+    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
 
     surface.ForeColor(colour);
     surface.Font(16, true);
@@ -231,8 +231,8 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
 {
     const PageSize page = SizeOfPaper(paper, true);
     surface.NewPage(page.width, page.height);
-    const float left = monthMargin;
-    const float width = page.width - 2 * monthMargin;
+    const float left = MonthMargin;
+    const float width = page.width - 2 * MonthMargin;
     const float titleHeight = MonthTitle(surface, left, width, year, month);
 
     // The list under the grid, three entries to a line in reading order.
@@ -244,11 +244,11 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const auto listRows = static_cast<float>((entries.size() + listColumns - 1) / listColumns);
     const float listHeight = listRows * listLine;
 
-    const float headingTop = monthMargin + titleHeight + 10;
+    const float headingTop = MonthMargin + titleHeight + 10;
     surface.Font(11, false);
     const float headingHeight = surface.TextHeight() + 8;
     const float gridTop = headingTop + headingHeight;
-    const float gridBottom = page.height - monthMargin - listHeight - (listHeight > 0 ? 12 : 0);
+    const float gridBottom = page.height - MonthMargin - listHeight - (listHeight > 0 ? 12 : 0);
     MonthCells cells{width / 7, (gridBottom - gridTop) / 6, 0, 0, 0};
 
     WeekdayHeading(surface, left, headingTop, cells.cellWidth, headingHeight, 11, false);
@@ -256,7 +256,7 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     surface.Font(16, true);
     cells.numberHeight = surface.TextHeight();
     surface.Font(1, false);
-    cells.lineSize = std::clamp((cells.cellHeight - 2 * monthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
+    cells.lineSize = std::clamp((cells.cellHeight - 2 * MonthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
                                 4.0f, 10.0f);
     surface.Font(cells.lineSize, false);
     cells.lineHeight = surface.TextHeight();
@@ -315,7 +315,7 @@ void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float 
         const float x = blockLeft + cellWidth * static_cast<float>(place.column);
         const float y = gridTop + cellHeight * static_cast<float>(place.row);
         date.sInitDate(year, month, day);
-        const Rgb colour = ColourOfTone(ToneOfDay(date, noDay));
+        const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
         surface.ForeColor(colour);
         surface.Font(numberSize, true);
         const std::string number = std::to_string(day);
@@ -336,23 +336,23 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
 {
     const PageSize page = SizeOfPaper(paper, false);
     surface.NewPage(page.width, page.height);
-    const float left = yearMargin;
-    const float width = page.width - 2 * yearMargin;
+    const float left = YearMargin;
+    const float width = page.width - 2 * YearMargin;
 
     clsDate date;
     surface.ForeColor(Black);
     surface.Font(22, true);
     const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year);
-    surface.Print(left + (width - surface.TextWidth(title)) / 2, yearMargin, title);
-    const float top = yearMargin + surface.TextHeight() + 10;
+    surface.Print(left + (width - surface.TextWidth(title)) / 2, YearMargin, title);
+    const float top = YearMargin + surface.TextHeight() + 10;
 
     surface.ForeColor(Black);
     const std::string legend =
         "红：星期日、放假日　绿：星期六　休：放假　班：调休上班　日期下：节气、节日或农历日（初一为月名）";
     const Fitted legendText = FitText(surface, legend, width, 8, 5, false);
     const float legendHeight = surface.TextHeight();
-    surface.Print(left, page.height - yearMargin - legendHeight, legendText.text);
-    const float bottom = page.height - yearMargin - legendHeight - 8;
+    surface.Print(left, page.height - YearMargin - legendHeight, legendText.text);
+    const float bottom = page.height - YearMargin - legendHeight - 8;
 
     constexpr std::int32_t blockColumns = 3;
     constexpr std::int32_t blockRows = 4;

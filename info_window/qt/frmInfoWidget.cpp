@@ -15,7 +15,7 @@
 namespace {
 
 // Marks a block that stands for a separator line.
-constexpr int separatorBlock = 1;
+constexpr int SeparatorBlock = 1;
 
 bool IsSeparator(const QString& line)
 {
@@ -40,7 +40,7 @@ public:
         setPlainText(lines.join(QLatin1Char('\n')));
         separators.clear();
         for (const auto& [number, line] : rules) {
-            document()->findBlockByNumber(number).setUserState(separatorBlock);
+            document()->findBlockByNumber(number).setUserState(SeparatorBlock);
             separators.emplace_back(number, line);
         }
     }

@@ -18,15 +18,15 @@ namespace dovrin {
 namespace {
 
 // Children of the grid: the weekday headings, then the day cells row by row.
-constexpr int headingCells = gridColumns;
-constexpr int allCells = headingCells + gridRows * gridColumns;
+constexpr int HeadingCells = GridColumns;
+constexpr int AllCells = HeadingCells + GridRows * GridColumns;
 
 // Set on the grid once its interface is made: until then nothing has read a cell.
-constexpr const char* madeProperty = "dovrinGridAccessibleMade";
+constexpr const char* MadeProperty = "dovrinGridAccessibleMade";
 
 int ChildOfCell(GridCell cell)
 {
-    return headingCells + cell.row * gridColumns + cell.column;
+    return HeadingCells + cell.row * GridColumns + cell.column;
 }
 
 QRect GlobalRect(const QWidget& widget, const CellBox& box)
@@ -139,7 +139,7 @@ public:
     MonthGridAccessible(const AccessibleMainWindow& window, QWidget& grid)
         : QAccessibleWidget(&grid, QAccessible::Table), owner(window)
     {
-        grid.setProperty(madeProperty, true);
+        grid.setProperty(MadeProperty, true);
         setMonth[0] = {Form().CurYear, Form().CurMonth, 1};
     }
     ~MonthGridAccessible() override
@@ -163,11 +163,11 @@ public:
         const frmMain& form = Form();
         const CivilDate before = setMonth[static_cast<std::size_t>(currentSet)];
         setMonth[static_cast<std::size_t>(currentSet)] = {form.CurYear, form.CurMonth, 1};
-        for (int index = headingCells; index < allCells; ++index) {
+        for (int index = HeadingCells; index < AllCells; ++index) {
             const QAccessible::Id id = ids[static_cast<std::size_t>(currentSet)][static_cast<std::size_t>(index)];
             if (id == 0) continue;
             QAccessibleInterface* cell = QAccessible::accessibleInterface(id);
-            const GridCell place{(index - headingCells) / gridColumns, (index - headingCells) % gridColumns};
+            const GridCell place{(index - HeadingCells) / GridColumns, (index - HeadingCells) % GridColumns};
             const std::int32_t oldDay = DayInCell(before.year, before.month, place);
             const std::int32_t newDay = DayInCell(form.CurYear, form.CurMonth, place);
             Tell(cell, QAccessible::NameChanged);
@@ -194,15 +194,15 @@ public:
         return QString::number(Form().CurYear) + QStringLiteral("年") + QString::number(Form().CurMonth) +
                QStringLiteral("月");
     }
-    int childCount() const override { return allCells; }
+    int childCount() const override { return AllCells; }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= allCells) return nullptr;
-        const int set = index < headingCells ? 0 : currentSet;
+        if (index < 0 || index >= AllCells) return nullptr;
+        const int set = index < HeadingCells ? 0 : currentSet;
         auto& id = ids[static_cast<std::size_t>(set)][static_cast<std::size_t>(index)];
         if (id == 0) {
-            const int row = index < headingCells ? -1 : (index - headingCells) / gridColumns;
-            const int column = index < headingCells ? index : (index - headingCells) % gridColumns;
+            const int row = index < HeadingCells ? -1 : (index - HeadingCells) / GridColumns;
+            const int column = index < HeadingCells ? index : (index - HeadingCells) % GridColumns;
             id = QAccessible::registerAccessibleInterface(new GridCellAccessible(*this, set, row, column));
         }
         return QAccessible::accessibleInterface(id);
@@ -214,7 +214,7 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        for (int i = 0; i < allCells; ++i)
+        for (int i = 0; i < AllCells; ++i)
             if (QAccessibleInterface* cell = child(i); cell->rect().contains(x, y)) return cell;
         return nullptr;
     }
@@ -237,7 +237,7 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (row < 0 || row >= gridRows || column < 0 || column >= gridColumns) return nullptr;
+        if (row < 0 || row >= GridRows || column < 0 || column >= GridColumns) return nullptr;
         return child(ChildOfCell({row, column}));
     }
     int selectedCellCount() const override { return 1; }
@@ -249,8 +249,8 @@ public:
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return gridColumns; }
-    int rowCount() const override { return gridRows; }
+    int columnCount() const override { return GridColumns; }
+    int rowCount() const override { return GridRows; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -274,7 +274,7 @@ private:
     int currentSet = 0;
     // The month each set of cells last showed; none yet for the second.
     std::array<CivilDate, 2> setMonth{};
-    mutable std::array<std::array<QAccessible::Id, allCells>, 2> ids{};
+    mutable std::array<std::array<QAccessible::Id, AllCells>, 2> ids{};
 };
 
 bool GridCellAccessible::Current() const
@@ -445,7 +445,7 @@ private:
 // grid takes the focus.
 MonthGridAccessible* ListenedGrid(const AccessibleMainWindow& window)
 {
-    if (!window.Grid().property(madeProperty).toBool()) return nullptr;
+    if (!window.Grid().property(MadeProperty).toBool()) return nullptr;
     return dynamic_cast<MonthGridAccessible*>(QAccessible::queryAccessibleInterface(&window.Grid()));
 }
 

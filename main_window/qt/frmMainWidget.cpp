@@ -32,19 +32,19 @@ using namespace dovrin;
 
 namespace {
 
-constexpr const char* Image2Tips[image2Count] = {"上一年", "上一月", "下一月", "下一年",
+constexpr const char* Image2Tips[Image2Count] = {"上一年", "上一月", "下一月", "下一年",
                                                  "转到今天"};
 
 // The key codes frmMain knows; a key without one still reaches the handler and redraws.
 std::int16_t KeyCodeOf(int key)
 {
     switch (key) {
-    case Qt::Key_PageUp: return keyPageUp;
-    case Qt::Key_PageDown: return keyPageDown;
-    case Qt::Key_Left: return keyLeft;
-    case Qt::Key_Up: return keyUp;
-    case Qt::Key_Right: return keyRight;
-    case Qt::Key_Down: return keyDown;
+    case Qt::Key_PageUp: return KeyPageUp;
+    case Qt::Key_PageDown: return KeyPageDown;
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
     case Qt::Key_Shift: return 16;
@@ -146,7 +146,7 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     BuildToolbar();
     BuildFontList();
 
-    picMain->setGeometry(PixelsOf(designControls.picMain));
+    picMain->setGeometry(PixelsOf(DesignControls.picMain));
     picMain->installEventFilter(this);
     // Tab goes through the controls as they stand: the buttons and the font list along the
     // top, then the grid below them.
@@ -160,19 +160,19 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
     // Installing twice is harmless: Qt keeps a factory once.
     QAccessible::installFactory(MainWindowAccessible);
 
-    resize(TwipsToPixels(designClientWidth, twipsPerPixel),
-           TwipsToPixels(designClientHeight, twipsPerPixel));
+    resize(TwipsToPixels(DesignClientWidth, twipsPerPixel),
+           TwipsToPixels(DesignClientHeight, twipsPerPixel));
 }
 
 void frmMainWidget::BuildLabels()
 {
     const qreal ratio = devicePixelRatioF();
-    Image1->setGeometry(PixelsOf(designImage1));
+    Image1->setGeometry(PixelsOf(DesignImage1));
     Image1->setPixmap(LogoPixmap(Image1->width(), ratio));
     setWindowIcon(QIcon(LogoPixmap(48, ratio)));
 
-    Label1->setGeometry(PixelsOf(designLabel1));
-    Label2->setGeometry(PixelsOf(designLabel2));
+    Label1->setGeometry(PixelsOf(DesignLabel1));
+    Label2->setGeometry(PixelsOf(DesignLabel2));
     Label1->setFont(LabelFont());
     Label2->setFont(LabelFont());
     Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
@@ -181,11 +181,11 @@ void frmMainWidget::BuildLabels()
 
 void frmMainWidget::BuildToolbar()
 {
-    picToolbar->setGeometry(PixelsOf(designControls.picToolbar));
-    for (int i = 0; i < image2Count; ++i) {
+    picToolbar->setGeometry(PixelsOf(DesignControls.picToolbar));
+    for (int i = 0; i < Image2Count; ++i) {
         auto* button = new ImageButton(Image2Pixmap(i, devicePixelRatioF()), picToolbar);
-        TwipsRect place = designImage2;
-        place.Left = static_cast<float>(i) * designImage2.Width;
+        TwipsRect place = DesignImage2;
+        place.Left = static_cast<float>(i) * DesignImage2.Width;
         button->setGeometry(PixelsOf(place));
         button->setToolTip(QString::fromUtf8(Image2Tips[i]));
         button->setAccessibleName(button->toolTip());
@@ -198,7 +198,7 @@ void frmMainWidget::BuildToolbar()
 
 void frmMainWidget::BuildFontList()
 {
-    Combo1->setGeometry(PixelsOf(designControls.Combo1));
+    Combo1->setGeometry(PixelsOf(DesignControls.Combo1));
     // On Linux Qt names a combo box by its current entry; a screen reader takes what the
     // box is for from a label that has the box as its buddy. The label is never shown.
     auto* fontLabel = new QLabel(QStringLiteral("字体"), this);
@@ -265,7 +265,7 @@ void frmMainWidget::LoadDataAndInfo()
     for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
 
     info = std::make_unique<frmInfoWidget>(
-        QSize(TwipsToPixels(designInfoClientWidth, twipsPerPixel), TwipsToPixels(designInfoClientHeight, twipsPerPixel)));
+        QSize(TwipsToPixels(DesignInfoClientWidth, twipsPerPixel), TwipsToPixels(DesignInfoClientHeight, twipsPerPixel)));
     placement.SetInfo(info.get());
     info->SetText(dayText);
     info->show();

@@ -77,7 +77,7 @@ public:
     QLabel* Label2;  // created first: the shadow lies behind Label1
     QLabel* Label1;
     QWidget* picToolbar;
-    std::array<dovrin::ImageButton*, dovrin::image2Count> Image2{};
+    std::array<dovrin::ImageButton*, dovrin::Image2Count> Image2{};
     QComboBox* Combo1;
 
 protected:

@@ -10,7 +10,7 @@ namespace dovrin {
 namespace {
 
 // The faces of the grid on screen: a Ming face, AR PL UMing, else Noto Serif CJK.
-constexpr const char* families = "AR PL UMing CN,Noto Serif CJK SC,serif";
+constexpr const char* Families = "AR PL UMing CN,Noto Serif CJK SC,serif";
 
 cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length)
 {
@@ -24,7 +24,7 @@ public:
         : surface(cairo_pdf_surface_create_for_stream(Append, out, 595, 842)),
           cr(cairo_create(surface)),
           layout(pango_cairo_create_layout(cr)),
-          font(pango_font_description_from_string(families))
+          font(pango_font_description_from_string(Families))
     {
         cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "dovrin-cal");
         // Metrics in points, unhinted, so that what is measured is what is drawn.

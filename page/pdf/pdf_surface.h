@@ -11,6 +11,6 @@ namespace dovrin {
 // The module's one entry point, looked up by this name: a surface whose pages become a PDF
 // document in `out` once Finish has returned true. The caller deletes the surface.
 using NewPdfSurfaceFunction = PageSurface* (*)(std::string* out);
-inline constexpr const char* newPdfSurfaceSymbol = "DovrinNewPdfSurface";
+inline constexpr const char* NewPdfSurfaceSymbol = "DovrinNewPdfSurface";
 
 }  // namespace dovrin

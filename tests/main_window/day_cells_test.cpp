@@ -20,8 +20,8 @@ TEST(DayCells, EveryDayOfTheSpanComesBackFromItsCellAndTheOtherCellsAreEmpty)
     for (std::int32_t year = 1901; year <= 2049; ++year) {
         for (std::int32_t month = 1; month <= 12; ++month) {
             std::int32_t days = 0;
-            for (std::int32_t row = 0; row < dovrin::gridRows; ++row) {
-                for (std::int32_t column = 0; column < dovrin::gridColumns; ++column) {
+            for (std::int32_t row = 0; row < dovrin::GridRows; ++row) {
+                for (std::int32_t column = 0; column < dovrin::GridColumns; ++column) {
                     const std::int32_t day = dovrin::DayInCell(year, month, {row, column});
                     if (day == 0) continue;
                     ++days;

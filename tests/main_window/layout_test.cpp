@@ -10,7 +10,7 @@ using namespace dovrin;
 TEST(Layout, DesignedControlsKeepTheirGapsAfterTheFirstResize)
 {
     const MovingControls laidOut =
-        FollowRightEdge(designControls, designClientWidth, designClientHeight);
+        FollowRightEdge(DesignControls, DesignClientWidth, DesignClientHeight);
     EXPECT_FLOAT_EQ(laidOut.Combo1.Left, 7485 - 1575 - 120);
     EXPECT_FLOAT_EQ(laidOut.picToolbar.Left, laidOut.Combo1.Left - 1215 - 120);
     EXPECT_EQ(laidOut.picMain, (TwipsRect{0, 1200, 7485, 6405 - 1200}));
@@ -24,19 +24,19 @@ TEST(Layout, DesignedControlsKeepTheirGapsAfterTheFirstResize)
 TEST(Layout, WideningMovesTheRightEdgeControlsAndWidensTheGrid)
 {
     const MovingControls before =
-        FollowRightEdge(designControls, designClientWidth, designClientHeight);
+        FollowRightEdge(DesignControls, DesignClientWidth, DesignClientHeight);
     const MovingControls after =
-        FollowRightEdge(before, designClientWidth + 1500, designClientHeight);
+        FollowRightEdge(before, DesignClientWidth + 1500, DesignClientHeight);
     EXPECT_FLOAT_EQ(after.Combo1.Left - before.Combo1.Left, 1500);
     EXPECT_FLOAT_EQ(after.picToolbar.Left - before.picToolbar.Left, 1500);
     EXPECT_FLOAT_EQ(after.picMain.Width - before.picMain.Width, 1500);
-    EXPECT_FLOAT_EQ(designClientWidth + 1500 - (after.Combo1.Left + after.Combo1.Width), 120);
+    EXPECT_FLOAT_EQ(DesignClientWidth + 1500 - (after.Combo1.Left + after.Combo1.Width), 120);
     EXPECT_FLOAT_EQ(after.Combo1.Left - (after.picToolbar.Left + after.picToolbar.Width), 120);
 }
 
 TEST(Layout, GridFillsTheHeightBelowItsTopAndSurvivesAMinimizedWindow)
 {
-    const MovingControls taller = FollowRightEdge(designControls, 7485, 9000);
+    const MovingControls taller = FollowRightEdge(DesignControls, 7485, 9000);
     EXPECT_FLOAT_EQ(taller.picMain.Height, 9000 - 1200);
     // A minimized window has no client height: picMain keeps its size, the rest still moves.
     const MovingControls minimized = FollowRightEdge(taller, 9000, 0);

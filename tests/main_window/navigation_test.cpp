@@ -53,18 +53,18 @@ struct StepCase {
 TEST_F(Navigation, KeysFollowTheMonthEndAndMonthStartRules)
 {
     const std::vector<StepCase> cases = {
-        {"right into a leap day", {2024, 2, 28}, keyRight, {2024, 2, 29}},
-        {"right past a common February", {2023, 2, 28}, keyRight, {2023, 3, 1}},
-        {"down across a month end lands on the 1st", {2024, 1, 28}, keyDown, {2024, 2, 1}},
-        {"up across a month start lands on the last day", {2024, 3, 5}, keyUp, {2024, 2, 29}},
-        {"up from the 8th", {2024, 5, 8}, keyUp, {2024, 5, 1}},
-        {"up from the 7th", {2024, 5, 7}, keyUp, {2024, 4, 30}},
-        {"left across a year", {2024, 1, 1}, keyLeft, {2023, 12, 31}},
-        {"right across a year", {2023, 12, 31}, keyRight, {2024, 1, 1}},
-        {"page up keeps to the 1st", {2024, 3, 31}, keyPageUp, {2024, 2, 1}},
-        {"page up across a year", {2024, 1, 15}, keyPageUp, {2023, 12, 1}},
-        {"page down from a 31st", {2024, 1, 31}, keyPageDown, {2024, 2, 1}},
-        {"page down across a year", {2023, 12, 9}, keyPageDown, {2024, 1, 1}},
+        {"right into a leap day", {2024, 2, 28}, KeyRight, {2024, 2, 29}},
+        {"right past a common February", {2023, 2, 28}, KeyRight, {2023, 3, 1}},
+        {"down across a month end lands on the 1st", {2024, 1, 28}, KeyDown, {2024, 2, 1}},
+        {"up across a month start lands on the last day", {2024, 3, 5}, KeyUp, {2024, 2, 29}},
+        {"up from the 8th", {2024, 5, 8}, KeyUp, {2024, 5, 1}},
+        {"up from the 7th", {2024, 5, 7}, KeyUp, {2024, 4, 30}},
+        {"left across a year", {2024, 1, 1}, KeyLeft, {2023, 12, 31}},
+        {"right across a year", {2023, 12, 31}, KeyRight, {2024, 1, 1}},
+        {"page up keeps to the 1st", {2024, 3, 31}, KeyPageUp, {2024, 2, 1}},
+        {"page up across a year", {2024, 1, 15}, KeyPageUp, {2023, 12, 1}},
+        {"page down from a 31st", {2024, 1, 31}, KeyPageDown, {2024, 2, 1}},
+        {"page down across a year", {2023, 12, 9}, KeyPageDown, {2024, 1, 1}},
         {"any other key", {2024, 2, 10}, 36, {2024, 2, 10}},
         {"a letter", {2024, 2, 10}, 65, {2024, 2, 10}},
     };
@@ -81,15 +81,15 @@ TEST_F(Navigation, KeysFollowTheMonthEndAndMonthStartRules)
 TEST_F(Navigation, TheYearBoundsWrapWithinTheBoundaryYear)
 {
     const std::vector<StepCase> cases = {
-        {"right on the last day", {2049, 12, 31}, keyRight, {2049, 1, 1}},
-        {"down from the 25th of December 2049", {2049, 12, 25}, keyDown, {2049, 1, 1}},
-        {"down from the 24th stays in December", {2049, 12, 24}, keyDown, {2049, 12, 31}},
-        {"page down in December 2049", {2049, 12, 15}, keyPageDown, {2049, 1, 1}},
-        {"left on the first day", {1901, 1, 1}, keyLeft, {1901, 12, 31}},
-        {"up on 1901-01-01", {1901, 1, 1}, keyUp, {1901, 12, 31}},
-        {"up on 1901-01-07", {1901, 1, 7}, keyUp, {1901, 12, 31}},
-        {"up on 1901-01-08", {1901, 1, 8}, keyUp, {1901, 1, 1}},
-        {"page up in January 1901", {1901, 1, 20}, keyPageUp, {1901, 12, 1}},
+        {"right on the last day", {2049, 12, 31}, KeyRight, {2049, 1, 1}},
+        {"down from the 25th of December 2049", {2049, 12, 25}, KeyDown, {2049, 1, 1}},
+        {"down from the 24th stays in December", {2049, 12, 24}, KeyDown, {2049, 12, 31}},
+        {"page down in December 2049", {2049, 12, 15}, KeyPageDown, {2049, 1, 1}},
+        {"left on the first day", {1901, 1, 1}, KeyLeft, {1901, 12, 31}},
+        {"up on 1901-01-01", {1901, 1, 1}, KeyUp, {1901, 12, 31}},
+        {"up on 1901-01-07", {1901, 1, 7}, KeyUp, {1901, 12, 31}},
+        {"up on 1901-01-08", {1901, 1, 8}, KeyUp, {1901, 1, 1}},
+        {"page up in January 1901", {1901, 1, 20}, KeyPageUp, {1901, 12, 1}},
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,22 +102,22 @@ TEST_F(Navigation, TheYearBoundsWrapWithinTheBoundaryYear)
 TEST_F(Navigation, ShiftIsIgnored)
 {
     Select({2024, 2, 28});
-    form.picMain_KeyDown(keyRight, 1);
+    form.picMain_KeyDown(KeyRight, 1);
     EXPECT_EQ(Selected(), (Ymd{2024, 2, 29}));
 }
 
 TEST_F(Navigation, ButtonsMoveByMonthOrYearToTheFirst)
 {
     const std::vector<StepCase> cases = {
-        {"previous year keeps the month", {2024, 2, 29}, image2PreviousYear, {2023, 2, 1}},
-        {"next year keeps the month", {2024, 2, 29}, image2NextYear, {2025, 2, 1}},
-        {"previous year in 1901", {1901, 5, 20}, image2PreviousYear, {1901, 5, 1}},
-        {"next year in 2049", {2049, 7, 9}, image2NextYear, {2049, 7, 1}},
-        {"previous month", {2024, 3, 31}, image2PreviousMonth, {2024, 2, 1}},
-        {"previous month in January 1901", {1901, 1, 3}, image2PreviousMonth, {1901, 12, 1}},
-        {"next month", {2024, 1, 31}, image2NextMonth, {2024, 2, 1}},
-        {"next month in December 2049", {2049, 12, 3}, image2NextMonth, {2049, 1, 1}},
-        {"today", {1950, 7, 3}, image2Today, {2024, 2, 10}},
+        {"previous year keeps the month", {2024, 2, 29}, Image2PreviousYear, {2023, 2, 1}},
+        {"next year keeps the month", {2024, 2, 29}, Image2NextYear, {2025, 2, 1}},
+        {"previous year in 1901", {1901, 5, 20}, Image2PreviousYear, {1901, 5, 1}},
+        {"next year in 2049", {2049, 7, 9}, Image2NextYear, {2049, 7, 1}},
+        {"previous month", {2024, 3, 31}, Image2PreviousMonth, {2024, 2, 1}},
+        {"previous month in January 1901", {1901, 1, 3}, Image2PreviousMonth, {1901, 12, 1}},
+        {"next month", {2024, 1, 31}, Image2NextMonth, {2024, 2, 1}},
+        {"next month in December 2049", {2049, 12, 3}, Image2NextMonth, {2049, 1, 1}},
+        {"today", {1950, 7, 3}, Image2Today, {2024, 2, 10}},
         {"no such button", {1950, 7, 3}, 5, {1950, 7, 3}},
     };
     for (const StepCase& c : cases) {
@@ -137,7 +137,7 @@ TEST_F(Navigation, TodayOutsideTheCoveredYearsIsHeldAtTheNearestEnd)
     EXPECT_EQ(Selected(), (Ymd{1901, 1, 1}));
     clock.Day = {2077, 3, 3};
     Select({2024, 6, 6});
-    form.Image2_Click(image2Today);
+    form.Image2_Click(Image2Today);
     EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
     clock.Day = {2049, 12, 31};
     form.SelectToday();
@@ -239,7 +239,7 @@ TEST(GetMonthDayCount, CountsEveryFourthYearAsLeap)
     EXPECT_EQ(frmMain::GetMonthDayCount(2024, 13), 0);
     EXPECT_EQ(frmMain::GetMonthDayCount(2024, 0), 0);
     // Agrees with the full Gregorian rule over the navigation's years.
-    for (int year = frmMain::firstYear; year <= frmMain::lastYear; ++year)
+    for (int year = frmMain::FirstYear; year <= frmMain::LastYear; ++year)
         for (int month = 1; month <= 12; ++month)
             ASSERT_EQ(frmMain::GetMonthDayCount(static_cast<std::int16_t>(year),
                                                 static_cast<std::int16_t>(month)),

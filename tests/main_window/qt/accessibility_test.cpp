@@ -204,7 +204,7 @@ TEST_F(Accessibility, AnotherMonthFocusesAnotherCellAndKeepsTheOldOneValid)
 
     // A month later the first set is the table's again: the cells tell their new day.
     heard.clear();
-    window->Image2[image2NextMonth]->click();
+    window->Image2[Image2NextMonth]->click();
     EXPECT_EQ(Selected(), (Ymd{2026, 4, 1}));
     EXPECT_EQ(Grid()->indexOfChild(before), 7);
     EXPECT_EQ(Name(before), QString());  // April begins on a Wednesday

@@ -53,7 +53,7 @@ public:
         } else if (kind < 65) {
             if (window.frmInfo()->isVisible()) ClickIn(*window.frmInfo(), what);
         } else if (kind < 77) {
-            const int button = Pick(0, dovrin::image2Count - 1);
+            const int button = Pick(0, dovrin::Image2Count - 1);
             what << "button " << button;
             QTest::mouseClick(window.Image2[static_cast<std::size_t>(button)], Button(), Modifiers());
         } else if (kind < 81) {
@@ -91,7 +91,7 @@ public:
                                                                           {2024, 2, 29}}};
             clock.Day = clocks[static_cast<std::size_t>(Pick(0, clocks.size() - 1))];
             what << "clock " << dovrin::IsoDate(clock.Day) << ", today";
-            QTest::mouseClick(window.Image2[dovrin::image2Count - 1], Qt::LeftButton);
+            QTest::mouseClick(window.Image2[dovrin::Image2Count - 1], Qt::LeftButton);
         }
         // Now and then the posted events run too (paints, timers), not after every event: a
         // repaint of the whole window each time would make the storm many times slower.

@@ -178,10 +178,10 @@ TEST_F(MainWindow, TabGoesThroughTheControlsAndEnterPressesAButton)
                                       window->Image2[4], window->Combo1, window->picMain}));
 
     Select({2024, 2, 29});
-    QTest::keyClick(window->Image2[image2NextMonth], Qt::Key_Return);
+    QTest::keyClick(window->Image2[Image2NextMonth], Qt::Key_Return);
     QTest::qWait(250);  // a pressed look first, as a click shows
     EXPECT_EQ(Selected(), (Ymd{2024, 3, 1}));
-    QTest::keyClick(window->Image2[image2PreviousMonth], Qt::Key_Space);
+    QTest::keyClick(window->Image2[Image2PreviousMonth], Qt::Key_Space);
     EXPECT_EQ(Selected(), (Ymd{2024, 2, 1}));
 }
 
