@@ -16,11 +16,10 @@
 namespace dovrin::cli {
 namespace {
 
+// A year or a month: at most four digits.
 bool ParseWhole(const std::string& text, std::int32_t& value)
 {
-    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    value = std::stoi(text);
-    return true;
+    return text.size() <= 4 && ParseDigits(text, value);
 }
 
 // The module beside the program as installed (or in the build tree), else at the install path.
@@ -49,10 +48,6 @@ std::string MonthText(std::int32_t index)
 {
     return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
 }
-
-struct CloseModule {
-    void operator()(void* module) const { dlclose(module); }
-};
 
 }  // namespace
 
@@ -91,9 +86,11 @@ std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilD
 int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& out, std::string& err)
 {
     std::string why;
-    const std::unique_ptr<void, CloseModule> module(OpenModule(why));
-    const auto create =
-        module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module.get(), NewPdfSurfaceSymbol)) : nullptr;
+    // The module stays loaded to the end of the process: Pango and fontconfig keep their
+    // caches in their own globals and register types with GLib, none of which may be unmapped
+    // while the process runs.
+    void* module = OpenModule(why);
+    const auto create = module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module, NewPdfSurfaceSymbol)) : nullptr;
     if (!create) {
         err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
         return 1;
