@@ -33,20 +33,6 @@ start_display 120
 
 start_accessibility_bus
 
-unset WAYLAND_DISPLAY
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb \
-    faketime '2026-02-16 10:00:00' "$program" >/dev/null 2>&1 &
-app_pid=$!
-
-# Asked again until it answers: a search can fail outright while the server is busy.
-main=
-tries=0
-while [ -z "$main" ] && [ "$tries" -lt 200 ]; do
-    main=$(xdotool search --name '^Dovrin万年历 - ' 2>/dev/null | head -n 1)
-    tries=$((tries + 1))
-    [ -n "$main" ] || sleep 0.1
-done
-[ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
-xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+start_accessible_program
 
 timeout 60 "$python" "$here/accessibility_tree.py"

@@ -80,19 +80,7 @@ until grep -q 'Screen reader on' "$out/spoken" 2>/dev/null; do
     sleep 0.1
 done
 
-unset WAYLAND_DISPLAY
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
-    faketime '2026-02-16 10:00:00' "$program" >/dev/null 2>&1 &
-app_pid=$!
-main=
-tries=0
-while [ -z "$main" ] && [ "$tries" -lt 200 ]; do
-    main=$(xdotool search --name '^Dovrin万年历 - ' 2>/dev/null | head -n 1)
-    tries=$((tries + 1))
-    [ -n "$main" ] || sleep 0.1
-done
-[ -n "$main" ] || { echo "FAIL: the main window did not appear"; exit 1; }
-xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+start_accessible_program
 sleep 3  # Orca has read the window and the table
 
 # quiet: waits at least 2 s and until Orca has said nothing new for 0.6 s (at most 4 s), so
