@@ -151,26 +151,22 @@ def check_page(pdf, width, height):
         r, g, b = pixels[(y * w + x) * 3:(y * w + x) * 3 + 3]
         return r < 245 and b - r >= 10 and b - g >= 6
 
-    # The grid's lines: runs of their colour, 60 pixels or longer.
-    lines = []
-    for y in range(h):
-        start = None
-        for x in range(w + 1):
-            if x < w and bluish(x, y):
-                start = x if start is None else start
-            elif start is not None:
-                if x - start >= 60:
-                    lines.append(("h", y, start, x))
-                start = None
-    for x in range(w):
-        start = None
-        for y in range(h + 1):
-            if y < h and bluish(x, y):
-                start = y if start is None else start
-            elif start is not None:
-                if y - start >= 30:
-                    lines.append(("v", x, start, y))
-                start = None
+    def runs(kind, across, along, is_line, shortest):
+        # Runs of the lines' colour along each row ("h") or column ("v"), `shortest` or longer.
+        found = []
+        for a in range(across):
+            start = None
+            for b in range(along + 1):
+                if b < along and is_line(a, b):
+                    start = b if start is None else start
+                elif start is not None:
+                    if b - start >= shortest:
+                        found.append((kind, a, start, b))
+                    start = None
+        return found
+
+    # The grid's lines: 60 pixels or longer across, 30 or longer down.
+    lines = runs("h", h, w, lambda y, x: bluish(x, y), 60) + runs("v", w, h, lambda x, y: bluish(x, y), 30)
     if not lines:
         fail("no grid lines found on the rendered page")
 
