@@ -98,6 +98,11 @@ std::string IsoDate(CivilDate date)
     return iso;
 }
 
+std::string MonthText(std::int32_t index)
+{
+    return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
+}
+
 CivilDate CivilDate::FromDays(std::int64_t days)
 {
     return DateOfDayNumber(days);

@@ -57,6 +57,15 @@ bool IsValidDate(std::int32_t year, std::int32_t month, std::int32_t day);
 // YYYY-MM-DD, four-digit year.
 std::string IsoDate(CivilDate date);
 
+// Months counted as year * 12 + month - 1, so that following months differ by one.
+constexpr std::int32_t MonthIndex(std::int32_t year, std::int32_t month)
+{
+    return year * 12 + month - 1;
+}
+
+// "YYYY-MM" of a month index.
+std::string MonthText(std::int32_t index);
+
 // YYYY-MM-DD, digits only; whether it is a real day is the caller's question (IsValid).
 bool ParseIsoDate(std::string_view text, CivilDate& date);
 

@@ -28,18 +28,6 @@ std::string YearRange(std::int32_t first, std::int32_t last)
     return std::to_string(first) + ".." + std::to_string(last);
 }
 
-// Months are counted as year * 12 + month - 1.
-constexpr std::int32_t MonthIndex(std::int32_t year, std::int32_t month)
-{
-    return year * 12 + month - 1;
-}
-
-std::string MonthText(std::int32_t index)
-{
-    const std::string month = std::to_string(index % 12 + 1);
-    return std::to_string(index / 12) + "-" + (month.size() < 2 ? "0" : "") + month;
-}
-
 std::string MonthRange()
 {
     return IsoDate(FirstCoveredDay).substr(0, 7) + ".." + IsoDate(LastCoveredDay).substr(0, 7);

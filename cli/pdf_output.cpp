@@ -38,17 +38,6 @@ void* OpenModule(std::string& why)
     return nullptr;
 }
 
-std::int32_t MonthIndex(CivilDate day)
-{
-    return day.year * 12 + day.month - 1;
-}
-
-// "2100-12".
-std::string MonthText(std::int32_t index)
-{
-    return IsoDate({index / 12, index % 12 + 1, 1}).substr(0, 7);
-}
-
 }  // namespace
 
 std::string ReadPaper(const std::string& text, Paper& paper)
@@ -68,12 +57,13 @@ std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilD
         return Format(_("'{1}' is not a year"), {positional[0]});
     if (positional.size() == 2 && (!ParseWhole(positional[1], request.month) || request.month < 1 || request.month > 12))
         return Format(_("'{1}' is not a month; valid months are 1..12"), {positional[1]});
-    // Whole months of the covered days only: a page is never half empty. Months are counted
-    // as year * 12 + month - 1.
-    const std::int32_t firstMonth = MonthIndex(FirstCoveredDay) + (FirstCoveredDay.day == 1 ? 0 : 1);
+    // Whole months of the covered days only: a page is never half empty.
+    const std::int32_t firstMonth =
+        MonthIndex(FirstCoveredDay.year, FirstCoveredDay.month) + (FirstCoveredDay.day == 1 ? 0 : 1);
     const std::int32_t lastMonth =
-        MonthIndex(LastCoveredDay) - (LastCoveredDay.day == DaysInMonth(LastCoveredDay.year, LastCoveredDay.month) ? 0 : 1);
-    const std::int32_t asked = MonthIndex({request.year, request.month == 0 ? 1 : request.month, 1});
+        MonthIndex(LastCoveredDay.year, LastCoveredDay.month) -
+        (LastCoveredDay.day == DaysInMonth(LastCoveredDay.year, LastCoveredDay.month) ? 0 : 1);
+    const std::int32_t asked = MonthIndex(request.year, request.month == 0 ? 1 : request.month);
     const bool inside = request.month == 0 ? request.year >= FirstWholeYear && request.year <= LastWholeYear
                                            : asked >= firstMonth && asked <= lastMonth;
     if (!inside)
