@@ -102,10 +102,10 @@ void SetSummer(AlmanacDay& almanac, std::int64_t serial)
     almanac.entersMeiyu = serial == summer.meiyuStarts;
     almanac.leavesMeiyu = serial == summer.meiyuEnds;
     if (serial < summer.firstFu || serial >= summer.fuEnds) return;
-    const std::int64_t start = serial < summer.middleFu ? summer.firstFu
-                               : serial < summer.lastFu ? summer.middleFu
-                                                        : summer.lastFu;
-    almanac.fu = start == summer.firstFu ? FuPeriod::First : start == summer.middleFu ? FuPeriod::Middle : FuPeriod::Last;
+    const bool last = serial >= summer.lastFu;
+    const bool middle = !last && serial >= summer.middleFu;
+    almanac.fu = last ? FuPeriod::Last : middle ? FuPeriod::Middle : FuPeriod::First;
+    const std::int64_t start = last ? summer.lastFu : middle ? summer.middleFu : summer.firstFu;
     almanac.fuDay = static_cast<std::int32_t>(serial - start + 1);
 }
 

@@ -1,6 +1,7 @@
 // The almanac's names: the twelve 建除 values, the twelve gods of 黄道黑道, the 28 宿 with
 // their 七曜 names, the 72 候, and the texts of a day's counts.
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
