@@ -417,3 +417,67 @@ TEST(ReferenceTexts, NoTwoFlowersShareAMeaning)
         EXPECT_TRUE(fresh) << meaning << " at " << at->second << " and " << i;
     }
 }
+
+namespace {
+
+std::size_t Occurrences(const std::string& text, const std::string& phrase)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(phrase); at != std::string::npos; at = text.find(phrase, at + phrase.size()))
+        ++count;
+    return count;
+}
+
+// "越是…越" within one clause: a 越是 with another 越 before the next full stop, semicolon or mark.
+std::size_t MoreTheMoreClauses(const std::string& text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find("越是"); at != std::string::npos; at = text.find("越是", at + 1)) {
+        std::size_t end = text.size();
+        for (const char* stop : {"。", "；", "！", "？", "\\n"}) end = std::min(end, text.find(stop, at));
+        const std::size_t next = text.find("越", at + std::string("越是").size());
+        count += next < end;
+    }
+    return count;
+}
+
+bool IsFlowerFile(const std::string& name) { return name.rfind("flowers/", 0) == 0; }
+
+}  // namespace
+
+TEST(ReferenceTexts, StockPhrasesStayRareAcrossAllTexts)
+{
+    // Stock images that crept in from one text into the others: each at most three times in all of them.
+    const char* const phrases[] = {"说走就走", "跌倒", "一针见血", "第一个站出来", "第一个想到"};
+    std::map<std::string, std::pair<std::size_t, std::size_t>> counts;  // phrase -> {flowers, the rest}
+    std::pair<std::size_t, std::size_t> moreTheMore;
+    for (const std::string& name : AllTextFiles()) {
+        const std::string text = ReadSource(name);
+        for (const char* phrase : phrases)
+            (IsFlowerFile(name) ? counts[phrase].first : counts[phrase].second) += Occurrences(text, phrase);
+        (IsFlowerFile(name) ? moreTheMore.first : moreTheMore.second) += MoreTheMoreClauses(text);
+    }
+    for (const auto& [phrase, count] : counts)
+        EXPECT_LE(count.first + count.second, 3u)
+            << phrase << ": " << count.first << " in the flowers, " << count.second << " in the other texts";
+    EXPECT_LT(moreTheMore.first + moreTheMore.second, 20u)
+        << "越是…越: " << moreTheMore.first << " in the flowers, " << moreTheMore.second << " in the other texts";
+}
+
+TEST(ReferenceTexts, BirthdayAndSignTextsNeitherWorryNorAddressOnePartner)
+{
+    // No anxiety or sleeplessness read into a birthday, a sign or an animal.
+    for (const std::string& name : AllTextFiles()) {
+        if (IsFlowerFile(name)) continue;
+        const std::string text = ReadSource(name);
+        for (const char* word : {"焦虑", "失眠", "睡不着"})
+            EXPECT_EQ(text.find(word), std::string::npos) << word << " in " << name;
+    }
+    // The man's and the woman's paragraphs of a couple speak about them, never to the reader as the partner.
+    for (const std::string& couple : Texts().SignCoupleTexts) {
+        const auto paragraphs = Split(couple, "\\n");
+        ASSERT_GE(paragraphs.size(), 3u) << RecordName(couple);
+        for (std::size_t k : {1u, 2u})
+            EXPECT_EQ(paragraphs[k].find("你"), std::string::npos) << RecordName(couple) << " " << paragraphs[k];
+    }
+}
