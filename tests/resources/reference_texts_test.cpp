@@ -481,3 +481,49 @@ TEST(ReferenceTexts, BirthdayAndSignTextsNeitherWorryNorAddressOnePartner)
             EXPECT_EQ(paragraphs[k].find("你"), std::string::npos) << RecordName(couple) << " " << paragraphs[k];
     }
 }
+
+// A flower record speaks of the reader's own traits: its fate line does not list the fields of work of the
+// people named two lines below, and it neither warns of poison (the oleander keeps its one note) nor worries.
+TEST(ReferenceTexts, FlowerRecordsHandOnNoListedLifeAndNoWorry)
+{
+    struct Field {
+        std::vector<std::string> inFate, inLabel;  // words naming the field in 【命运】 and in a person's label
+    };
+    const Field fields[] = {
+        {{"科学", "研究", "实验"}, {"物理", "化学", "数学", "生物", "天文", "科学", "医学"}},
+        {{"写作", "文学", "文字"}, {"作家", "诗人", "小说", "剧作"}},
+        {{"音乐", "作曲"}, {"作曲", "音乐", "歌手", "歌唱", "钢琴", "指挥"}},
+        {{"建筑"}, {"建筑"}},
+        {{"表演", "演艺", "舞台", "银幕"}, {"演员", "导演", "舞蹈", "喜剧"}},
+        {{"医疗", "医学"}, {"医生", "医学", "护理"}},
+        {{"经营", "商业", "生意"}, {"企业", "商人", "投资", "实业", "银行"}},
+        {{"艺术", "绘画", "设计"}, {"画家", "艺术", "雕塑", "设计"}},
+        {{"竞技", "体育", "运动"}, {"运动员", "球", "拳击", "赛车"}},
+        {{"政治", "公共事务", "外交"}, {"总统", "首相", "总理", "政治", "外交"}},
+        {{"教育", "教学"}, {"教育"}},
+        {{"心理"}, {"心理"}},
+        {{"媒体", "传播"}, {"记者", "主持", "报业"}}};
+    const auto containsAny = [](const std::string& text, const std::vector<std::string>& words) {
+        return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return text.find(w) != std::string::npos; });
+    };
+    for (const std::string& record : SourceRecords(MonthFiles("flowers"))) {
+        std::string labels;  // what the parentheses of 【代表人物】 say the people did
+        const std::string people = FlowerSection(record, "【代表人物】");
+        for (std::size_t open = 0; (open = people.find("（", open)) != std::string::npos;) {
+            const std::size_t close = people.find("）", open);
+            labels += people.substr(open, close - open) + " ";
+            open = close;
+        }
+        const std::string fate = FlowerSection(record, "【命运】");
+        int shared = 0;
+        for (const Field& field : fields) shared += containsAny(fate, field.inFate) && containsAny(labels, field.inLabel);
+        EXPECT_LT(shared, 2) << RecordName(record) << " names the listed people's fields: " << fate;
+
+        const bool oleander = FlowerSection(record, "【生日花】").find("夹竹桃") != std::string::npos;
+        if (!oleander) {
+            EXPECT_EQ(record.find("有毒"), std::string::npos) << "poison in " << RecordName(record);
+        }
+        for (const char* worry : {"焦虑", "失眠", "睡不着", "全部身家"})
+            EXPECT_EQ(record.find(worry), std::string::npos) << worry << " in " << RecordName(record);
+    }
+}
