@@ -6,11 +6,11 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "calendar/span.h"
 #include "resources/messages.h"
+#include "resources/user_file.h"
 #include "page/pdf/pdf_surface.h"
 
 namespace dovrin::cli {
@@ -101,12 +101,10 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
         out = std::move(pdf);
         return 0;
     }
-    std::ofstream file(request.file, std::ios::binary | std::ios::trunc);
-    if (file) file.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
-    if (file) file.close();
-    if (!file) {
-        err = Format(_("dovrin-cal: {1}"), {Format(_("cannot write {1}: {2}"), {request.file, std::strerror(errno)})}) +
-              "\n";
+    // As every file of ours: a temporary file renamed over the old one, so that a full disk
+    // or a kill leaves a PDF already there whole.
+    if (why = WriteUserFile(request.file, pdf, false, false); !why.empty()) {
+        err = Format(_("dovrin-cal: {1}"), {why}) + "\n";
         return 1;
     }
     return 0;
