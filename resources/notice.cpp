@@ -24,6 +24,9 @@ constexpr std::size_t LongestParagraph = 4000;
 // days from a make-up working day to its period; 11 at most in 2002-2026.
 constexpr std::int64_t MostDaysToWorkDay = 14;
 
+// items of a notice, numbered 一 to 二十; 7 in every notice since 2008.
+constexpr std::size_t MostItems = 20;
+
 const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
 const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
@@ -31,17 +34,36 @@ const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七",
 // one form: ASCII punctuation, "." for 。, "-" for every dash, no spaces.
 std::string Folded(std::string_view text)
 {
-    static const std::pair<const char*, const char*> folds[] = {
+    static const std::pair<std::string_view, std::string_view> folds[] = {
         {"，", ","}, {"：", ":"}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"。", "."}, {"——", "-"},
         {"—", "-"}, {"–", "-"}, {"－", "-"}, {"～", "-"}, {"〜", "-"}, {"~", "-"}, {"“", "\""},
         {"”", "\""}, {"＂", "\""}, {" ", ""}, {"\t", ""}, {"\u3000", ""}, {"\u00A0", ""},
-        {"\u200B", ""}, {"\uFEFF", ""},
+        {"\u200B", ""}, {"\uFEFF", ""}, {"\r\n", "\n"},
     };
-    std::string folded = WithLineFeeds(text);
-    for (const auto& [from, to] : folds) folded = ReplaceAll(std::move(folded), from, to);
-    for (int digit = 0; digit < 10; ++digit)
-        folded = ReplaceAll(std::move(folded), std::string{'\xEF', '\xBC', static_cast<char>(0x90 + digit)},
-                            std::string(1, static_cast<char>('0' + digit)));
+    if (text.ends_with('\r')) text.remove_suffix(1);  // a file cut off after its last CR
+    std::string folded;
+    folded.reserve(text.size());
+    // One pass, left to right, each fold tried at each place: linear in the text.
+    for (std::size_t at = 0; at < text.size();) {
+        const char c = text[at];
+        if (static_cast<unsigned char>(c) < 0x80 && c != ' ' && c != '\t' && c != '~' && c != '\r') {
+            folded += c;  // ASCII that stays as it is: most of a notice
+            ++at;
+            continue;
+        }
+        const std::string_view rest = text.substr(at);
+        const auto fold = std::find_if(std::begin(folds), std::end(folds),
+                                       [&](const auto& pair) { return rest.starts_with(pair.first); });
+        if (fold != std::end(folds)) {
+            folded += fold->second;
+            at += fold->first.size();
+        } else if (rest.starts_with("\xEF\xBC") && rest.size() > 2 && rest[2] >= '\x90' && rest[2] <= '\x99') {
+            folded += static_cast<char>('0' + (rest[2] - '\x90'));  // ０..９
+            at += 3;
+        } else {
+            folded += text[at++];
+        }
+    }
     return folded;
 }
 
@@ -360,22 +382,33 @@ bool SpeaksOfDays(const std::string& line)
     return false;
 }
 
-// The numbered items, with the lines that run on from each.
+// The numeral of an item that `line` begins with, its title and body ("一、元旦:…"): false
+// for any other line. A title is 1 to 60 bytes up to the colon, without other punctuation.
+bool ItemStart(const std::string& line, Item& item)
+{
+    std::size_t at = 0;
+    while (std::any_of(std::begin(Numerals), std::end(Numerals),
+                       [&](const char* numeral) { return line.compare(at, 3, numeral) == 0; }))
+        at += 3;
+    if (at == 0 || line.compare(at, 3, "、") != 0) return false;
+    const std::size_t title = at + 3;
+    const std::size_t colon = line.find_first_of(":.,;", title);
+    if (colon == std::string::npos || line[colon] != ':' || colon == title || colon - title > 60) return false;
+    item.label = line.substr(0, colon);
+    item.name = line.substr(title, colon - title);
+    item.body = line.substr(colon + 1);
+    return true;
+}
+
+// The numbered items, with the lines that run on from each. More than the 20 numerals the
+// items may have are not looked for.
 std::vector<Item> FindItems(const std::vector<std::string>& lines)
 {
-    static const std::regex start("(" +
-                                  AnyOf({Numerals[0], Numerals[1], Numerals[2], Numerals[3], Numerals[4], Numerals[5],
-                                         Numerals[6], Numerals[7], Numerals[8], Numerals[9]}) +
-                                  "+)、([^:.,;]{1,60}):(.*)");
     std::vector<Item> items;
     std::vector<std::vector<std::string>> runOn;  // the lines after each item's first
     for (const std::string& line : lines) {
-        std::smatch m;
-        if (line.size() <= LongestParagraph && std::regex_match(line, m, start)) {
-            Item item;
-            item.label = m[1].str() + "、" + m[2].str();
-            item.name = m[2];
-            item.body = m[3];
+        Item item;
+        if (items.size() <= MostItems && ItemStart(line, item)) {
             items.push_back(std::move(item));
             runOn.emplace_back();
         } else if (items.empty()) {
@@ -480,7 +513,8 @@ void SettleDays(Item& item, const std::set<CivilDate>& allWork, std::int32_t yea
 std::int32_t NoticeYear(const std::string& folded, std::int32_t given, std::vector<std::string>& errors)
 {
     static const std::regex title(R"(关于(\d{4})年部分节假日安排的通知)");
-    const std::string joined = ReplaceAll(folded, "\n", "");
+    std::string joined = folded;
+    std::erase(joined, '\n');
     std::set<std::int32_t> titled;
     for (auto it = std::sregex_iterator(joined.begin(), joined.end(), title); it != std::sregex_iterator(); ++it)
         titled.insert(Number((*it)[1]));
@@ -519,9 +553,9 @@ bool ReadItems(std::vector<Item>& items, Notice& notice)
 {
     for (std::size_t i = 0; i < items.size(); ++i) {
         Item& item = items[i];
-        if (i >= 20 || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
+        if (i >= MostItems || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
             AddItemError(notice, item, Format(_("the items are to be numbered 一、二、三… in order; here {1} is due"),
-                                              {i < 20 ? NumeralOf(i + 1) : "?"}));
+                                              {i < MostItems ? NumeralOf(i + 1) : "?"}));
             return false;
         }
         item.name = HolidayOfTitle(item.name);
