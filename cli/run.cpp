@@ -89,6 +89,12 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
         break;
     }
     case Command::Pdf:
+        // A terminal would take the PDF's bytes for its own codes.
+        if (o.pdf.file == "-" && terminal.stdoutIsTerminal) {
+            err = Format(_("dovrin-cal: {1}"), {_("the PDF is not written to a terminal: redirect standard output to a "
+                                                 "file or a pipe, or give a file")}) + "\n";
+            return 1;
+        }
         return WritePdf(o.pdf, restDays, out, err);
     case Command::ImportNotice:
         return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);

@@ -268,6 +268,10 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--pdf", "x.pdf", "2101", "1"}, "2100-12"},
              {{"--pdf", "x.pdf", "2027", "2", "1"}, "at most"},
              {{"--pdf", "x.pdf", "-m"}, "--paper only"},
+             // An option where a file is expected was meant as an option: no file named so.
+             {{"--pdf", "--help", "2027"}, "--pdf takes a file, not the option '--help'"},
+             {{"--import-notice", "--write"}, "given as --import-notice -- --write"},
+             {{"--pdf", "--"}, "--pdf takes a file"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];
@@ -291,6 +295,12 @@ TEST_F(Cli, PdfTakesThisYearByDefaultAMonthWhenGivenAndThePaper)
     EXPECT_EQ(month.options.pdf.year, 2027);
     EXPECT_EQ(month.options.pdf.month, 2);
     EXPECT_EQ(month.options.pdf.paper, dovrin::Paper::Letter);
+    // MONTH YEAR as the month views take them; a file named like an option after --.
+    const dovrin::cli::ParseResult swapped = parse({"--pdf", "--", "-feb.pdf", "2", "2027"});
+    EXPECT_EQ(swapped.error, "");
+    EXPECT_EQ(swapped.options.pdf.file, "-feb.pdf");
+    EXPECT_EQ(swapped.options.pdf.year, 2027);
+    EXPECT_EQ(swapped.options.pdf.month, 2);
 }
 
 TEST_F(Cli, HelpAndVersion)
