@@ -8,6 +8,7 @@
 #include "cli/month_view.h"
 #include "cli/options.h"
 #include "cli/run.h"
+#include "resources/messages.h"
 
 namespace {
 
@@ -323,4 +324,12 @@ TEST_F(Cli, InfoPrintsTheDayTextWithLineFeeds)
     EXPECT_EQ(Cal({"--info", "1901-01-01"}).status, 0);
     EXPECT_EQ(Cal({"--info", "2049-12-31"}).status, 0);
     EXPECT_NE(Cal({"--info", "2100-12-31"}).out.find("\n农历：庚申(猴)年十二月初一\n"), std::string::npos);
+}
+
+// A terminal in GBK or GB2312 gets its own bytes, and a character they lack stays visible.
+TEST(TerminalText, ConvertsToTheLocalesCharsetMarkingWhatItLacks)
+{
+    EXPECT_EQ(dovrin::InCharset("2026年€10月\xFF!", "GB2312"), "2026\xC4\xEA?10\xD4\xC2?!");
+    EXPECT_EQ(dovrin::InCharset("年", ""), "年");
+    EXPECT_EQ(dovrin::InCharset(std::string(5000, 'x') + "年", "GB18030").size(), 5002u);  // past one buffer
 }
