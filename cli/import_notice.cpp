@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "calendar/utf8.h"
 #include "resources/messages.h"
 #include "resources/notice.h"
 #include "resources/rest_day_lines.h"
@@ -87,7 +88,7 @@ bool WithYear(const std::string& old, const std::string& name, const Notice& not
 
 int ImportNotice(const ImportRequest& request, const ImportFiles& files, std::string& out, std::string& err)
 {
-    const std::string source = request.source == "-" ? _("standard input") : request.source;
+    const std::string source = request.source == "-" ? _("standard input") : Printable(request.source);
     const auto fail = [&](int status, const std::string& why) {
         err += Format(_("dovrin-cal: {1}"), {why}) + "\n";
         return status;
