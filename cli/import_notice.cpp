@@ -2,9 +2,9 @@
 // the user's file.
 #include "import_notice.h"
 
-#include <cerrno>
 #include <set>
 
+#include "calendar/utf8.h"
 #include "resources/messages.h"
 #include "resources/notice.h"
 #include "resources/rest_day_lines.h"
@@ -88,7 +88,7 @@ bool WithYear(const std::string& old, const std::string& name, const Notice& not
 
 int ImportNotice(const ImportRequest& request, const ImportFiles& files, std::string& out, std::string& err)
 {
-    const std::string source = request.source == "-" ? _("standard input") : request.source;
+    const std::string source = request.source == "-" ? _("standard input") : Printable(request.source);
     const auto fail = [&](int status, const std::string& why) {
         err += Format(_("dovrin-cal: {1}"), {why}) + "\n";
         return status;
@@ -113,15 +113,23 @@ int ImportNotice(const ImportRequest& request, const ImportFiles& files, std::st
 
     const std::string& path = files.restDaysPath;
     if (path.empty()) return fail(2, _("the user's file has no place: neither XDG_DATA_HOME nor HOME is set"));
-    // Read as the programs read it: only a regular file, whole; anything else is left alone.
-    // A file standing where a folder should be is the writer's to report.
-    const UserFile old = ReadUserFile(path);
-    if (!old.messages.empty() && old.error != ENOTDIR) return fail(1, old.messages.front() + _("; nothing was written"));
-    std::string merged;
+    // The file as it is under the lock, so that the lines another program wrote a moment ago
+    // are kept, and a year it wrote counts as in the file. Read as the programs read it: only
+    // a regular file, whole; anything else is left alone.
+    int status = 1;
     std::size_t replaced = 0;
-    if (!WithYear(old.text, path, notice, request.replace, merged, replaced, why)) return fail(2, why);
-    why = WriteUserFile(path, merged, old.byteOrderMark);
-    if (!why.empty()) return fail(1, why + (old.read ? _("; the file is left as it was") : _("; nothing was written")));
+    const auto update = [&](const UserFile& old, std::string& reason) -> std::optional<UserFileContent> {
+        if (!old.messages.empty()) {
+            reason = old.messages.front() + _("; nothing was written");
+            return std::nullopt;
+        }
+        UserFileContent merged{{}, old.byteOrderMark};
+        if (WithYear(old.text, path, notice, request.replace, merged.text, replaced, reason)) return merged;
+        status = 2;
+        return std::nullopt;
+    };
+    why = UpdateUserFile(path, update);
+    if (!why.empty()) return fail(status, why);
     if (files.written) *files.written = true;
     const std::string year = std::to_string(notice.year);
     const std::string rests = std::to_string(rest), works = std::to_string(notice.lines.size() - rest);

@@ -49,12 +49,16 @@ int main(int argc, char** argv)
     const char* term = std::getenv("TERM");
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     const dovrin::cli::Terminal info{terminal, noColor && *noColor, Columns(terminal),
-                                     term && std::strcmp(term, "dumb") == 0};
+                                     term && std::strcmp(term, "dumb") == 0, dovrin::TerminalCharset()};
+    // Messages in the terminal's character set, as the locale names it.
+    const auto message = [&](const std::string& text) {
+        std::fputs(dovrin::InCharset(text + "\n", info.charset).c_str(), stderr);
+    };
     // The official days off with the user's own lines over them; a bad line is reported once.
     std::vector<std::string> skipped;
     const std::string userPath = dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     const dovrin::RestDays restDays = dovrin::LoadRestDays(userPath, skipped);
-    for (const std::string& line : skipped) std::fprintf(stderr, "dovrin-cal: %s\n", line.c_str());
+    for (const std::string& line : skipped) message("dovrin-cal: " + line);
     std::string out, err;
     bool written = false;
     const int status =
@@ -65,12 +69,10 @@ int main(int argc, char** argv)
     if (error == 0) return status;
     // A reader that has gone away (`| head`) is no error to report, as with other tools.
     if (error != EPIPE)
-        std::fputs(dovrin::Format(_("dovrin-cal: write error: {1}"), {std::strerror(error)}).append("\n").c_str(),
-                   stderr);
+        message(dovrin::Format(_("dovrin-cal: write error: {1}"), {std::strerror(error)}));
     // The user's file is written by then: only its confirmation is lost, and a second run
     // would find the year in the file.
     if (written)
-        std::fputs(dovrin::Format(_("dovrin-cal: {1} was written all the same"), {userPath}).append("\n").c_str(),
-                   stderr);
+        message(dovrin::Format(_("dovrin-cal: {1} was written all the same"), {userPath}));
     return 1;
 }

@@ -208,7 +208,24 @@ std::string ReadColor(const std::string& when, ColorMode& color)
     return {};
 }
 
-// The value of one option into o; `following` is the argument after it (--years A B).
+// The file of --pdf or --import-notice: "-" stands for a standard stream, and a value that
+// looks like an option is one given without its file (--pdf --help), unless "--" comes
+// first (--pdf -- -x.pdf names the file "-x.pdf").
+std::string ReadFileName(int code, std::string_view value, const char* following, std::string& file)
+{
+    if (value == "--" && following) {
+        file = following;
+        return {};
+    }
+    if (value.starts_with('-') && value != "-")
+        return Format(_("{1} takes a file, not the option '{2}'; a file named so is given as {1} -- {2}"),
+                      {OptionName(code), value});
+    file = value;
+    return {};
+}
+
+// The value of one option into o; `following` is the argument after it (--years A B, and
+// the file after --pdf --).
 std::string ReadValue(int code, const char* value, const char* following, Options& o)
 {
     switch (code) {
@@ -223,10 +240,10 @@ std::string ReadValue(int code, const char* value, const char* following, Option
     case YearsOption:
         if (!following || !ParseNumber(value, o.fromYear) || !ParseNumber(following, o.toYear)) return YearsWanted();
         break;
-    case ImportNoticeOption: o.notice = value; break;
+    case ImportNoticeOption: return ReadFileName(code, value, following, o.notice);
     case WriteOption: o.write = true; break;
     case ReplaceOption: o.replace = true; break;
-    case PdfOption: o.pdf.file = value; break;
+    case PdfOption: return ReadFileName(code, value, following, o.pdf.file);
     case PaperOption: return ReadPaper(value, o.pdf.paper);
     default: break;  // the commands and -3 and -y are counted only
     }
@@ -255,7 +272,10 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
             o.command = code == 'h' ? Command::Help : Command::Version;
             return {};
         }
-        const char* following = code == YearsOption && optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr;
+        const bool takesTwo = code == YearsOption || ((code == PdfOption || code == ImportNoticeOption) &&
+                                                      std::string_view(optarg) == "--");
+        const char* following = takesTwo && optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr;
+        if (takesTwo && code != YearsOption && !following) return MissingValue(code);
         if (std::string why = ReadValue(code, optarg, following, o); !why.empty()) return why;
         if (following) ++optind;  // B of --years A B
     }

@@ -6,11 +6,12 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "calendar/span.h"
 #include "resources/messages.h"
+#include "resources/user_file.h"
+#include "page/pdf/cjk_faces.h"
 #include "page/pdf/pdf_surface.h"
 
 namespace dovrin::cli {
@@ -22,8 +23,15 @@ bool ParseWhole(const std::string& text, std::int32_t& value)
     return text.size() <= 4 && ParseDigits(text, value);
 }
 
-// The module beside the program as installed (or in the build tree), else at the install path.
-void* OpenModule(std::string& why)
+// The module's entry points.
+struct PdfModule {
+    NewPdfSurfaceFunction create = nullptr;
+    HasCjkFaceFunction hasCjkFace = nullptr;
+};
+
+// The module beside the program as installed (or in the build tree), else at the install
+// path; `why` names each place tried and what was wrong with it.
+PdfModule OpenModule(std::string& why)
 {
     std::vector<std::filesystem::path> places;
     std::error_code error;
@@ -31,11 +39,24 @@ void* OpenModule(std::string& why)
     if (!error) places.push_back(program.parent_path() / DOVRIN_PKGLIBDIR_FROM_BINDIR / "dovrin-pdf.so");
     places.push_back(std::filesystem::path(DOVRIN_PKGLIBDIR_ABSOLUTE) / "dovrin-pdf.so");
     for (const std::filesystem::path& place : places) {
-        if (void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
-        const char* message = dlerror();
-        why = message ? message : place.string();
+        // dlerror names the file itself only sometimes.
+        const auto failed = [&] {
+            const char* message = dlerror();
+            std::string reason = message ? message : "?";
+            if (!reason.starts_with(place.string())) reason = place.string() + ": " + reason;
+            why += (why.empty() ? "" : "; ") + reason;
+        };
+        void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            failed();
+            continue;
+        }
+        PdfModule found{reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module, NewPdfSurfaceSymbol)),
+                        reinterpret_cast<HasCjkFaceFunction>(dlsym(module, HasCjkFaceSymbol))};
+        if (found.create && found.hasCjkFace) return found;
+        failed();
     }
-    return nullptr;
+    return {};
 }
 
 }  // namespace
@@ -53,10 +74,13 @@ std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilD
     if (positional.size() > 2) return _("--pdf takes a file, then at most a year and a month");
     request.year = today.year;
     request.month = 0;
-    if (!positional.empty() && !ParseWhole(positional[0], request.year))
-        return Format(_("'{1}' is not a year"), {positional[0]});
-    if (positional.size() == 2 && (!ParseWhole(positional[1], request.month) || request.month < 1 || request.month > 12))
-        return Format(_("'{1}' is not a month; valid months are 1..12"), {positional[1]});
+    // YEAR MONTH or MONTH YEAR, as the month views take them: the year has four digits.
+    const bool swapped = positional.size() == 2 && positional[1].size() == 4 && positional[0].size() < 4;
+    const std::string& yearText = positional.empty() ? std::string() : positional[swapped ? 1 : 0];
+    const std::string& monthText = positional.size() < 2 ? std::string() : positional[swapped ? 0 : 1];
+    if (!positional.empty() && !ParseWhole(yearText, request.year)) return Format(_("'{1}' is not a year"), {yearText});
+    if (positional.size() == 2 && (!ParseWhole(monthText, request.month) || request.month < 1 || request.month > 12))
+        return Format(_("'{1}' is not a month; valid months are 1..12"), {monthText});
     // Whole months of the covered days only: a page is never half empty.
     const std::int32_t firstMonth =
         MonthIndex(FirstCoveredDay.year, FirstCoveredDay.month) + (FirstCoveredDay.day == 1 ? 0 : 1);
@@ -79,12 +103,21 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     // The module stays loaded to the end of the process: Pango and fontconfig keep their
     // caches in their own globals and register types with GLib, none of which may be unmapped
     // while the process runs.
-    void* module = OpenModule(why);
-    const auto create = module ? reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module, NewPdfSurfaceSymbol)) : nullptr;
-    if (!create) {
+    const PdfModule module = OpenModule(why);
+    if (!module.create) {
         err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
         return 1;
     }
+    // Without a face for the Chinese text the page would show boxes in its place.
+    if (!module.hasCjkFace()) {
+        err = Format(_("dovrin-cal: {1}"),
+                     {Format(_("no font with Chinese characters is installed, and the page would show boxes "
+                               "in their place; install {1}; nothing was written"),
+                             {CjkFontPackages})}) +
+              "\n";
+        return 1;
+    }
+    const NewPdfSurfaceFunction create = module.create;
     std::string pdf;
     bool made = false;
     {
@@ -101,12 +134,10 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
         out = std::move(pdf);
         return 0;
     }
-    std::ofstream file(request.file, std::ios::binary | std::ios::trunc);
-    if (file) file.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
-    if (file) file.close();
-    if (!file) {
-        err = Format(_("dovrin-cal: {1}"), {Format(_("cannot write {1}: {2}"), {request.file, std::strerror(errno)})}) +
-              "\n";
+    // As every file of ours: a temporary file renamed over the old one, so that a full disk
+    // or a kill leaves a PDF already there whole.
+    if (why = WriteUserFile(request.file, pdf, false, false); !why.empty()) {
+        err = Format(_("dovrin-cal: {1}"), {why}) + "\n";
         return 1;
     }
     return 0;

@@ -45,16 +45,47 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
     return RunCli(args, terminal, clock, restDays, ImportFiles{}, out, err);
 }
 
+namespace {
+
+// Whether the command's output is text for people rather than data or a file's content:
+// the iCalendar export, the PDF, the --table lines and the lines of a notice stay UTF-8.
+bool IsTextForPeople(const Options& o)
+{
+    switch (o.command) {
+    case Command::Table:
+    case Command::Ics:
+    case Command::IcsLunar:
+    case Command::Pdf: return false;
+    case Command::ImportNotice: return o.write;
+    default: return true;
+    }
+}
+
+int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, const RestDays& restDays,
+              const ImportFiles& files, std::string& out, std::string& err);
+
+}  // namespace
+
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
            const RestDays& restDays, const ImportFiles& files, std::string& out, std::string& err)
 {
-    const CivilDate today = clock.Today();
-    const ParseResult parsed = ParseOptions(args, today);
+    const ParseResult parsed = ParseOptions(args, clock.Today());
     if (!parsed.error.empty()) {
-        err = Format(_("dovrin-cal: {1} (see dovrin-cal --help)"), {parsed.error}) + "\n";
+        err = InCharset(Format(_("dovrin-cal: {1} (see dovrin-cal --help)"), {parsed.error}) + "\n", terminal.charset);
         return 2;
     }
-    const Options& o = parsed.options;
+    const int status = RunParsed(parsed.options, terminal, clock, restDays, files, out, err);
+    err = InCharset(err, terminal.charset);
+    if (IsTextForPeople(parsed.options)) out = InCharset(out, terminal.charset);
+    return status;
+}
+
+namespace {
+
+int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, const RestDays& restDays,
+              const ImportFiles& files, std::string& out, std::string& err)
+{
+    const CivilDate today = clock.Today();
     switch (o.command) {
     case Command::Help:
         out = Usage();
@@ -89,6 +120,12 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
         break;
     }
     case Command::Pdf:
+        // A terminal would take the PDF's bytes for its own codes.
+        if (o.pdf.file == "-" && terminal.stdoutIsTerminal) {
+            err = Format(_("dovrin-cal: {1}"), {_("the PDF is not written to a terminal: redirect standard output to a "
+                                                 "file or a pipe, or give a file")}) + "\n";
+            return 1;
+        }
         return WritePdf(o.pdf, restDays, out, err);
     case Command::ImportNotice:
         return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);
@@ -100,4 +137,5 @@ int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const
     return 0;
 }
 
+}  // namespace
 }  // namespace dovrin::cli

@@ -16,6 +16,9 @@ struct Terminal {
     bool noColor = false;      // NO_COLOR is set and not empty
     std::size_t columns = 80;  // the width the month grids are laid out in
     bool dumb = false;         // TERM=dumb: a terminal that takes no escape codes
+    // The locale's character set that the text for people (the help, the calendar, the
+    // messages) is converted to; "" to leave it UTF-8. Files and data stay UTF-8 always.
+    std::string charset = {};
 };
 
 // Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty and `err` holds

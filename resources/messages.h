@@ -16,6 +16,15 @@ inline constexpr const char* TextDomain = "dovrin-cal";
 // by each program's main before anything is translated.
 void SetUpMessages(const char* fromBinDir, const char* installed);
 
+// The character set of the user's locale when text for the terminal is to be converted to
+// it (GB18030, GBK, GB2312, …); "" for UTF-8 and for plain ASCII, which take the UTF-8 as it
+// is, as the C locale of many a container sits on a UTF-8 terminal.
+std::string TerminalCharset();
+
+// UTF-8 text in `charset` through iconv, a character that has no form there written as '?';
+// the text itself when `charset` is "" or unknown to iconv.
+std::string InCharset(std::string_view utf8, const std::string& charset);
+
 // The message in the user's language (the text itself when there is no translation).
 const char* Tr(const char* message);
 

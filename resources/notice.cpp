@@ -24,6 +24,9 @@ constexpr std::size_t LongestParagraph = 4000;
 // days from a make-up working day to its period; 11 at most in 2002-2026.
 constexpr std::int64_t MostDaysToWorkDay = 14;
 
+// items of a notice, numbered 一 to 二十; 7 in every notice since 2008.
+constexpr std::size_t MostItems = 20;
+
 const char* const Holidays[] = {"元旦", "春节", "清明节", "劳动节", "端午节", "中秋节", "国庆节"};
 const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
@@ -31,17 +34,36 @@ const char* const Numerals[] = {"一", "二", "三", "四", "五", "六", "七",
 // one form: ASCII punctuation, "." for 。, "-" for every dash, no spaces.
 std::string Folded(std::string_view text)
 {
-    static const std::pair<const char*, const char*> folds[] = {
+    static const std::pair<std::string_view, std::string_view> folds[] = {
         {"，", ","}, {"：", ":"}, {"；", ";"}, {"（", "("}, {"）", ")"}, {"。", "."}, {"——", "-"},
         {"—", "-"}, {"–", "-"}, {"－", "-"}, {"～", "-"}, {"〜", "-"}, {"~", "-"}, {"“", "\""},
         {"”", "\""}, {"＂", "\""}, {" ", ""}, {"\t", ""}, {"\u3000", ""}, {"\u00A0", ""},
-        {"\u200B", ""}, {"\uFEFF", ""},
+        {"\u200B", ""}, {"\uFEFF", ""}, {"\r\n", "\n"},
     };
-    std::string folded = WithLineFeeds(text);
-    for (const auto& [from, to] : folds) folded = ReplaceAll(std::move(folded), from, to);
-    for (int digit = 0; digit < 10; ++digit)
-        folded = ReplaceAll(std::move(folded), std::string{'\xEF', '\xBC', static_cast<char>(0x90 + digit)},
-                            std::string(1, static_cast<char>('0' + digit)));
+    if (text.ends_with('\r')) text.remove_suffix(1);  // a file cut off after its last CR
+    std::string folded;
+    folded.reserve(text.size());
+    // One pass, left to right, each fold tried at each place: linear in the text.
+    for (std::size_t at = 0; at < text.size();) {
+        const char c = text[at];
+        if (static_cast<unsigned char>(c) < 0x80 && c != ' ' && c != '\t' && c != '~' && c != '\r') {
+            folded += c;  // ASCII that stays as it is: most of a notice
+            ++at;
+            continue;
+        }
+        const std::string_view rest = text.substr(at);
+        const auto fold = std::find_if(std::begin(folds), std::end(folds),
+                                       [&](const auto& pair) { return rest.starts_with(pair.first); });
+        if (fold != std::end(folds)) {
+            folded += fold->second;
+            at += fold->first.size();
+        } else if (rest.starts_with("\xEF\xBC") && rest.size() > 2 && rest[2] >= '\x90' && rest[2] <= '\x99') {
+            folded += static_cast<char>('0' + (rest[2] - '\x90'));  // ０..９
+            at += 3;
+        } else {
+            folded += text[at++];
+        }
+    }
     return folded;
 }
 
@@ -85,6 +107,8 @@ struct Item {
     std::vector<CivilDate> named;          // days the item calls days off: legal holiday, 公休, 调至
 };
 
+bool HoldsDayOf(CivilDate first, CivilDate last, const std::string& name);
+
 // Dates are read in the item's order: a day alone takes the month and year of the date
 // before it in its clause; a month and day without a year fall in the year nearest the
 // period's first day, or in the notice's year before the period is known.
@@ -122,13 +146,8 @@ public:
                                              {m.str(), IsoDate(FirstCoveredDay) + ".." + IsoDate(LastCoveredDay)}));
                 return std::nullopt;
             }
-            if (m[4].matched && !WeekdayAgrees(date, m[4])) {
-                item.errors.push_back(Format(_("'{1}': {2} is 星期{3}"),
-                                             {m.str(), IsoDate(date), ShortWeekdayName(date.Weekday())}));
-                return std::nullopt;
-            }
-            if (m[4].matched && !LunarDateAgrees(date, m[4])) {
-                item.errors.push_back(Format(_("'{1}': {2} is 农历{3}"), {m.str(), IsoDate(date), LunarMonthDay(date)}));
+            if (std::string why = m[4].matched ? NoteDisagrees(date, m.str(), m[4]) : ""; !why.empty()) {
+                item.errors.push_back(why);
                 return std::nullopt;
             }
             previous = date;
@@ -154,25 +173,14 @@ private:
         std::int32_t best = year;
         std::int64_t bestDistance = -1;
         for (std::int32_t candidate = year - 1; candidate <= year + 1; ++candidate) {
-            if (!IsValidDate(candidate, date.month, date.day)) continue;
-            const std::int64_t distance = std::abs(CivilDate{candidate, date.month, date.day} - *anchor);
+            if (!IsValidDate(candidate, date.month, 1)) continue;
+            const std::int64_t distance = std::abs(CivilDate{candidate, date.month, std::clamp(date.day, 1, 28)} - *anchor);
             if (bestDistance < 0 || distance < bestDistance) {
                 best = candidate;
                 bestDistance = distance;
             }
         }
         return best;
-    }
-
-    // A note such as (星期六), (周日) or (农历除夕、周二) must name the date's weekday.
-    static bool WeekdayAgrees(CivilDate date, const std::string& note)
-    {
-        static const std::regex weekday("(?:星期|周)" + AnyOf({"日", "天", "一", "二", "三", "四", "五", "六"}));
-        std::smatch m;
-        if (!std::regex_search(note, m, weekday)) return true;
-        std::string named = m.str().substr(m.str().size() - 3);
-        if (named == "天") named = "日";
-        return named == ShortWeekdayName(date.Weekday());
     }
 
     static std::string LunarMonthDay(CivilDate date)
@@ -182,35 +190,86 @@ private:
         return LunarMonthName(lunar.lMonth(), lunar.IsLeap()) + lunar.CDayStr(lunar.lDay());
     }
 
-    // A note such as (农历腊月二十八、周日) or (农历除夕至正月初六) must name the date's lunar day;
-    // where it names two, the date is the end of a range and the second is its day.
-    static bool LunarDateAgrees(CivilDate date, const std::string& note)
+    // The note in brackets after a date, such as (星期六), (周日), (农历腊月二十八、周日),
+    // (大年初二), (农历除夕至正月初六) or (星期四、新年): each of its parts a weekday, a lunar
+    // date or a holiday that the date must be.
+    // Why a part is not the date's or is not understood, naming the date as `written`; or "".
+    static std::string NoteDisagrees(CivilDate date, const std::string& written, const std::string& note)
     {
-        const std::size_t lunar = note.find("农历");
-        if (lunar == std::string::npos) return true;
+        const std::string text = ReplaceAll(note, ",", "、");
+        if (text.empty()) return Format(_("'{1}': the brackets are empty"), {written});
+        for (const std::string& part : SplitAt(text, "、")) {
+            if (const std::optional<std::string> why = WeekdayDisagrees(date, written, part)) {
+                if (!why->empty()) return *why;
+            } else if (const std::optional<bool> agrees = LunarDateAgrees(date, part)) {
+                if (!*agrees) return Format(_("'{1}': {2} is 农历{3}"), {written, IsoDate(date), LunarMonthDay(date)});
+            } else if (const std::optional<std::string> holiday = HolidayOfNote(part)) {
+                const int slack = *holiday == "清明" ? 1 : 0;  // the almanac's terms may lie a day off
+                if (!HoldsDayOf(date.AddDays(-slack), date.AddDays(slack), *holiday))
+                    return Format(_("'{1}': {2} is not the day of {3}"), {written, IsoDate(date), *holiday});
+            } else {
+                return Format(_("'{1}': '{2}' in the brackets is not understood"), {written, part});
+            }
+        }
+        return {};
+    }
+
+    // Nothing when `part` is no weekday; else "" when it is the date's, or why not.
+    static std::optional<std::string> WeekdayDisagrees(CivilDate date, const std::string& written,
+                                                       const std::string& part)
+    {
+        static const std::regex weekday("(?:星期|周)(" + AnyOf({"日", "天", "一", "二", "三", "四", "五", "六"}) + ")");
+        std::smatch m;
+        if (!std::regex_match(part, m, weekday)) return std::nullopt;
+        const std::string named = m[1] == "天" ? "日" : m[1].str();
+        if (named == ShortWeekdayName(date.Weekday())) return std::string();
+        return Format(_("'{1}': {2} is 星期{3}"), {written, IsoDate(date), ShortWeekdayName(date.Weekday())});
+    }
+
+    // Nothing when `part` is no lunar date; else whether it is the date's. 农历 may stand
+    // before it; of a range (除夕至正月初六) the date is the end.
+    static std::optional<bool> LunarDateAgrees(CivilDate date, std::string part)
+    {
         static const std::string digit = AnyOf({"一", "二", "三", "四", "五", "六", "七", "八", "九"});
-        static const std::regex named("(闰)?(?:(" + AnyOf({"正", "二", "三", "四", "五", "六", "七", "八", "九", "十一",
-                                                            "十二", "十", "冬", "腊"}) +
-                                      ")月)?(初十|初" + digit + "|十" + digit + "?|二十" + digit + "?|廿" + digit +
-                                      "|三十|除夕)");
-        const std::string text = note.substr(lunar);
-        std::smatch last;
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), named); it != std::sregex_iterator(); ++it)
-            last = *it;
-        if (last.empty()) return true;  // 农历清明当日: a day without a lunar date to compare
-        if (last[3] == "除夕") {
+        static const std::string month = AnyOf({"正", "二", "三", "四", "五", "六", "七", "八", "九", "十一", "十二",
+                                                "十", "冬", "腊"});
+        static const std::string day = "(闰)?(?:(" + month + ")月)?(初十|初" + digit + "|十" + digit + "?|二十" + digit +
+                                       "?|廿" + digit + "|三十|除夕)";
+        static const std::regex named("(?:农历)?(?:" + day + "至)?" + day);
+        if (part.starts_with("大年初")) part = "正月" + part.substr(std::string_view("大年").size());
+        std::smatch m;
+        if (!std::regex_match(part, m, named)) return std::nullopt;
+        if (m[6] == "除夕") {
             clsDate next;
             const CivilDate after = date.AddDays(1);
             next.sInitDate(after.year, after.month, after.day);
             return next.lMonth() == 1 && next.lDay() == 1 && !next.IsLeap();
         }
-        std::string day = last[3];
-        if (day.starts_with("二十") && day != "二十") day = "廿" + day.substr(std::string_view("二十").size());
+        std::string dayName = m[6];
+        if (dayName.starts_with("二十") && dayName != "二十")
+            dayName = "廿" + dayName.substr(std::string_view("二十").size());
         const std::string actual = LunarMonthDay(date);
-        if (!last[2].matched) return actual.ends_with(day);
-        std::string month = last[2];
-        month = month == "正" ? "一" : month == "冬" ? "十一" : month == "腊" ? "十二" : month;
-        return actual == last[1].str() + month + "月" + day;
+        if (!m[5].matched) return !m[4].matched && actual.ends_with(dayName);
+        std::string monthName = m[5];
+        monthName = monthName == "正" ? "一" : monthName == "冬" ? "十一" : monthName == "腊" ? "十二" : monthName;
+        return actual == m[4].str() + monthName + "月" + dayName;
+    }
+
+    // The calendar's name of the holiday a note names (新年, 春节, 农历端午当日, “五一”国际劳动节…),
+    // nothing for another text.
+    static std::optional<std::string> HolidayOfNote(std::string part)
+    {
+        if (part.starts_with("农历")) part.erase(0, std::string_view("农历").size());
+        if (part.ends_with("当日")) part.resize(part.size() - std::string_view("当日").size());
+        static const std::map<std::string, std::string> names{
+            {"元旦", "元旦"},     {"新年", "元旦"},     {"春节", "春节"},     {"清明", "清明"},
+            {"清明节", "清明"},   {"劳动节", "劳动节"}, {"国际劳动节", "劳动节"}, {"\"五一\"国际劳动节", "劳动节"},
+            {"五一", "劳动节"},   {"端午", "端午节"},   {"端午节", "端午节"}, {"中秋", "中秋节"},
+            {"中秋节", "中秋节"}, {"国庆节", "国庆节"},
+        };
+        const auto found = names.find(part);
+        if (found == names.end()) return std::nullopt;
+        return found->second;
     }
 
     Item& item;
@@ -360,22 +419,33 @@ bool SpeaksOfDays(const std::string& line)
     return false;
 }
 
-// The numbered items, with the lines that run on from each.
+// The numeral of an item that `line` begins with, its title and body ("一、元旦:…"): false
+// for any other line. A title is 1 to 60 bytes up to the colon, without other punctuation.
+bool ItemStart(const std::string& line, Item& item)
+{
+    std::size_t at = 0;
+    while (std::any_of(std::begin(Numerals), std::end(Numerals),
+                       [&](const char* numeral) { return line.compare(at, 3, numeral) == 0; }))
+        at += 3;
+    if (at == 0 || line.compare(at, 3, "、") != 0) return false;
+    const std::size_t title = at + 3;
+    const std::size_t colon = line.find_first_of(":.,;", title);
+    if (colon == std::string::npos || line[colon] != ':' || colon == title || colon - title > 60) return false;
+    item.label = line.substr(0, colon);
+    item.name = line.substr(title, colon - title);
+    item.body = line.substr(colon + 1);
+    return true;
+}
+
+// The numbered items, with the lines that run on from each. More than the 20 numerals the
+// items may have are not looked for.
 std::vector<Item> FindItems(const std::vector<std::string>& lines)
 {
-    static const std::regex start("(" +
-                                  AnyOf({Numerals[0], Numerals[1], Numerals[2], Numerals[3], Numerals[4], Numerals[5],
-                                         Numerals[6], Numerals[7], Numerals[8], Numerals[9]}) +
-                                  "+)、([^:.,;]{1,60}):(.*)");
     std::vector<Item> items;
     std::vector<std::vector<std::string>> runOn;  // the lines after each item's first
     for (const std::string& line : lines) {
-        std::smatch m;
-        if (line.size() <= LongestParagraph && std::regex_match(line, m, start)) {
-            Item item;
-            item.label = m[1].str() + "、" + m[2].str();
-            item.name = m[2];
-            item.body = m[3];
+        Item item;
+        if (items.size() <= MostItems && ItemStart(line, item)) {
             items.push_back(std::move(item));
             runOn.emplace_back();
         } else if (items.empty()) {
@@ -480,7 +550,8 @@ void SettleDays(Item& item, const std::set<CivilDate>& allWork, std::int32_t yea
 std::int32_t NoticeYear(const std::string& folded, std::int32_t given, std::vector<std::string>& errors)
 {
     static const std::regex title(R"(关于(\d{4})年部分节假日安排的通知)");
-    const std::string joined = ReplaceAll(folded, "\n", "");
+    std::string joined = folded;
+    std::erase(joined, '\n');
     std::set<std::int32_t> titled;
     for (auto it = std::sregex_iterator(joined.begin(), joined.end(), title); it != std::sregex_iterator(); ++it)
         titled.insert(Number((*it)[1]));
@@ -519,9 +590,9 @@ bool ReadItems(std::vector<Item>& items, Notice& notice)
 {
     for (std::size_t i = 0; i < items.size(); ++i) {
         Item& item = items[i];
-        if (i >= 20 || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
+        if (i >= MostItems || item.label.substr(0, item.label.find("、")) != NumeralOf(i + 1)) {
             AddItemError(notice, item, Format(_("the items are to be numbered 一、二、三… in order; here {1} is due"),
-                                              {i < 20 ? NumeralOf(i + 1) : "?"}));
+                                              {i < MostItems ? NumeralOf(i + 1) : "?"}));
             return false;
         }
         item.name = HolidayOfTitle(item.name);
@@ -550,8 +621,18 @@ void SettleItems(std::vector<Item>& items, Notice& notice)
             if (day < *item.first || day > *item.last) item.work.push_back(day);
         allWork.insert(item.work.begin(), item.work.end());
     }
-    for (Item& item : items)
-        if (item.errors.empty()) SettleDays(item, allWork, notice.year);
+    // Two periods that share a day are one error, whatever else is said of them.
+    std::vector<bool> overlaps(items.size(), false);
+    for (std::size_t later = 0; later < items.size(); ++later)
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            Item &one = items[earlier], &two = items[later];
+            if (!one.errors.empty() || !two.errors.empty() || *one.last < *two.first || *two.last < *one.first) continue;
+            two.errors.push_back(Format(_("{1} is given by item {2} as well"),
+                                        {IsoDate(std::max(*one.first, *two.first)), one.label}));
+            overlaps[earlier] = true;
+        }
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].errors.empty() && !overlaps[i]) SettleDays(items[i], allWork, notice.year);
     for (const Item& item : items)
         for (const std::string& why : item.errors) AddItemError(notice, item, why);
 }
@@ -595,9 +676,12 @@ Notice ParseNotice(std::string_view text, std::int32_t year)
         notice.errors.push_back(_("no numbered items such as '一、元旦：1月1日放假' in the text"));
         return notice;
     }
-    if (!ReadItems(items, notice)) return notice;
-    SettleItems(items, notice);
-    if (notice.errors.empty()) CollectLines(items, notice);
+    if (ReadItems(items, notice)) {
+        SettleItems(items, notice);
+        if (notice.errors.empty()) CollectLines(items, notice);
+    }
+    // The messages quote the notice: a control character of a copied text is shown, not obeyed.
+    for (std::string& error : notice.errors) error = Printable(error);
     return notice;
 }
 

@@ -51,6 +51,29 @@ std::size_t LineAt(std::string_view text, std::size_t offset)
     return static_cast<std::size_t>(std::count(text.begin(), end, '\n')) + 1;
 }
 
+// The lines of offsets that only grow, as the parser reads on: each byte counted once.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view whole) : text(whole) {}
+    std::size_t LineAt(std::size_t offset)
+    {
+        offset = std::min(offset, text.size());
+        if (offset < counted) {  // not met while parsing; counted again from the start
+            counted = 0;
+            line = 1;
+        }
+        line += static_cast<std::size_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(counted),
+                                                    text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+        counted = offset;
+        return line;
+    }
+
+private:
+    std::string_view text;
+    std::size_t counted = 0;
+    std::size_t line = 1;
+};
+
 // Where the parser is: the key at the top level, and the key inside the current entry of
 // "days" ("" before its first key or outside "days").
 struct Place {
@@ -75,6 +98,104 @@ std::int32_t YearOfName(std::string_view name)
     if (file.size() != 9 || !file.ends_with(".json") || !ParseDigits(file.substr(0, 4), year)) return 0;
     return year;
 }
+
+// "[json.exception.out_of_range.406] number overflow parsing '1e999'" without its tag.
+std::string WhatOf(const std::string& what)
+{
+    const std::size_t at = what.find("] ");
+    return Printable(at == std::string::npos ? what : what.substr(at + 2));
+}
+
+struct KeyGivenTwice {
+    std::size_t entry;  // of "days", from 1; 0 for a key of the top level
+    std::string key;
+    std::size_t line;
+
+    std::string Why() const { return Format(_("{1} is given twice"), {Format("\"{1}\"", {Printable(key)})}); }
+};
+
+// Where each entry of "days" begins, which keys a part the reader uses gives twice, and where
+// and why the parser stopped.
+class PlaceNoter : public nlohmann::json_sax<nlohmann::json> {
+public:
+    PlaceNoter(const std::string& text, const char*& readUpTo) : working(text), read(readUpTo), lines(text) {}
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override
+    {
+        if (depth == 0) topKeys.clear();
+        if (depth == 2 && place.topKey == "days") {
+            place.entryKey.clear();
+            entryKeys.clear();
+            entryLines.push_back(lines.LineAt(Offset() - 1));
+        }
+        ++depth;
+        return true;
+    }
+    bool key(string_t& key) override
+    {
+        if (depth == 1) {
+            place = {key, ""};
+            if (!topKeys.insert(key).second && place.IsUsed()) twice.push_back({0, key, lines.LineAt(Offset())});
+        }
+        if (depth == 3) {
+            place.entryKey = key;
+            if (!entryKeys.insert(key).second && place.IsUsed() && !entryLines.empty())
+                twice.push_back({entryLines.size(), key, lines.LineAt(Offset())});
+        }
+        return true;
+    }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override
+    {
+        ++depth;
+        return true;
+    }
+    bool end_array() override { return Close(); }
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override
+    {
+        const std::string what = error.what();
+        if (error.id < 200) {
+            // "[json.exception.parse_error.101] parse error at line 3, column 5: syntax error …"
+            const std::size_t column = what.find("column ");
+            const std::size_t after = column == std::string::npos ? column : what.find(": ", column);
+            why = Format(_("not JSON: {1}"), {Printable(after == std::string::npos ? what : what.substr(after + 2))});
+            stop = position ? position - 1 : 0;
+        } else {
+            // Well-formed but unusable, such as a number too large for a double ("1e999").
+            stop = Offset();
+            if (place.IsUsed()) why = Format(_("not JSON: {1}"), {WhatOf(what)});
+        }
+        return false;
+    }
+
+    std::vector<std::size_t> entryLines;
+    std::vector<KeyGivenTwice> twice;
+    std::string why;
+    std::size_t stop = 0;
+
+private:
+    std::size_t Offset() const { return static_cast<std::size_t>(read - working.data()); }
+    bool Close()
+    {
+        --depth;
+        if (depth == 2) place.entryKey.clear();
+        return true;
+    }
+
+    const std::string& working;
+    const char*& read;
+    LineCounter lines;
+    Place place;
+    int depth = 0;
+    std::set<std::string> topKeys, entryKeys;
+};
 
 class JsonReader {
 public:
@@ -113,48 +234,25 @@ public:
 private:
     void Refuse(std::size_t line, const std::string& why) { result.errors.push_back(LineError(name, line, why)); }
 
-    // "[json.exception.out_of_range.406] number overflow parsing '1e999'" without its tag.
-    static std::string WhatOf(const std::string& what)
-    {
-        const std::size_t at = what.find("] ");
-        return Printable(at == std::string::npos ? what : what.substr(at + 2));
-    }
-
     // The JSON of `working` into `json`: nothing when it parsed, or the offset past a number
     // too large to hold, with `why` set when that number is one the reader uses. A syntax
-    // error is refused here and gives the end offset with `why`.
+    // error is refused here and gives the end offset with `why`. The places are noted in one
+    // pass of the SAX parser, then the values read by the plain one: both linear, where the
+    // parser's own callbacks search each array again at every value.
     std::optional<std::size_t> Parse(const std::string& working, nlohmann::json& json, std::string& why)
     {
         const char* read = working.data();
-        Place place;
-        entryLines.clear();
-        const nlohmann::json::parser_callback_t note = [&](int depth, nlohmann::json::parse_event_t event,
-                                                           nlohmann::json& value) {
-            if (event == nlohmann::json::parse_event_t::key && depth == 1) place = {value.get<std::string>(), ""};
-            if (event == nlohmann::json::parse_event_t::key && depth == 3) place.entryKey = value.get<std::string>();
-            if (event == nlohmann::json::parse_event_t::object_start && depth == 2 && place.topKey == "days") {
-                place.entryKey.clear();
-                entryLines.push_back(LineAt(working, static_cast<std::size_t>(read - working.data()) - 1));
-            }
-            return true;
-        };
-        try {
-            json = nlohmann::json::parse(CountingIterator(working.data(), &read),
-                                         CountingIterator(working.data() + working.size(), &read), note);
-            return std::nullopt;
-        } catch (const nlohmann::json::parse_error& error) {
-            // "[json.exception.parse_error.101] parse error at line 3, column 5: syntax error …"
-            const std::string what = error.what();
-            const std::size_t column = what.find("column ");
-            const std::size_t after = column == std::string::npos ? column : what.find(": ", column);
-            why = Format(_("not JSON: {1}"), {Printable(after == std::string::npos ? what : what.substr(after + 2))});
-            return error.byte ? error.byte - 1 : 0;
-        } catch (const nlohmann::json::exception& error) {
-            // Well-formed but unusable, such as a number too large for a double ("1e999").
-            const auto at = static_cast<std::size_t>(read - working.data());
-            if (place.IsUsed()) why = Format(_("not JSON: {1}"), {WhatOf(error.what())});
-            return at;
+        PlaceNoter noter(working, read);
+        const bool good = nlohmann::json::sax_parse(CountingIterator(working.data(), &read),
+                                                    CountingIterator(working.data() + working.size(), &read), &noter);
+        entryLines = std::move(noter.entryLines);
+        twice = std::move(noter.twice);
+        if (!good) {
+            why = noter.why;
+            return noter.stop;
         }
+        json = nlohmann::json::parse(working);
+        return std::nullopt;
     }
 
     // Where the number that the parser read up to `end` begins: it looks one character
@@ -172,6 +270,8 @@ private:
     // "year" and the file's name agree; every entry of "days" becomes a line of that year.
     void ReadDays(const nlohmann::json& json)
     {
+        for (const KeyGivenTwice& key : twice)
+            if (key.entry == 0) return Refuse(key.line, key.Why());
         const auto days = json.is_object() ? json.find("days") : json.end();
         if (!json.is_object() || days == json.end() || !days->is_array() || days->size() != entryLines.size()) {
             Refuse(1, _("no \"days\" list of objects, as in {\"days\": [{\"name\": \"元旦\", \"date\": \"2027-01-01\", "
@@ -189,7 +289,15 @@ private:
             year = given->get<std::int32_t>();
         }
         std::set<CivilDate> seen;
-        for (std::size_t i = 0; i < days->size(); ++i) ReadDay((*days)[i], entryLines[i], year, seen);
+        auto given = twice.begin();
+        for (std::size_t i = 0; i < days->size(); ++i) {
+            if (given != twice.end() && given->entry == i + 1) {
+                result.errors.push_back(LineError(name, given->line, given->Why()));
+                while (given != twice.end() && given->entry == i + 1) ++given;
+                continue;
+            }
+            ReadDay((*days)[i], entryLines[i], year, seen);
+        }
     }
 
     void ReadDay(const nlohmann::json& day, std::size_t at, std::int32_t year, std::set<CivilDate>& seen)
@@ -217,6 +325,7 @@ private:
     std::string_view text;
     std::string_view name;
     std::vector<std::size_t> entryLines;  // the line of each entry of "days"
+    std::vector<KeyGivenTwice> twice;     // keys the reader uses, given twice
     RestDayLines result;
 };
 

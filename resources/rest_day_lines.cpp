@@ -64,9 +64,13 @@ RestDayLines ParseRestDayLines(std::string_view text, std::string_view name, boo
     RestDayLines result;
     std::set<CivilDate> seen;
     CivilDate last;
-    std::size_t number = 0;
-    for (const std::string& body : SplitAt(WithLineFeeds(text), "\n")) {
-        ++number;
+    std::size_t number = 1;
+    for (std::size_t at = 0; at <= text.size(); ++number) {
+        // Lines end in LF or CR LF; a CR that ends the text goes too.
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view body = text.substr(at, end - at);
+        if (body.ends_with('\r')) body.remove_suffix(1);
+        at = end + 1;
         if (body.empty() || body.front() == '#') continue;
         RestDayLine line;
         std::string why = ReadLine(body, line);

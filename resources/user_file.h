@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +37,33 @@ UserFile ReadNamedFile(const std::string& path, std::size_t limit = LargestUserF
 // into a temporary file beside it, flushed to the disk and renamed over it, so that an
 // interrupted run leaves the old file whole. A link is followed, so the file it points to
 // is replaced (or created, beside itself, when the link dangles) and the link stays; the old
-// file's permissions are kept. The folder of `path` is created when missing. Returns why it
-// could not be written ("cannot write FILE: reason", in the user's language), or "".
-std::string WriteUserFile(const std::string& path, std::string_view text, bool byteOrderMark);
+// file's permissions and owner are kept (a file whose owner cannot be kept is refused). A
+// temporary file of an earlier run that was killed is removed once it is a minute old. With
+// `createFolder` the folder of `path` is created when missing. Returns why it could not be
+// written ("cannot write FILE: reason", in the user's language), or "".
+std::string WriteUserFile(const std::string& path, std::string_view text, bool byteOrderMark,
+                          bool createFolder = true);
+
+// What an update makes of a user's file.
+struct UserFileContent {
+    std::string text;  // the whole new file, without the byte-order mark
+    bool byteOrderMark = false;
+};
+
+// Given the file as read under the lock (a missing one is not `read`, and a file that could
+// not be read whole carries its messages), the new content, or nothing with the reason in
+// `why`: then nothing is written.
+using UserFileUpdate = std::function<std::optional<UserFileContent>(const UserFile& current, std::string& why)>;
+
+// Changes a user's file so that no other program of ours changes it in between: under an
+// advisory lock (flock on ".NAME.lock" beside the file, after links) the file is read, given
+// to `update` and written as WriteUserFile writes it, the folder created when missing. A
+// content larger than `limit`, which the readers would cut, is refused before anything is
+// written. Returns "" when the file was written, the update's reason when it refused, or
+// why the file could not be locked or written, with "; nothing was written" or "; the file
+// is left as it was".
+std::string UpdateUserFile(const std::string& path, const UserFileUpdate& update,
+                           std::size_t limit = LargestUserFile);
 
 // Adds the messages about one file's refused lines to `to`: the first MostMessagesPerFile
 // of them, then one line saying how many more lines were skipped.

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "page/pdf/cjk_faces.h"
+
 namespace dovrin {
 namespace {
 
@@ -140,4 +142,9 @@ private:
 extern "C" __attribute__((visibility("default"))) dovrin::PageSurface* DovrinNewPdfSurface(std::string* out)
 {
     return new dovrin::PdfSurface(out);
+}
+
+extern "C" __attribute__((visibility("default"))) bool DovrinHasCjkFace()
+{
+    return dovrin::HasCjkFace();
 }

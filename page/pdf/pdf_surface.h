@@ -13,4 +13,8 @@ namespace dovrin {
 using NewPdfSurfaceFunction = PageSurface* (*)(std::string* out);
 inline constexpr const char* NewPdfSurfaceSymbol = "DovrinNewPdfSurface";
 
+// HasCjkFace of page/pdf/cjk_faces.h, asked before a page is drawn.
+using HasCjkFaceFunction = bool (*)();
+inline constexpr const char* HasCjkFaceSymbol = "DovrinHasCjkFace";
+
 }  // namespace dovrin

@@ -8,6 +8,7 @@
 #include "cli/month_view.h"
 #include "cli/options.h"
 #include "cli/run.h"
+#include "resources/messages.h"
 
 namespace {
 
@@ -268,6 +269,10 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndStatusTwo)
              {{"--pdf", "x.pdf", "2101", "1"}, "2100-12"},
              {{"--pdf", "x.pdf", "2027", "2", "1"}, "at most"},
              {{"--pdf", "x.pdf", "-m"}, "--paper only"},
+             // An option where a file is expected was meant as an option: no file named so.
+             {{"--pdf", "--help", "2027"}, "--pdf takes a file, not the option '--help'"},
+             {{"--import-notice", "--write"}, "given as --import-notice -- --write"},
+             {{"--pdf", "--"}, "--pdf takes a file"},
          }) {
         const Result r = Cal(c.args);
         EXPECT_EQ(r.status, 2) << c.args[0];
@@ -291,6 +296,12 @@ TEST_F(Cli, PdfTakesThisYearByDefaultAMonthWhenGivenAndThePaper)
     EXPECT_EQ(month.options.pdf.year, 2027);
     EXPECT_EQ(month.options.pdf.month, 2);
     EXPECT_EQ(month.options.pdf.paper, dovrin::Paper::Letter);
+    // MONTH YEAR as the month views take them; a file named like an option after --.
+    const dovrin::cli::ParseResult swapped = parse({"--pdf", "--", "-feb.pdf", "2", "2027"});
+    EXPECT_EQ(swapped.error, "");
+    EXPECT_EQ(swapped.options.pdf.file, "-feb.pdf");
+    EXPECT_EQ(swapped.options.pdf.year, 2027);
+    EXPECT_EQ(swapped.options.pdf.month, 2);
 }
 
 TEST_F(Cli, HelpAndVersion)
@@ -313,4 +324,12 @@ TEST_F(Cli, InfoPrintsTheDayTextWithLineFeeds)
     EXPECT_EQ(Cal({"--info", "1901-01-01"}).status, 0);
     EXPECT_EQ(Cal({"--info", "2049-12-31"}).status, 0);
     EXPECT_NE(Cal({"--info", "2100-12-31"}).out.find("\n农历：庚申(猴)年十二月初一\n"), std::string::npos);
+}
+
+// A terminal in GBK or GB2312 gets its own bytes, and a character they lack stays visible.
+TEST(TerminalText, ConvertsToTheLocalesCharsetMarkingWhatItLacks)
+{
+    EXPECT_EQ(dovrin::InCharset("2026年€10月\xFF!", "GB2312"), "2026\xC4\xEA?10\xD4\xC2?!");
+    EXPECT_EQ(dovrin::InCharset("年", ""), "年");
+    EXPECT_EQ(dovrin::InCharset(std::string(5000, 'x') + "年", "GB18030").size(), 5002u);  // past one buffer
 }

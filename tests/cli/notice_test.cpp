@@ -118,7 +118,7 @@ TEST(Notice, TextTooLongForAnItemIsRefused)
 struct Damage {
     const char* what;
     const char* from;  // in the 2026 notice
-    const char* to;
+    std::string to;
     const char* error;
 };
 void PrintTo(const Damage& damage, std::ostream* out)
@@ -163,8 +163,40 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"UnknownHoliday", "六、中秋节", "六、中秋", "item 六、中秋: the holiday is none of 元旦, 春节, 清明节, "
                                                            "劳动节, 端午节, 中秋节, 国庆节"},
         Damage{"ItemMissing", "七、国庆节：10月1日（周四）至7日（周三）放假调休，共7天。9月20日（周日）、10月10日（周六）上班。", "",
-               "no item gives 国庆节, which every yearly notice has"}),
+               "no item gives 国庆节, which every yearly notice has"},
+        // Every part of a date's brackets is the date's weekday, lunar date or holiday, or an error.
+        Damage{"NoSuchWeekday", "1月1日（周四）", "1月1日（周八）",
+               "item 一、元旦: '1月1日(周八)': '周八' in the brackets is not understood"},
+        Damage{"NoSuchLongWeekday", "1月1日（周四）", "1月1日（星期八）",
+               "item 一、元旦: '1月1日(星期八)': '星期八' in the brackets is not understood"},
+        Damage{"WordsInBrackets", "1月1日（周四）", "1月1日（hello）",
+               "item 一、元旦: '1月1日(hello)': 'hello' in the brackets is not understood"},
+        Damage{"EmptyBrackets", "1月1日（周四）", "1月1日（）", "item 一、元旦: '1月1日()': the brackets are empty"},
+        Damage{"SecondWeekdayWrong", "1月1日（周四）", "1月1日（周四、周六）",
+               "item 一、元旦: '1月1日(周四、周六)': 2026-01-01 is 星期四"},
+        Damage{"LunarDateWithoutTheWord", "农历腊月二十八", "腊月二十七",
+               "item 二、春节: '2月15日(腊月二十七、周日)': 2026-02-15 is 农历十二月廿八"},
+        Damage{"WrongDayOfTheNewYear", "23日（农历正月初七、周一）", "23日（大年初二、周一）",
+               "item 二、春节: '23日(大年初二、周一)': 2026-02-23 is 农历一月初七"},
+        Damage{"WrongHoliday", "10月1日（周四）", "10月1日（周四、中秋节）",
+               "item 七、国庆节: '10月1日(周四、中秋节)': 2026-10-01 is not the day of 中秋节"},
+        // Messages quote the notice with its control characters shown, not obeyed.
+        Damage{"ControlCharacter", "五、端午节：", "五、端午\x1B[31m节：",
+               "item 五、端午\\x1B[31m节: the holiday is none of 元旦, 春节, 清明节, 劳动节, 端午节, 中秋节, 国庆节"},
+        Damage{"OverlongItem", "三、清明节：4月4日（周六）至6日（周一）放假，共3天。",
+               "三、清明节：4月4日（周六）至6日（周一）放假，共3天。" + std::string(5000, 'x'),
+               "item 三、清明节: the item is longer than any of a notice"},
+        Damage{"OverlapWithItsCountUnchanged", "9月25日（周五）至27日（周日）放假，共3天", "9月25日（周五）至10月1日（周四）放假，共3天",
+               "item 七、国庆节: 2026-10-01 is given by item 六、中秋节 as well"}),
     [](const auto& row) { return std::string(row.param.what); });
+
+// A month and day without a year fall in the notice's year, also where the next has the day.
+TEST(Notice, TheLeapDayOfAnotherYearIsNoDayOfTheNotice)
+{
+    const std::string text = dovrin::ReplaceAll(Notice(2023), "4月23日（星期日）", "2月29日（星期四）");
+    EXPECT_EQ(dovrin::ParseNotice(text, 0).errors,
+              std::vector<std::string>{"item 四、劳动节: '2月29日(星期四)' is not a day of the calendar"});
+}
 
 // --import-notice FILE --write into a user's file in a fresh folder.
 class Import : public ::testing::Test {

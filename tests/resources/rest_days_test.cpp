@@ -184,6 +184,12 @@ TEST(RestDays, AJsonFileKeepsToTheYearOfItsName)
          " {\"name\": \"元旦\", \"date\": \"2029-01-01\", \"isOffDay\": true}]}",
          {"2028.json:3: 2027-11-30 is no day of the arrangement of 2028",
           "2028.json:4: 2029-01-01 is no day of the arrangement of 2028"}, 2},
+        // Which of two values the reader would take is a guess: the entry or the file is refused.
+        {"a day's key twice",
+         "{\"days\": [" + day + ",\n {\"name\": \"元旦\", \"date\": \"2028-01-02\",\n \"date\": \"2028-01-03\", "
+         "\"isOffDay\": true}, {\"x\": 1, \"x\": 2, " + dovrin::ReplaceAll(day.substr(1), "01-01", "01-04") + "]}",
+         {"2028.json:3: \"date\" is given twice"}, 2},
+        {"the days twice", "{\"days\": [" + day + "],\n\"days\": []}", {"2028.json:2: \"days\" is given twice"}, 0},
     };
     std::string huge;
     for (int i = 0; i < 40; ++i) huge += "1e999, ";
