@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "calendar/clsDate.h"
+#include "calendar/day_look.h"
 #include "calendar/locale_names.h"
 #include "calendar/month_grid.h"
+#include "calendar/named_days.h"
 #include "calendar/utf8.h"
-#include "info_window/named_days.h"
 
 namespace dovrin {
 namespace {
@@ -33,14 +34,8 @@ Fitted FitText(PageSurface& surface, const std::string& text, float width, float
         if (s - 0.25f < smallest) break;
     }
     surface.Font(smallest, bold);
-    const std::vector<std::string_view> characters = Utf8Characters(text);
-    for (std::size_t keep = characters.size(); keep-- > 0;) {
-        std::string cut;
-        for (std::size_t i = 0; i < keep; ++i) cut += characters[i];
-        cut += "…";
-        if (surface.TextWidth(cut) <= width) return {cut, smallest};
-    }
-    return {"", smallest};
+    return {Elided(text, width, [&surface](std::string_view part) { return surface.TextWidth(std::string(part)); }),
+            smallest};
 }
 
 // Prints a fitted text at (x, y) in the current colour; the size it was fitted at stays set.
@@ -49,11 +44,6 @@ void PrintFitted(PageSurface& surface, float x, float y, const std::string& text
 {
     const Fitted fitted = FitText(surface, text, width, size, smallest, bold);
     if (!fitted.text.empty()) surface.Print(x, y, fitted.text);
-}
-
-std::string LunarYearName(const clsDate& date, std::int32_t lunarYear)
-{
-    return date.GanZhi(lunarYear) + "(" + date.YearAttribute(lunarYear) + ")年";
 }
 
 // "农历腊月、正月": the lunar months the Gregorian month's days fall in.
@@ -74,15 +64,15 @@ std::string LunarMonthsOf(std::int32_t year, std::int32_t month)
     return text;
 }
 
-void DayOffMark(PageSurface& surface, DayOff kind, float right, float y, float size, float leftLimit)
+void PrintDayOffMark(PageSurface& surface, DayOff kind, float right, float y, float size, float leftLimit)
 {
     if (kind == DayOff::None) return;
-    const std::string mark = kind == DayOff::Rest ? "休" : "班";
+    const std::string mark = DayOffMark(kind);
     surface.Font(size, true);
     const float x = right - surface.TextWidth(mark);
     // Too narrow a cell leaves the mark out rather than print it over the day's number.
     if (x < leftLimit) return;
-    surface.ForeColor(kind == DayOff::Rest ? Red : DarkGrey);
+    surface.ForeColor(DayOffMarkColour(kind));
     surface.Print(x, y, mark);
 }
 
@@ -131,29 +121,12 @@ PageSize SizeOfPaper(Paper paper, bool landscape)
     return landscape ? PageSize{portrait.height, portrait.width} : portrait;
 }
 
-std::string YearPageDayLine(CivilDate day)
-{
-    clsDate date;
-    date.sInitDate(day.year, day.month, day.day);
-    if (date.lDay() == 0) return {};  // outside the lunar table
-    if (!date.lSolarTerm().empty()) return date.lSolarTerm();
-    for (const std::string& names : {date.lHoliday(), date.sHoliday(), date.wHoliday()})
-        for (const std::string& name : SplitAt(names, " "))
-            if (!name.empty()) return name;
-    if (date.lDay() == 1) return LunarMonthCustomName(date.lMonth(), date.IsLeap());
-    return date.CDayStr(date.lDay());
-}
-
 namespace {
 
 // The month's title at the left, the lunar months it spans at the right; the title's height.
-float MonthTitle(PageSurface& surface, float left, float width, std::int32_t year, std::int32_t month)
+float PrintMonthTitle(PageSurface& surface, float left, float width, std::int32_t year, std::int32_t month)
 {
-    // The title names the lunar year the month ends in.
-    clsDate date;
-    date.sInitDate(year, month, DaysInMonth(year, month));
-    const std::string title = std::to_string(year) + "年" + std::to_string(month) + "月 " +
-                              (date.lYear() != 0 ? LunarYearName(date, date.lYear()) : "");
+    const std::string title = dovrin::MonthTitle(year, month);
     surface.ForeColor(Black);
     surface.Font(20, true);
     const float titleHeight = surface.TextHeight();
@@ -172,7 +145,8 @@ float MonthTitle(PageSurface& surface, float left, float width, std::int32_t yea
 std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
     std::vector<std::string> entries;
-    for (const NamedDay& entry : ListOfMonth(year, month, NamedDaysOfMonth(year, month), restDays))
+    const std::vector<RestDayPeriod> daysOff = restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)});
+    for (const NamedDay& entry : ListOfMonth(NamedDaysOfMonth(year, month), daysOff))
         entries.push_back(ListEntryText(entry, month));
     if (!restDays.Covers(year)) entries.push_back(std::to_string(year) + "年的放假安排尚未收录");
     return entries;
@@ -197,7 +171,8 @@ void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float
     constexpr float pad = MonthCellPad;
     clsDate date;
     date.sInitDate(civil.year, civil.month, civil.day);
-    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
+    const DayOff off = restDays.Lookup(civil).kind;
+    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay, off));
 
     surface.ForeColor(colour);
     surface.Font(16, true);
@@ -205,7 +180,6 @@ void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float
     surface.Print(x + pad, y + pad, number);
     const float lunarX = x + pad + surface.TextWidth(number) + 4;
 
-    const DayOff off = restDays.Lookup(civil).kind;
     surface.Font(10, true);
     const float markWidth = off == DayOff::None ? 0 : surface.TextWidth("休") + 3;
     surface.ForeColor(colour);
@@ -213,7 +187,7 @@ void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float
     const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
     PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.cellWidth - pad - markWidth - lunarX,
                 10, 6);
-    DayOffMark(surface, off, x + cells.cellWidth - pad, lunarY, 10, lunarX);
+    PrintDayOffMark(surface, off, x + cells.cellWidth - pad, lunarY, 10, lunarX);
 
     surface.ForeColor(colour);
     float lineY = y + pad + cells.numberHeight + 2;
@@ -233,7 +207,7 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     surface.NewPage(page.width, page.height);
     const float left = MonthMargin;
     const float width = page.width - 2 * MonthMargin;
-    const float titleHeight = MonthTitle(surface, left, width, year, month);
+    const float titleHeight = PrintMonthTitle(surface, left, width, year, month);
 
     // The list under the grid, three entries to a line in reading order.
     const std::vector<std::string> entries = MonthListEntries(year, month, restDays);
@@ -285,8 +259,40 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
 
 namespace {
 
-// One month of the year page: its name, the weekday heading and the days, each with its
-// number over one short line.
+// Sizes of a year page's cells: the number over one short line, both sized to the cell.
+struct YearCells {
+    float width;
+    float height;
+    float numberSize;
+    float lineSize;
+};
+
+constexpr float YearCellPad = 1.5f;
+
+// One day of the year page. Where a solar term or 春节 takes the short line of a lunar
+// month's first day, the month's name stands beside it, smaller where the cell needs it.
+void DrawYearCell(PageSurface& surface, const YearCells& cells, float x, float y, CivilDate civil,
+                  const RestDays& restDays)
+{
+    constexpr float pad = YearCellPad;
+    clsDate date;
+    date.sInitDate(civil.year, civil.month, civil.day);
+    const DayOff off = restDays.Lookup(civil).kind;
+    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay, off));
+    surface.ForeColor(colour);
+    surface.Font(cells.numberSize, true);
+    const std::string number = std::to_string(civil.day);
+    surface.Print(x + pad, y + pad, number);
+    const float numberHeight = surface.TextHeight();
+    PrintDayOffMark(surface, off, x + cells.width - pad, y + pad, cells.lineSize, x + pad + surface.TextWidth(number) + 1);
+    surface.ForeColor(colour);
+    const ShortLine line = ShortLineOfDay(date);
+    const std::string text = line.monthStart.empty() ? line.text : line.text + " " + line.monthStart;
+    PrintFitted(surface, x + pad, y + pad + numberHeight, text, cells.width - 2 * pad, cells.lineSize,
+                std::min(cells.lineSize, line.monthStart.empty() ? 4.5f : 3.5f));
+}
+
+// One month of the year page: its name, the weekday heading and the days.
 void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float blockWidth, float blockHeight,
                    std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
@@ -302,30 +308,14 @@ void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float 
     const float gridTop = headingTop + headingHeight;
     const float cellHeight = (blockTop + blockHeight - gridTop) / 6;
 
-    constexpr float pad = 1.5f;
     surface.Font(1, false);
     const float unit = surface.TextHeight();
-    // The number over the short line, both sized to the cell.
-    const float numberSize = std::min(9.0f, (cellHeight - 2 * pad) * 0.55f / unit);
-    const float lineSize = std::min(7.0f, (cellHeight - 2 * pad) * 0.42f / unit);
-    clsDate date;
+    const float inner = cellHeight - 2 * YearCellPad;
+    const YearCells cells{cellWidth, cellHeight, std::min(9.0f, inner * 0.55f / unit), std::min(7.0f, inner * 0.42f / unit)};
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
-        const CivilDate civil{year, month, day};
-        const GridCell place = CellOfDay(civil);
-        const float x = blockLeft + cellWidth * static_cast<float>(place.column);
-        const float y = gridTop + cellHeight * static_cast<float>(place.row);
-        date.sInitDate(year, month, day);
-        const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
-        surface.ForeColor(colour);
-        surface.Font(numberSize, true);
-        const std::string number = std::to_string(day);
-        surface.Print(x + pad, y + pad, number);
-        const float numberHeight = surface.TextHeight();
-        DayOffMark(surface, restDays.Lookup(civil).kind, x + cellWidth - pad, y + pad, lineSize,
-                   x + pad + surface.TextWidth(number) + 1);
-        surface.ForeColor(colour);
-        PrintFitted(surface, x + pad, y + pad + numberHeight, YearPageDayLine(civil), cellWidth - 2 * pad, lineSize,
-                    std::min(lineSize, 4.5f));
+        const GridCell place = CellOfDay({year, month, day});
+        DrawYearCell(surface, cells, blockLeft + cellWidth * static_cast<float>(place.column),
+                     gridTop + cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
     }
     GridLines(surface, blockLeft, gridTop, cellWidth, cellHeight, 7, 6);
 }
@@ -342,7 +332,7 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     clsDate date;
     surface.ForeColor(Black);
     surface.Font(22, true);
-    const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year);
+    const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year) + "年";
     surface.Print(left + (width - surface.TextWidth(title)) / 2, YearMargin, title);
     const float top = YearMargin + surface.TextHeight() + 10;
 
