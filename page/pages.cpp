@@ -152,6 +152,32 @@ std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month,
     return entries;
 }
 
+// A day's cell as its number begins it: the day, its arrangement and colour, and the size of
+// the number printed bold at the cell's top left.
+struct DayInPrint {
+    clsDate date;
+    DayOff off = DayOff::None;
+    Rgb colour;
+    float numberWidth = 0;
+    float numberHeight = 0;
+};
+
+DayInPrint PrintDayNumber(PageSurface& surface, float x, float y, float size, CivilDate civil,
+                          const RestDays& restDays)
+{
+    DayInPrint day;
+    day.date.sInitDate(civil.year, civil.month, civil.day);
+    day.off = restDays.Lookup(civil).kind;
+    day.colour = ColourOfTone(ToneOfDay(day.date, NoDay, day.off));
+    surface.ForeColor(day.colour);
+    surface.Font(size, true);
+    const std::string number = std::to_string(civil.day);
+    surface.Print(x, y, number);
+    day.numberWidth = surface.TextWidth(number);
+    day.numberHeight = surface.TextHeight();
+    return day;
+}
+
 // Where the cells of a month page stand, and the sizes of their texts.
 struct MonthCells {
     float cellWidth;
@@ -169,19 +195,14 @@ void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float
                    const RestDays& restDays)
 {
     constexpr float pad = MonthCellPad;
-    clsDate date;
-    date.sInitDate(civil.year, civil.month, civil.day);
-    const DayOff off = restDays.Lookup(civil).kind;
-    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay, off));
-
-    surface.ForeColor(colour);
-    surface.Font(16, true);
-    const std::string number = std::to_string(civil.day);
-    surface.Print(x + pad, y + pad, number);
-    const float lunarX = x + pad + surface.TextWidth(number) + 4;
+    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, 16, civil, restDays);
+    const clsDate& date = day.date;
+    const DayOff off = day.off;
+    const Rgb colour = day.colour;
+    const float lunarX = x + pad + day.numberWidth + 4;
 
     surface.Font(10, true);
-    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth("休") + 3;
+    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth(DayOffMark(off)) + 3;
     surface.ForeColor(colour);
     surface.Font(10, false);
     const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
@@ -275,20 +296,12 @@ void DrawYearCell(PageSurface& surface, const YearCells& cells, float x, float y
                   const RestDays& restDays)
 {
     constexpr float pad = YearCellPad;
-    clsDate date;
-    date.sInitDate(civil.year, civil.month, civil.day);
-    const DayOff off = restDays.Lookup(civil).kind;
-    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay, off));
-    surface.ForeColor(colour);
-    surface.Font(cells.numberSize, true);
-    const std::string number = std::to_string(civil.day);
-    surface.Print(x + pad, y + pad, number);
-    const float numberHeight = surface.TextHeight();
-    PrintDayOffMark(surface, off, x + cells.width - pad, y + pad, cells.lineSize, x + pad + surface.TextWidth(number) + 1);
-    surface.ForeColor(colour);
-    const ShortLine line = ShortLineOfDay(date);
+    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
+    PrintDayOffMark(surface, day.off, x + cells.width - pad, y + pad, cells.lineSize, x + pad + day.numberWidth + 1);
+    surface.ForeColor(day.colour);
+    const ShortLine line = ShortLineOfDay(day.date);
     const std::string text = line.monthStart.empty() ? line.text : line.text + " " + line.monthStart;
-    PrintFitted(surface, x + pad, y + pad + numberHeight, text, cells.width - 2 * pad, cells.lineSize,
+    PrintFitted(surface, x + pad, y + pad + day.numberHeight, text, cells.width - 2 * pad, cells.lineSize,
                 std::min(cells.lineSize, line.monthStart.empty() ? 4.5f : 3.5f));
 }
 
