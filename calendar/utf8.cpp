@@ -105,7 +105,9 @@ std::string Elided(std::string_view text, float width, const std::function<float
     std::size_t lo = 0, hi = characters.size();
     const auto cutAt = [&](std::size_t keep) {
         const std::size_t bytes = keep == 0 ? 0 : static_cast<std::size_t>(characters[keep - 1].data() + characters[keep - 1].size() - text.data());
-        return std::string(text.substr(0, bytes)) + "…";
+        std::string kept(text.substr(0, bytes));
+        while (!kept.empty() && kept.back() == ' ') kept.pop_back();  // "国庆节…", not "国庆节 …"
+        return kept + "…";
     };
     if (widthOf(cutAt(0)) > width) return {};
     while (lo + 1 < hi) {

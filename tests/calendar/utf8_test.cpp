@@ -31,6 +31,7 @@ TEST(Utf8, ElidedCutsAtACharacterBoundary)
     EXPECT_EQ(Elided("世界艾滋病日", 10, columns), "世界艾滋…");
     EXPECT_EQ(Elided("世界艾滋病日", 4, columns), "世…");
     EXPECT_EQ(Elided("国际盲人节(白手杖日)", 11, columns), "国际盲人节…");
+    EXPECT_EQ(Elided("国庆节 国际音乐日", 9, columns), "国庆节…");  // no blank before the ellipsis
     EXPECT_EQ(Elided("世界", 1, columns), "…");
     EXPECT_EQ(Elided("世界", 0, columns), "");
 }
