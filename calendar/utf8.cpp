@@ -99,7 +99,7 @@ std::string Printable(std::string_view text)
 
 std::string Elided(std::string_view text, float width, const std::function<float(std::string_view)>& widthOf)
 {
-    if (widthOf(text) <= width) return std::string(text);
+    if (text.empty() || widthOf(text) <= width) return std::string(text);
     const std::vector<std::string_view> characters = Utf8Characters(text);
     // The longest start that fits with the ellipsis: the widths of starts grow with them.
     std::size_t lo = 0, hi = characters.size();
