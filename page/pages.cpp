@@ -178,24 +178,25 @@ DayInPrint PrintDayNumber(PageSurface& surface, float x, float y, float size, Ci
     return day;
 }
 
-// Where the cells of a month page stand, and the sizes of their texts.
-struct MonthCells {
-    float cellWidth;
-    float cellHeight;
-    float numberHeight;
-    float lineSize;
-    float lineHeight;
+// The size of a page's cells and of the texts in them: the day's number and the lines under it.
+struct CellSizes {
+    float width = 0;
+    float height = 0;
+    float numberSize = 0;
+    float numberHeight = 0;
+    float lineSize = 0;
+    float lineHeight = 0;
 };
 
 constexpr float MonthCellPad = 5;
 
 // Four lines a cell, as on screen: the day with its lunar day, then the Gregorian holidays,
 // the lunar holidays and the solar term, an empty text keeping its line.
-void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float y, CivilDate civil,
+void DrawMonthCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
                    const RestDays& restDays)
 {
     constexpr float pad = MonthCellPad;
-    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, 16, civil, restDays);
+    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
     const clsDate& date = day.date;
     const DayOff off = day.off;
     const Rgb colour = day.colour;
@@ -206,14 +207,14 @@ void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float
     surface.ForeColor(colour);
     surface.Font(10, false);
     const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
-    PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.cellWidth - pad - markWidth - lunarX,
+    PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.width - pad - markWidth - lunarX,
                 10, 6);
-    PrintDayOffMark(surface, off, x + cells.cellWidth - pad, lunarY, 10, lunarX);
+    PrintDayOffMark(surface, off, x + cells.width - pad, lunarY, 10, lunarX);
 
     surface.ForeColor(colour);
     float lineY = y + pad + cells.numberHeight + 2;
     for (const std::string& text : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
-        PrintFitted(surface, x + pad, lineY, text, cells.cellWidth - 2 * pad, cells.lineSize,
+        PrintFitted(surface, x + pad, lineY, text, cells.width - 2 * pad, cells.lineSize,
                     std::min(cells.lineSize, 5.0f));
         lineY += cells.lineHeight;
     }
@@ -244,28 +245,28 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const float headingHeight = surface.TextHeight() + 8;
     const float gridTop = headingTop + headingHeight;
     const float gridBottom = page.height - MonthMargin - listHeight - (listHeight > 0 ? 12 : 0);
-    MonthCells cells{width / 7, (gridBottom - gridTop) / 6, 0, 0, 0};
+    CellSizes cells{width / 7, (gridBottom - gridTop) / 6, 16, 0, 0, 0};
 
-    WeekdayHeading(surface, left, headingTop, cells.cellWidth, headingHeight, 11, false);
+    WeekdayHeading(surface, left, headingTop, cells.width, headingHeight, 11, false);
 
-    surface.Font(16, true);
+    surface.Font(cells.numberSize, true);
     cells.numberHeight = surface.TextHeight();
     surface.Font(1, false);
-    cells.lineSize = std::clamp((cells.cellHeight - 2 * MonthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
+    cells.lineSize = std::clamp((cells.height - 2 * MonthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
                                 4.0f, 10.0f);
     surface.Font(cells.lineSize, false);
     cells.lineHeight = surface.TextHeight();
 
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridCell place = CellOfDay({year, month, day});
-        DrawMonthCell(surface, cells, left + cells.cellWidth * static_cast<float>(place.column),
-                      gridTop + cells.cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
+        DrawMonthCell(surface, cells, left + cells.width * static_cast<float>(place.column),
+                      gridTop + cells.height * static_cast<float>(place.row), {year, month, day}, restDays);
     }
-    GridLines(surface, left, gridTop, cells.cellWidth, cells.cellHeight, 7, 6);
+    GridLines(surface, left, gridTop, cells.width, cells.height, 7, 6);
     // As on screen, the column lines cross the heading band too.
     surface.Line(left, headingTop, left + width, headingTop);
     for (std::int32_t i = 0; i <= 7; ++i) {
-        const float x = left + cells.cellWidth * static_cast<float>(i);
+        const float x = left + cells.width * static_cast<float>(i);
         surface.Line(x, headingTop, x, gridTop);
     }
 
@@ -280,19 +281,11 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
 
 namespace {
 
-// Sizes of a year page's cells: the number over one short line, both sized to the cell.
-struct YearCells {
-    float width;
-    float height;
-    float numberSize;
-    float lineSize;
-};
-
 constexpr float YearCellPad = 1.5f;
 
 // One day of the year page. Where a solar term or 春节 takes the short line of a lunar
 // month's first day, the month's name stands beside it, smaller where the cell needs it.
-void DrawYearCell(PageSurface& surface, const YearCells& cells, float x, float y, CivilDate civil,
+void DrawYearCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
                   const RestDays& restDays)
 {
     constexpr float pad = YearCellPad;
@@ -324,7 +317,7 @@ void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float 
     surface.Font(1, false);
     const float unit = surface.TextHeight();
     const float inner = cellHeight - 2 * YearCellPad;
-    const YearCells cells{cellWidth, cellHeight, std::min(9.0f, inner * 0.55f / unit), std::min(7.0f, inner * 0.42f / unit)};
+    const CellSizes cells{cellWidth, cellHeight, std::min(9.0f, inner * 0.55f / unit), 0, std::min(7.0f, inner * 0.42f / unit), 0};
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridCell place = CellOfDay({year, month, day});
         DrawYearCell(surface, cells, blockLeft + cellWidth * static_cast<float>(place.column),
