@@ -15,7 +15,7 @@ static void BM_sInitDate(benchmark::State& state)
         const dovrin::CivilDate d = dovrin::DateOfDayNumber(32 + day);
         date.sInitDate(d.year, d.month, d.day);
         benchmark::DoNotOptimize(date.lDay());
-        day = (day + 7919) % dovrin::LastDayNumber;  // jump around the span
+        day = (day + 7919) % dovrin::LastLunarIndex;  // jump around the span
     }
 }
 BENCHMARK(BM_sInitDate);
@@ -29,7 +29,7 @@ static void BM_TableOfTheWholeSpan(benchmark::State& state)
         dovrin::cli::AppendTableLines(out, dovrin::FirstCoveredDay, dovrin::LastCoveredDay, restDays);
         benchmark::DoNotOptimize(out.data());
     }
-    state.counters["days"] = static_cast<double>(dovrin::LastDayNumber);
+    state.counters["days"] = static_cast<double>(dovrin::LastLunarIndex);
 }
 BENCHMARK(BM_TableOfTheWholeSpan)->Unit(benchmark::kMillisecond);
 

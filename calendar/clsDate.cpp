@@ -58,17 +58,17 @@ std::int32_t clsDate::lLeapMonth(std::int32_t year)
     return InTable(year) ? (dovrin::LunarInfo[year - dovrin::FirstLunarYear] & 0xF) : 0;
 }
 
-clsDate::LunarDate clsDate::LunarOfDayNumber(std::int64_t dayNumber)
+clsDate::LunarDate clsDate::LunarOfIndex(std::int64_t lunarIndex)
 {
-    if (dayNumber < dovrin::FirstDayNumber || dayNumber > dovrin::LastDayNumber) return {};
+    if (lunarIndex < dovrin::FirstLunarIndex || lunarIndex > dovrin::LastLunarIndex) return {};
 
-    // Year search: the last year with fewer days before it than the day number; n becomes
+    // Year search: the last year with fewer days before it than the lunar index; n becomes
     // the 1-based day within that year.
     const auto& before = dovrin::LunarDaysBefore;
-    const auto after = std::upper_bound(before.begin(), before.end() - 1, dayNumber - 1);
+    const auto after = std::upper_bound(before.begin(), before.end() - 1, lunarIndex - 1);
     const auto index = after - before.begin() - 1;  // [0, LunarYearCount - 1]
     const std::int32_t year = dovrin::FirstLunarYear + static_cast<std::int32_t>(index);
-    std::int64_t n = dayNumber - before[static_cast<std::size_t>(index)];
+    std::int64_t n = lunarIndex - before[static_cast<std::size_t>(index)];
 
     // Month walk: the leap month follows ordinary month L and carries its number.
     const std::int32_t leapMonth = lLeapMonth(year);
@@ -112,7 +112,7 @@ void clsDate::sInitDate(std::int32_t year, std::int32_t month, std::int32_t day)
         m_sDay = day;
     }
 
-    const LunarDate lunar = LunarOfDayNumber(serial - dovrin::DayNumberEpoch);
+    const LunarDate lunar = LunarOfIndex(serial - dovrin::LunarIndexEpoch);
     m_lYear = lunar.year;
     m_lMonth = lunar.month;
     m_lDay = lunar.day;
@@ -153,12 +153,12 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
         if (month > leapMonth) total += lLeapDays(year);
     }
     total += day;
-    if (total < dovrin::FirstDayNumber || total > dovrin::LastDayNumber) {
+    if (total < dovrin::FirstLunarIndex || total > dovrin::LastLunarIndex) {
         holdNoDay();
         return;
     }
 
-    const std::int64_t serial = dovrin::DayNumberEpoch + total;
+    const std::int64_t serial = dovrin::LunarIndexEpoch + total;
     m_Date = static_cast<double>(serial);
     const dovrin::CivilDate civil = dovrin::DateOfDayNumber(serial);
     m_sYear = civil.year;
@@ -168,8 +168,8 @@ void clsDate::lInitDate(std::int32_t year, std::int32_t month, std::int32_t day,
 
 bool clsDate::HoldsCoveredDay() const
 {
-    const auto dayNumber = static_cast<std::int64_t>(m_Date) - dovrin::DayNumberEpoch;
-    return dayNumber >= dovrin::FirstDayNumber && dayNumber <= dovrin::LastDayNumber && InTable(m_lYear);
+    const auto index = static_cast<std::int64_t>(m_Date) - dovrin::LunarIndexEpoch;
+    return index >= dovrin::FirstLunarIndex && index <= dovrin::LastLunarIndex && InTable(m_lYear);
 }
 
 std::int32_t clsDate::sWeekDay() const

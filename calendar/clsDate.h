@@ -46,13 +46,16 @@ public:
     void sInitDate(std::int32_t year, std::int32_t month, std::int32_t day);
     void lInitDate(std::int32_t year, std::int32_t month, std::int32_t day, bool leap);
 
+    // The lunar year table's facts, 0 for a year outside it: the days of an ordinary month
+    // (29 or 30), of the year's leap month (0 without one), and the month the leap month follows.
+    static std::int32_t lMonthDays(std::int32_t year, std::int32_t month);
+    static std::int32_t lLeapDays(std::int32_t year);
+    static std::int32_t lLeapMonth(std::int32_t year);
+
 private:
     static bool IsBitSet(std::int32_t value, std::int32_t bit);
     static std::int32_t lYearDays(std::int32_t year);
-    static std::int32_t lMonthDays(std::int32_t year, std::int32_t month);
     static std::int64_t lMonthsDays(std::int32_t year, std::int64_t count);
-    static std::int32_t lLeapDays(std::int32_t year);
-    static std::int32_t lLeapMonth(std::int32_t year);
     static std::string UpDigit(const std::string& digit);
 
     struct LunarDate {
@@ -61,8 +64,8 @@ private:
         std::int32_t day = 0;
         bool leap = false;
     };
-    // Lunar date of a day number (serial - DayNumberEpoch); all zero outside the covered span.
-    static LunarDate LunarOfDayNumber(std::int64_t dayNumber);
+    // Lunar date of a lunar table index (serial - LunarIndexEpoch); all zero outside the covered span.
+    static LunarDate LunarOfIndex(std::int64_t lunarIndex);
     // The last conversion landed inside the covered span, so the lunar fields name a day.
     bool HoldsCoveredDay() const;
 

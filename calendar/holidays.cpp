@@ -111,9 +111,9 @@ std::string clsDate::lHoliday() const
     if (!HoldsCoveredDay()) return {};  // no lunar date to read
     if (m_lMonth == 12 && (m_lDay == 29 || m_lDay == 30)) {
         // New Year's Eve is the last day of the twelfth month, whichever length it has.
-        const std::int64_t tomorrow = static_cast<std::int64_t>(m_Date) - dovrin::DayNumberEpoch + 1;
-        if (tomorrow > dovrin::LastDayNumber) return "除夕";  // the span's last day ends its last lunar year
-        return LunarOfDayNumber(tomorrow).year == std::int64_t{m_lYear} + 1 ? "除夕" : "";
+        const std::int64_t tomorrow = static_cast<std::int64_t>(m_Date) - dovrin::LunarIndexEpoch + 1;
+        if (tomorrow > dovrin::LastLunarIndex) return "除夕";  // the span's last day ends its last lunar year
+        return LunarOfIndex(tomorrow).year == std::int64_t{m_lYear} + 1 ? "除夕" : "";
     }
     if (m_IsLeap) return {};  // a festival falls in the ordinary month only
     for (const HolidayEntry& entry : lHolidayTable)

@@ -65,7 +65,7 @@ constexpr std::array<std::int64_t, LunarYearCount + 1> DaysBefore = [] {
     return before;
 }();
 // The span's last day is fixed in span.h; the computed years must end on it.
-static_assert(DaysBefore.back() == LastDayNumber);
+static_assert(DaysBefore.back() == LastLunarIndex);
 
 }  // namespace
 

@@ -18,8 +18,8 @@ extern const std::array<std::int32_t, LunarYearCount> LunarYearDays;
 extern const std::array<std::int64_t, LunarYearCount + 1> LunarDaysBefore;
 extern const std::array<std::int32_t, 32> BitMask;
 
-// Day numbers (serial - DayNumberEpoch) of the covered span: 1900-01-31 .. 2101-01-28.
-inline constexpr std::int64_t FirstDayNumber = 1;
-inline constexpr std::int64_t LastDayNumber = 73412;
+// Lunar indexes (serial - LunarIndexEpoch) of the covered span: 1900-01-31 .. 2101-01-28.
+inline constexpr std::int64_t FirstLunarIndex = 1;
+inline constexpr std::int64_t LastLunarIndex = 73412;
 
 }  // namespace dovrin

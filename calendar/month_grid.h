@@ -16,9 +16,10 @@ struct GridCell {
     friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
-// The cell of a day of its month.
-GridCell CellOfDay(CivilDate day);
+// The cell of a day of its month, in a grid whose weeks start on `firstWeekday` (1 = Sunday,
+// 2 = Monday).
+GridCell CellOfDay(CivilDate day, std::int32_t firstWeekday = 1);
 // The day of year-month in that cell; 0 for a cell before the 1st or after the month's end.
-std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell);
+std::int32_t DayInCell(std::int32_t year, std::int32_t month, GridCell cell, std::int32_t firstWeekday = 1);
 
 }  // namespace dovrin

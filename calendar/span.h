@@ -14,8 +14,9 @@ inline constexpr CivilDate LastCoveredDay{2101, 1, 28};
 inline constexpr std::int32_t FirstLunarYear = 1900;
 inline constexpr std::int32_t LastLunarYear = 2100;
 
-// Day numbers count the days from serial 31 (1900-01-30), so the first covered day is 1.
-inline constexpr std::int64_t DayNumberEpoch = 31;
+// The lunar table counts its days from serial 31 (1900-01-30), so the first covered day has
+// index 1. A lunar index is not a date serial (see DayNumber in date_serial.h).
+inline constexpr std::int64_t LunarIndexEpoch = 31;
 
 // The whole Gregorian years inside the span: dovrin-cal's day text keeps to them.
 inline constexpr std::int32_t FirstWholeYear = 1901;

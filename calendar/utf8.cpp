@@ -97,6 +97,26 @@ std::string Printable(std::string_view text)
     return out;
 }
 
+std::string Elided(std::string_view text, float width, const std::function<float(std::string_view)>& widthOf)
+{
+    if (text.empty() || widthOf(text) <= width) return std::string(text);
+    const std::vector<std::string_view> characters = Utf8Characters(text);
+    // The longest start that fits with the ellipsis: the widths of starts grow with them.
+    std::size_t lo = 0, hi = characters.size();
+    const auto cutAt = [&](std::size_t keep) {
+        const std::size_t bytes = keep == 0 ? 0 : static_cast<std::size_t>(characters[keep - 1].data() + characters[keep - 1].size() - text.data());
+        std::string kept(text.substr(0, bytes));
+        while (!kept.empty() && kept.back() == ' ') kept.pop_back();  // "国庆节…", not "国庆节 …"
+        return kept + "…";
+    };
+    if (widthOf(cutAt(0)) > width) return {};
+    while (lo + 1 < hi) {
+        const std::size_t mid = (lo + hi) / 2;
+        (widthOf(cutAt(mid)) <= width ? lo : hi) = mid;
+    }
+    return cutAt(lo);
+}
+
 std::string Centred(std::string_view text, std::size_t width)
 {
     const std::size_t used = DisplayWidth(text);

@@ -2,6 +2,7 @@
 // the calendar's texts need.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ std::string Printable(std::string_view text);
 // The text in the middle of `width` display columns, padded with spaces on both sides (the
 // odd column on the right); a text as wide or wider stays as it is.
 std::string Centred(std::string_view text, std::size_t width);
+
+// The text as it fits `width`, measured by `widthOf`: whole where it fits, else cut at a
+// character boundary with "…" after the part that fits with it; "" where not even "…" fits.
+// One rule for every view with a fixed width (the grid's cells, the paper, the terminal).
+std::string Elided(std::string_view text, float width, const std::function<float(std::string_view)>& widthOf);
 
 // Every occurrence of `from` replaced by `to`, left to right.
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);

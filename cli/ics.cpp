@@ -11,7 +11,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
-#include "info_window/named_days.h"
+#include "calendar/named_days.h"
 
 namespace dovrin::cli {
 namespace {

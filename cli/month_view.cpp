@@ -2,14 +2,14 @@
 #include "month_view.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "calendar/clsDate.h"
-#include "calendar/day_tone.h"
+#include "calendar/day_look.h"
 #include "calendar/locale_names.h"
+#include "calendar/month_grid.h"
+#include "calendar/named_days.h"
 #include "calendar/utf8.h"
-#include "info_window/named_days.h"
 
 namespace dovrin::cli {
 namespace {
@@ -59,45 +59,21 @@ std::string Padded(std::string text, std::size_t width)
     return text;
 }
 
-// The name, or as much of it as fits with "…" after it.
-std::string Fitted(std::string_view name, std::size_t width)
+// The day's short line in the cell's columns, a lunar month's name in two characters.
+std::string CellText(const clsDate& date, std::size_t width)
 {
-    if (DisplayWidth(name) <= width) return std::string(name);
-    std::string out;
-    std::size_t used = 0;
-    for (std::string_view character : Utf8Characters(name)) {
-        const std::size_t next = DisplayWidth(character);
-        if (used + next + 1 > width) break;
-        out += character;
-        used += next;
-    }
-    return out + "…";
+    const ShortLine line = ShortLineOfDay(date);
+    if (date.lDay() == 1 && line.monthStart.empty()) return LunarMonthShortName(date.lMonth(), date.IsLeap());
+    return Elided(line.text, static_cast<float>(width),
+                  [](std::string_view part) { return static_cast<float>(DisplayWidth(part)); });
 }
 
-// The lunar month on its first day, in two characters: 十一月 and 十二月 by their old names.
-std::string MonthLabel(std::int32_t month, bool leap)
+const char* DayColor(const clsDate& date, CivilDate today, DayOff off)
 {
-    static constexpr std::array<const char*, 12> numbers = {"一", "二", "三", "四", "五", "六",
-                                                            "七", "八", "九", "十", "冬", "腊"};
-    if (month < 1 || month > 12) return {};
-    if (leap) return std::string("闰") + numbers[static_cast<std::size_t>(month - 1)];
-    return month <= 10 ? MonthName(month) : std::string(numbers[static_cast<std::size_t>(month - 1)]) + "月";
-}
-
-std::string CellText(const clsDate& date, const std::vector<NamedDay>& named, CivilDate day, std::size_t width)
-{
-    if (date.lDay() == 0) return {};  // outside the lunar table
-    for (const NamedDay& entry : named)
-        if (entry.first == day) return Fitted(entry.text, width);
-    if (date.lDay() == 1) return MonthLabel(date.lMonth(), date.IsLeap());
-    return date.CDayStr(date.lDay());
-}
-
-const char* DayColor(const clsDate& date, CivilDate today)
-{
-    switch (ToneOfDay(date, today)) {
+    switch (ToneOfDay(date, today, off)) {
     case DayTone::Sunday:
-    case DayTone::RestDay: return Red;
+    case DayTone::FlaggedHoliday:
+    case DayTone::OfficialDayOff: return Red;
     case DayTone::Saturday: return Green;
     case DayTone::Today: return Blue;
     case DayTone::Plain: break;
@@ -111,29 +87,6 @@ std::string Paint(const std::string& cell, const char* color, bool isToday, cons
     if (isToday && style.markToday) start = style.color ? TodayInColor : TodayPlain;
     if (color && style.color) start += color;
     return start.empty() ? cell : start + cell + Reset;
-}
-
-std::string LunarYearName(const clsDate& names, std::int32_t lunarYear)
-{
-    return names.GanZhi(lunarYear) + "(" + names.YearAttribute(lunarYear) + ")";
-}
-
-// "2008年2月 农历丁亥(猪)/戊子(鼠)年": the lunar years the month's days belong to.
-std::string Title(std::int32_t year, std::int32_t month)
-{
-    clsDate date;
-    std::string lunarYears;
-    std::int32_t previous = 0;
-    for (std::int32_t day : {1, DaysInMonth(year, month)}) {
-        date.sInitDate(year, month, day);
-        if (date.lYear() == 0 || date.lYear() == previous) continue;
-        if (!lunarYears.empty()) lunarYears += '/';
-        lunarYears += LunarYearName(date, date.lYear());
-        previous = date.lYear();
-    }
-    std::string title = std::to_string(year) + "年" + std::to_string(month) + "月";
-    if (!lunarYears.empty()) title += " 农历" + lunarYears + "年";
-    return title;
 }
 
 // The month's named days, two to a line where both fit, a long one on a line of its own.
@@ -196,21 +149,11 @@ void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t m
     flush();
 }
 
-std::string MarkOf(DayOff kind)
-{
-    switch (kind) {
-    case DayOff::Rest: return "休";
-    case DayOff::Work: return "班";
-    case DayOff::None: break;
-    }
-    return {};
-}
-
 Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid,
                  const Layout& layout, const RestDays& restDays)
 {
     Block block;
-    const std::string title = Centred(Title(year, month), layout.BlockWidth());
+    const std::string title = Centred(MonthTitle(year, month), layout.BlockWidth());
     block.push_back({title, DisplayWidth(title)});
 
     const std::int32_t firstWeekday = style.mondayFirst ? 2 : 1;  // 1 = Sunday
@@ -224,39 +167,39 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
     heading.width = layout.BlockWidth();
     block.push_back(heading);
 
-    const std::vector<NamedDay> named = NamedDaysOfMonth(year, month);
     const std::int32_t days = DaysInMonth(year, month);
-    const std::int32_t offset = (WeekdayOfDate(year, month, 1) - firstWeekday + 7) % 7;
+    const std::int32_t rows = fullGrid ? WeeksInFullGrid : CellOfDay({year, month, days}, firstWeekday).row + 1;
     clsDate date;
-    std::int32_t row = 0;
-    for (; row * 7 - offset < days || (fullGrid && row < WeeksInFullGrid); ++row) {
+    for (std::int32_t row = 0; row < rows; ++row) {
         Line numbers{{}, layout.BlockWidth()}, lunar{{}, layout.BlockWidth()};
         for (std::int32_t column = 0; column < 7; ++column) {
             if (column > 0) {
                 numbers.text += std::string(CellGap, ' ');
                 lunar.text += std::string(CellGap, ' ');
             }
-            const std::int32_t day = row * 7 + column - offset + 1;
-            if (day < 1 || day > days) {
+            const std::int32_t day = DayInCell(year, month, {row, column}, firstWeekday);
+            if (day == 0) {
                 numbers.text += std::string(layout.cellWidth, ' ');
                 lunar.text += std::string(layout.cellWidth, ' ');
                 continue;
             }
             date.sInitDate(year, month, day);
             const CivilDate civil{year, month, day};
-            const char* color = DayColor(date, today);
+            const DayOff off = restDays.Lookup(civil).kind;
+            const char* color = DayColor(date, today, off);
             const bool isToday = civil == today;
             const std::string number = std::to_string(day);
-            const std::string mark = MarkOf(restDays.Lookup(civil).kind);
+            const std::string mark = DayOffMark(off);
             numbers.text += Paint(Padded(std::string(NumberWidth - number.size(), ' ') + number + mark, layout.cellWidth),
                                   color, isToday, style);
             lunar.text +=
-                Paint(Padded(CellText(date, named, civil, layout.cellWidth), layout.cellWidth), color, isToday, style);
+                Paint(Padded(CellText(date, layout.cellWidth), layout.cellWidth), color, isToday, style);
         }
         block.push_back(numbers);
         block.push_back(lunar);
     }
-    AppendList(block, ListOfMonth(year, month, named, restDays), month, layout);
+    const std::vector<RestDayPeriod> daysOff = restDays.Periods({year, month, 1}, {year, month, days});
+    AppendList(block, ListOfMonth(NamedDaysOfMonth(year, month), daysOff), month, layout);
     if (!restDays.Covers(year)) {
         // The hint on a line of its own where the block is too narrow for both, broken at
         // its spaces where it is too narrow for the hint.
@@ -283,7 +226,7 @@ std::string LunarLine(std::int32_t year, std::int32_t month, std::int32_t day)
 {
     clsDate date;
     date.sInitDate(year, month, day);
-    return CellText(date, NamedDays({year, month, day}, {year, month, day}), {year, month, day}, Narrow.cellWidth);
+    return CellText(date, Narrow.cellWidth);
 }
 
 std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,

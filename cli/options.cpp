@@ -9,7 +9,7 @@
 #include "calendar/clsDate.h"
 #include "calendar/span.h"
 #include "calendar/utf8.h"
-#include "info_window/named_days.h"
+#include "calendar/named_days.h"
 #include "resources/messages.h"
 
 namespace dovrin::cli {

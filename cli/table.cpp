@@ -2,6 +2,7 @@
 #include "table.h"
 
 #include "calendar/clsDate.h"
+#include "calendar/day_look.h"
 
 namespace dovrin::cli {
 
@@ -40,12 +41,7 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const Rest
         field(date.Constellation2(d.month, d.day));
         field(date.Era(d.year));
         // 休, 班 or nothing: the official arrangement of the day.
-        switch (restDays.Lookup(d).kind) {
-        case DayOff::Rest: out += "休"; break;
-        case DayOff::Work: out += "班"; break;
-        case DayOff::None: break;
-        }
-        out += '\t';
+        field(DayOffMark(restDays.Lookup(d).kind));
         out += date.lSolarTermTime();
         out += '\n';
     }

@@ -2,6 +2,7 @@
 #include "main_window/day_cells.h"
 
 #include "calendar/clsDate.h"
+#include "calendar/day_look.h"
 #include "calendar/locale_names.h"
 #include "main_window/round_half_even.h"
 
@@ -20,7 +21,8 @@ std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
     }
     const RestDayInfo off = restDays.Lookup(day);
     if (off.kind != DayOff::None) {
-        text += off.kind == DayOff::Rest ? "，休" : "，班";
+        text += "，";
+        text += DayOffMark(off.kind);
         if (!off.holiday.empty()) {
             text += "（";
             text += off.holiday;

@@ -2,8 +2,9 @@
 #include "main_window/frmMain.h"
 
 #include "calendar/date_serial.h"
-#include "calendar/day_tone.h"
+#include "calendar/day_look.h"
 #include "calendar/locale_names.h"
+#include "calendar/utf8.h"
 #include "info_window/day_info_text.h"
 #include "main_window/round_half_even.h"
 
@@ -78,21 +79,29 @@ void frmMain::DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today)
     picMain.FilledBox(x, y, x + CellWidth, y + CellHeight);
 
     CalDate.sInitDate(CurYear, CurMonth, d);
-    picMain.ForeColor(dovrin::ColourOfTone(dovrin::ToneOfDay(CalDate, today)));
+    const dovrin::DayOff off = OfficialDays.Lookup({CurYear, CurMonth, d}).kind;
+    picMain.ForeColor(dovrin::ColourOfTone(dovrin::ToneOfDay(CalDate, today, off)));
 
     const auto textX = static_cast<std::int16_t>(x + 4);
     picMain.CurrentX(textX);
     picMain.CurrentY(static_cast<std::int16_t>(y + 4));
-    const std::string firstLine = std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay());
-    picMain.Print(firstLine);
+    const std::string firstLine = PrintInCell(std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay()));
     // Empty texts still take their line, so the solar term is always the fourth.
-    picMain.CurrentX(textX);
-    picMain.Print(CalDate.sHoliday());
-    picMain.CurrentX(textX);
-    picMain.Print(CalDate.lHoliday());
-    picMain.CurrentX(textX);
-    picMain.Print(CalDate.lSolarTerm());
-    MarkDayOff(d, x, y, firstLine);
+    for (const std::string& text : {CalDate.sHoliday(), CalDate.lHoliday(), CalDate.lSolarTerm()}) {
+        picMain.CurrentX(textX);
+        PrintInCell(text);
+    }
+    MarkDayOff(off, x, y, firstLine);
+}
+
+std::string frmMain::PrintInCell(const std::string& text)
+{
+    // The cell's padding of 4 pixels on either side stays clear: a longer text ends in "…".
+    const std::string shown = dovrin::Elided(text, CellWidth - 8, [this](std::string_view part) {
+        return picMain.TextWidth(std::string(part));
+    });
+    picMain.Print(shown);
+    return shown;
 }
 
 void frmMain::DrawGridLines(float th)
@@ -129,7 +138,7 @@ void frmMain::ShowSelectedDayLabels()
     // that a day before the lunar new year is not named with next year's animal.
     const std::int32_t lunarYear = CalDate.lYear();
     const std::string label1 = dovrin::ChineseDate(CurYear, CurMonth, CurDay) + " " + CalDate.sWeekDayStr() + "  " +
-                               CalDate.GanZhi(lunarYear) + "(" + CalDate.YearAttribute(lunarYear) + ") " +
+                               dovrin::LunarYearName(CalDate, lunarYear) + " " +
                                dovrin::LunarMonthName(CalDate.lMonth(), CalDate.IsLeap()) +
                                CalDate.CDayStr(CalDate.lDay());
     view.ShowLabels(label1, label1);
@@ -143,15 +152,14 @@ void frmMain::ShowDayInfo(const std::string& label1)
     view.ShowSelectedDay();
 }
 
-void frmMain::MarkDayOff(std::int32_t day, float x, float y, const std::string& firstLine)
+void frmMain::MarkDayOff(dovrin::DayOff kind, float x, float y, const std::string& firstLine)
 {
-    const dovrin::RestDayInfo info = OfficialDays.Lookup({CurYear, CurMonth, day});
-    if (info.kind == dovrin::DayOff::None) return;
-    const std::string mark = info.kind == dovrin::DayOff::Rest ? "休" : "班";
+    if (kind == dovrin::DayOff::None) return;
+    const std::string mark = dovrin::DayOffMark(kind);
     const float markX = x + CellWidth - 4 - picMain.TextWidth(mark);
     // A cell too narrow for both leaves the mark out rather than draw it over the date.
     if (markX < x + 4 + picMain.TextWidth(firstLine) + 2) return;
-    picMain.ForeColor(info.kind == dovrin::DayOff::Rest ? Red : DarkGrey);
+    picMain.ForeColor(dovrin::DayOffMarkColour(kind));
     picMain.CurrentX(markX);
     picMain.CurrentY(y + 4);
     picMain.Print(mark);
@@ -257,7 +265,6 @@ std::int32_t frmMain::DayUnder(float x, float y) const
     const float headingHeight = HeadingHeight();
     if (y < headingHeight) return 0;
 
-    const std::int32_t offset = dovrin::WeekdayOfDate(CurYear, CurMonth, 1) - 1;  // [0, 6]
     const std::int32_t cellWidth = RoundHalfEven(CellWidth);
     const std::int32_t cellHeight = RoundHalfEven(CellHeight);
     // A window too small to hold the grid has no cells to hit.
@@ -269,8 +276,7 @@ std::int32_t frmMain::DayUnder(float x, float y) const
     // the Saturday column or the bottom row still belong to that column or row.
     if (column > 6) column = 6;
     if (row > 5) row = 5;
-    const std::int32_t candidate = column + 1 + 7 * row - offset;
-    return candidate >= 1 && candidate <= GetMonthDayCount(CurYear, CurMonth) ? candidate : 0;
+    return dovrin::DayInCell(CurYear, CurMonth, {row, column});
 }
 
 dovrin::CellBox frmMain::BoxOfCell(dovrin::GridCell cell) const

@@ -97,7 +97,9 @@ private:
     void KeepYearInRange();
     // 休 or 班 at the top right of the cell whose top-left corner is (x, y), when it fits
     // beside the day's first line.
-    void MarkDayOff(std::int32_t day, float x, float y, const std::string& firstLine);
+    void MarkDayOff(dovrin::DayOff kind, float x, float y, const std::string& firstLine);
+    // Prints the text at the text position, cut with "…" to the cell's width; what it printed.
+    std::string PrintInCell(const std::string& text);
     void DayForward(std::int16_t days);
     void DayBack(std::int16_t days);
     void MonthBack();

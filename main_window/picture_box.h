@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calendar/day_tone.h"
+#include "calendar/day_look.h"
 
 namespace dovrin {
 

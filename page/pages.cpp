@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "calendar/clsDate.h"
+#include "calendar/day_look.h"
 #include "calendar/locale_names.h"
 #include "calendar/month_grid.h"
+#include "calendar/named_days.h"
 #include "calendar/utf8.h"
-#include "info_window/named_days.h"
 
 namespace dovrin {
 namespace {
@@ -33,14 +34,8 @@ Fitted FitText(PageSurface& surface, const std::string& text, float width, float
         if (s - 0.25f < smallest) break;
     }
     surface.Font(smallest, bold);
-    const std::vector<std::string_view> characters = Utf8Characters(text);
-    for (std::size_t keep = characters.size(); keep-- > 0;) {
-        std::string cut;
-        for (std::size_t i = 0; i < keep; ++i) cut += characters[i];
-        cut += "…";
-        if (surface.TextWidth(cut) <= width) return {cut, smallest};
-    }
-    return {"", smallest};
+    return {Elided(text, width, [&surface](std::string_view part) { return surface.TextWidth(std::string(part)); }),
+            smallest};
 }
 
 // Prints a fitted text at (x, y) in the current colour; the size it was fitted at stays set.
@@ -49,11 +44,6 @@ void PrintFitted(PageSurface& surface, float x, float y, const std::string& text
 {
     const Fitted fitted = FitText(surface, text, width, size, smallest, bold);
     if (!fitted.text.empty()) surface.Print(x, y, fitted.text);
-}
-
-std::string LunarYearName(const clsDate& date, std::int32_t lunarYear)
-{
-    return date.GanZhi(lunarYear) + "(" + date.YearAttribute(lunarYear) + ")年";
 }
 
 // "农历腊月、正月": the lunar months the Gregorian month's days fall in.
@@ -74,15 +64,15 @@ std::string LunarMonthsOf(std::int32_t year, std::int32_t month)
     return text;
 }
 
-void DayOffMark(PageSurface& surface, DayOff kind, float right, float y, float size, float leftLimit)
+void PrintDayOffMark(PageSurface& surface, DayOff kind, float right, float y, float size, float leftLimit)
 {
     if (kind == DayOff::None) return;
-    const std::string mark = kind == DayOff::Rest ? "休" : "班";
+    const std::string mark = DayOffMark(kind);
     surface.Font(size, true);
     const float x = right - surface.TextWidth(mark);
     // Too narrow a cell leaves the mark out rather than print it over the day's number.
     if (x < leftLimit) return;
-    surface.ForeColor(kind == DayOff::Rest ? Red : DarkGrey);
+    surface.ForeColor(DayOffMarkColour(kind));
     surface.Print(x, y, mark);
 }
 
@@ -131,29 +121,12 @@ PageSize SizeOfPaper(Paper paper, bool landscape)
     return landscape ? PageSize{portrait.height, portrait.width} : portrait;
 }
 
-std::string YearPageDayLine(CivilDate day)
-{
-    clsDate date;
-    date.sInitDate(day.year, day.month, day.day);
-    if (date.lDay() == 0) return {};  // outside the lunar table
-    if (!date.lSolarTerm().empty()) return date.lSolarTerm();
-    for (const std::string& names : {date.lHoliday(), date.sHoliday(), date.wHoliday()})
-        for (const std::string& name : SplitAt(names, " "))
-            if (!name.empty()) return name;
-    if (date.lDay() == 1) return LunarMonthCustomName(date.lMonth(), date.IsLeap());
-    return date.CDayStr(date.lDay());
-}
-
 namespace {
 
 // The month's title at the left, the lunar months it spans at the right; the title's height.
-float MonthTitle(PageSurface& surface, float left, float width, std::int32_t year, std::int32_t month)
+float PrintMonthTitle(PageSurface& surface, float left, float width, std::int32_t year, std::int32_t month)
 {
-    // The title names the lunar year the month ends in.
-    clsDate date;
-    date.sInitDate(year, month, DaysInMonth(year, month));
-    const std::string title = std::to_string(year) + "年" + std::to_string(month) + "月 " +
-                              (date.lYear() != 0 ? LunarYearName(date, date.lYear()) : "");
+    const std::string title = dovrin::MonthTitle(year, month);
     surface.ForeColor(Black);
     surface.Font(20, true);
     const float titleHeight = surface.TextHeight();
@@ -172,53 +145,76 @@ float MonthTitle(PageSurface& surface, float left, float width, std::int32_t yea
 std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
     std::vector<std::string> entries;
-    for (const NamedDay& entry : ListOfMonth(year, month, NamedDaysOfMonth(year, month), restDays))
+    const std::vector<RestDayPeriod> daysOff = restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)});
+    for (const NamedDay& entry : ListOfMonth(NamedDaysOfMonth(year, month), daysOff))
         entries.push_back(ListEntryText(entry, month));
     if (!restDays.Covers(year)) entries.push_back(std::to_string(year) + "年的放假安排尚未收录");
     return entries;
 }
 
-// Where the cells of a month page stand, and the sizes of their texts.
-struct MonthCells {
-    float cellWidth;
-    float cellHeight;
-    float numberHeight;
-    float lineSize;
-    float lineHeight;
+// A day's cell as its number begins it: the day, its arrangement and colour, and the size of
+// the number printed bold at the cell's top left.
+struct DayInPrint {
+    clsDate date;
+    DayOff off = DayOff::None;
+    Rgb colour;
+    float numberWidth = 0;
+    float numberHeight = 0;
+};
+
+DayInPrint PrintDayNumber(PageSurface& surface, float x, float y, float size, CivilDate civil,
+                          const RestDays& restDays)
+{
+    DayInPrint day;
+    day.date.sInitDate(civil.year, civil.month, civil.day);
+    day.off = restDays.Lookup(civil).kind;
+    day.colour = ColourOfTone(ToneOfDay(day.date, NoDay, day.off));
+    surface.ForeColor(day.colour);
+    surface.Font(size, true);
+    const std::string number = std::to_string(civil.day);
+    surface.Print(x, y, number);
+    day.numberWidth = surface.TextWidth(number);
+    day.numberHeight = surface.TextHeight();
+    return day;
+}
+
+// The size of a page's cells and of the texts in them: the day's number and the lines under it.
+struct CellSizes {
+    float width = 0;
+    float height = 0;
+    float numberSize = 0;
+    float numberHeight = 0;
+    float lineSize = 0;
+    float lineHeight = 0;
 };
 
 constexpr float MonthCellPad = 5;
 
 // Four lines a cell, as on screen: the day with its lunar day, then the Gregorian holidays,
 // the lunar holidays and the solar term, an empty text keeping its line.
-void DrawMonthCell(PageSurface& surface, const MonthCells& cells, float x, float y, CivilDate civil,
+void DrawMonthCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
                    const RestDays& restDays)
 {
     constexpr float pad = MonthCellPad;
-    clsDate date;
-    date.sInitDate(civil.year, civil.month, civil.day);
-    const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
+    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
+    const clsDate& date = day.date;
+    const DayOff off = day.off;
+    const Rgb colour = day.colour;
+    const float lunarX = x + pad + day.numberWidth + 4;
 
-    surface.ForeColor(colour);
-    surface.Font(16, true);
-    const std::string number = std::to_string(civil.day);
-    surface.Print(x + pad, y + pad, number);
-    const float lunarX = x + pad + surface.TextWidth(number) + 4;
-
-    const DayOff off = restDays.Lookup(civil).kind;
     surface.Font(10, true);
-    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth("休") + 3;
+    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth(DayOffMark(off)) + 3;
     surface.ForeColor(colour);
     surface.Font(10, false);
     const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
-    PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.cellWidth - pad - markWidth - lunarX,
+    PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.width - pad - markWidth - lunarX,
                 10, 6);
-    DayOffMark(surface, off, x + cells.cellWidth - pad, lunarY, 10, lunarX);
+    PrintDayOffMark(surface, off, x + cells.width - pad, lunarY, 10, lunarX);
 
     surface.ForeColor(colour);
     float lineY = y + pad + cells.numberHeight + 2;
     for (const std::string& text : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
-        PrintFitted(surface, x + pad, lineY, text, cells.cellWidth - 2 * pad, cells.lineSize,
+        PrintFitted(surface, x + pad, lineY, text, cells.width - 2 * pad, cells.lineSize,
                     std::min(cells.lineSize, 5.0f));
         lineY += cells.lineHeight;
     }
@@ -233,7 +229,7 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     surface.NewPage(page.width, page.height);
     const float left = MonthMargin;
     const float width = page.width - 2 * MonthMargin;
-    const float titleHeight = MonthTitle(surface, left, width, year, month);
+    const float titleHeight = PrintMonthTitle(surface, left, width, year, month);
 
     // The list under the grid, three entries to a line in reading order.
     const std::vector<std::string> entries = MonthListEntries(year, month, restDays);
@@ -249,28 +245,28 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const float headingHeight = surface.TextHeight() + 8;
     const float gridTop = headingTop + headingHeight;
     const float gridBottom = page.height - MonthMargin - listHeight - (listHeight > 0 ? 12 : 0);
-    MonthCells cells{width / 7, (gridBottom - gridTop) / 6, 0, 0, 0};
+    CellSizes cells{width / 7, (gridBottom - gridTop) / 6, 16, 0, 0, 0};
 
-    WeekdayHeading(surface, left, headingTop, cells.cellWidth, headingHeight, 11, false);
+    WeekdayHeading(surface, left, headingTop, cells.width, headingHeight, 11, false);
 
-    surface.Font(16, true);
+    surface.Font(cells.numberSize, true);
     cells.numberHeight = surface.TextHeight();
     surface.Font(1, false);
-    cells.lineSize = std::clamp((cells.cellHeight - 2 * MonthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
+    cells.lineSize = std::clamp((cells.height - 2 * MonthCellPad - cells.numberHeight - 2) / 3 / surface.TextHeight(),
                                 4.0f, 10.0f);
     surface.Font(cells.lineSize, false);
     cells.lineHeight = surface.TextHeight();
 
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridCell place = CellOfDay({year, month, day});
-        DrawMonthCell(surface, cells, left + cells.cellWidth * static_cast<float>(place.column),
-                      gridTop + cells.cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
+        DrawMonthCell(surface, cells, left + cells.width * static_cast<float>(place.column),
+                      gridTop + cells.height * static_cast<float>(place.row), {year, month, day}, restDays);
     }
-    GridLines(surface, left, gridTop, cells.cellWidth, cells.cellHeight, 7, 6);
+    GridLines(surface, left, gridTop, cells.width, cells.height, 7, 6);
     // As on screen, the column lines cross the heading band too.
     surface.Line(left, headingTop, left + width, headingTop);
     for (std::int32_t i = 0; i <= 7; ++i) {
-        const float x = left + cells.cellWidth * static_cast<float>(i);
+        const float x = left + cells.width * static_cast<float>(i);
         surface.Line(x, headingTop, x, gridTop);
     }
 
@@ -285,8 +281,24 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
 
 namespace {
 
-// One month of the year page: its name, the weekday heading and the days, each with its
-// number over one short line.
+constexpr float YearCellPad = 1.5f;
+
+// One day of the year page. Where a solar term or 春节 takes the short line of a lunar
+// month's first day, the month's name stands beside it, smaller where the cell needs it.
+void DrawYearCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
+                  const RestDays& restDays)
+{
+    constexpr float pad = YearCellPad;
+    const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
+    PrintDayOffMark(surface, day.off, x + cells.width - pad, y + pad, cells.lineSize, x + pad + day.numberWidth + 1);
+    surface.ForeColor(day.colour);
+    const ShortLine line = ShortLineOfDay(day.date);
+    const std::string text = line.monthStart.empty() ? line.text : line.text + " " + line.monthStart;
+    PrintFitted(surface, x + pad, y + pad + day.numberHeight, text, cells.width - 2 * pad, cells.lineSize,
+                std::min(cells.lineSize, line.monthStart.empty() ? 4.5f : 3.5f));
+}
+
+// One month of the year page: its name, the weekday heading and the days.
 void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float blockWidth, float blockHeight,
                    std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
@@ -302,30 +314,14 @@ void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float 
     const float gridTop = headingTop + headingHeight;
     const float cellHeight = (blockTop + blockHeight - gridTop) / 6;
 
-    constexpr float pad = 1.5f;
     surface.Font(1, false);
     const float unit = surface.TextHeight();
-    // The number over the short line, both sized to the cell.
-    const float numberSize = std::min(9.0f, (cellHeight - 2 * pad) * 0.55f / unit);
-    const float lineSize = std::min(7.0f, (cellHeight - 2 * pad) * 0.42f / unit);
-    clsDate date;
+    const float inner = cellHeight - 2 * YearCellPad;
+    const CellSizes cells{cellWidth, cellHeight, std::min(9.0f, inner * 0.55f / unit), 0, std::min(7.0f, inner * 0.42f / unit), 0};
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
-        const CivilDate civil{year, month, day};
-        const GridCell place = CellOfDay(civil);
-        const float x = blockLeft + cellWidth * static_cast<float>(place.column);
-        const float y = gridTop + cellHeight * static_cast<float>(place.row);
-        date.sInitDate(year, month, day);
-        const Rgb colour = ColourOfTone(ToneOfDay(date, NoDay));
-        surface.ForeColor(colour);
-        surface.Font(numberSize, true);
-        const std::string number = std::to_string(day);
-        surface.Print(x + pad, y + pad, number);
-        const float numberHeight = surface.TextHeight();
-        DayOffMark(surface, restDays.Lookup(civil).kind, x + cellWidth - pad, y + pad, lineSize,
-                   x + pad + surface.TextWidth(number) + 1);
-        surface.ForeColor(colour);
-        PrintFitted(surface, x + pad, y + pad + numberHeight, YearPageDayLine(civil), cellWidth - 2 * pad, lineSize,
-                    std::min(lineSize, 4.5f));
+        const GridCell place = CellOfDay({year, month, day});
+        DrawYearCell(surface, cells, blockLeft + cellWidth * static_cast<float>(place.column),
+                     gridTop + cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
     }
     GridLines(surface, blockLeft, gridTop, cellWidth, cellHeight, 7, 6);
 }
@@ -342,7 +338,7 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     clsDate date;
     surface.ForeColor(Black);
     surface.Font(22, true);
-    const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year);
+    const std::string title = std::to_string(year) + "年 " + LunarYearName(date, year) + "年";
     surface.Print(left + (width - surface.TextWidth(title)) / 2, YearMargin, title);
     const float top = YearMargin + surface.TextHeight() + 10;
 

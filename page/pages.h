@@ -26,8 +26,4 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
 // One portrait page: the twelve months, each day with its number and one short line.
 void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const RestDays& restDays);
 
-// The text a year page prints under a day's number: the solar term, else the first holiday,
-// else the lunar month's name on its first day, else the lunar day.
-std::string YearPageDayLine(CivilDate day);
-
 }  // namespace dovrin

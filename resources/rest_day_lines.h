@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "calendar/day_look.h"
 
 namespace dovrin {
-
-enum class DayOff { None, Rest, Work };  // an ordinary day, 休, 班
 
 struct RestDayLine {
     CivilDate date;

@@ -17,13 +17,7 @@ struct RestDayInfo {
     std::string holiday;  // "" for an ordinary day
 };
 
-// A run of consecutive 休 days, or one 班 day. A run that joins two holidays is named by
-// both in their order: "中秋节、国庆节".
-struct RestDayPeriod {
-    CivilDate first, last;
-    DayOff kind = DayOff::Rest;
-    std::string holiday;
-};
+using RestDayPeriod = DayOffPeriod;
 
 class RestDays {
 public:

@@ -3,7 +3,6 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
-#include "calendar/day_tone.h"
 
 namespace {
 
@@ -116,27 +115,5 @@ TEST(WeekHolidays, EachRowNamesOneDayEveryYear)
                 named += !date.wHoliday().empty();
             }
         EXPECT_EQ(named, 8) << year;
-    }
-}
-
-TEST(DayTone, WeekendThenTodayThenRestDay)
-{
-    // One row a case: the day, today, and the tone it must get.
-    struct Case {
-        dovrin::CivilDate day, today;
-        dovrin::DayTone tone;
-    };
-    const Case cases[] = {
-        {{2022, 10, 12}, {2000, 1, 1}, dovrin::DayTone::Plain},     // a Wednesday
-        {{2022, 10, 9}, {2000, 1, 1}, dovrin::DayTone::Sunday},
-        {{2022, 10, 8}, {2000, 1, 1}, dovrin::DayTone::Saturday},
-        {{2022, 10, 8}, {2022, 10, 8}, dovrin::DayTone::Today},     // today wins over Saturday
-        {{2024, 5, 1}, {2000, 1, 1}, dovrin::DayTone::RestDay},     // a Wednesday
-        {{2022, 5, 1}, {2022, 5, 1}, dovrin::DayTone::RestDay},     // a Sunday that is today
-    };
-    clsDate date;
-    for (const Case& c : cases) {
-        date.sInitDate(c.day.year, c.day.month, c.day.day);
-        EXPECT_EQ(dovrin::ToneOfDay(date, c.today), c.tone) << dovrin::IsoDate(c.day);
     }
 }

@@ -10,7 +10,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/utf8.h"
-#include "info_window/named_days.h"
+#include "calendar/named_days.h"
 #include "cli/run.h"
 
 namespace {

@@ -135,10 +135,28 @@ TEST_F(MonthGrid, FebruaryOfALeapYearAndOfCenturyYearsFollowTheFullRule)
 
 TEST_F(MonthGrid, WeekendColours)
 {
-    Draw(2022, 10, 3);
-    EXPECT_NE(DayLine(1).find(" #008000 "), std::string::npos);   // Saturday, National Day
-    EXPECT_NE(DayLine(2).find(" #FF0000 "), std::string::npos);   // Sunday
-    EXPECT_NE(DayLine(3).find(" #000000 "), std::string::npos);   // Monday
+    Draw(2022, 11, 3);
+    EXPECT_NE(DayLine(5).find(" #008000 "), std::string::npos);   // Saturday
+    EXPECT_NE(DayLine(6).find(" #FF0000 "), std::string::npos);   // Sunday
+    EXPECT_NE(DayLine(7).find(" #000000 "), std::string::npos);   // Monday
+}
+
+TEST_F(MonthGrid, OfficialDaysOffAreRedAndLongNamesEndInAnEllipsis)
+{
+    Draw(2026, 10, 14);
+    EXPECT_NE(DayLine(5).find(" #FF0000 "), std::string::npos);   // Monday, 国庆节 休
+    EXPECT_NE(DayLine(10).find(" #008000 "), std::string::npos);  // Saturday, 班
+    EXPECT_NE(DayLine(12).find(" #000000 "), std::string::npos);  // Monday
+    clock.Day = {2026, 10, 5};
+    surface.Calls.clear();
+    Draw(2026, 10, 14);
+    EXPECT_NE(DayLine(5).find(" #FF0000 "), std::string::npos);   // today, and still off
+
+    // 10-15, column 4 of row 2: "国际盲人节(白手杖日)" is 120 pixels in a cell of 100 with
+    // 4 pixels kept clear on either side.
+    const std::string cut = "Print 405,162 #000000 \"国际盲人节(白…\"";
+    EXPECT_TRUE(Has(cut));
+    EXPECT_LE(405 + surface.TextWidth("国际盲人节(白…"), 401 + 100 - 4);
 }
 
 TEST_F(MonthGrid, TodayIsBlueOnAnyWeekdayButARestDayStaysRed)

@@ -101,32 +101,13 @@ TEST(PrintedPages, PaperSizesAndTitles)
     RecordingPage page;
     DrawMonthPage(page, Paper::A4, 2027, 2, RestDays());
     EXPECT_GT(page.width, page.height);
-    // The lunar year the month ends in, and the two lunar months it spans.
-    EXPECT_EQ(page.texts.at(0).text, "2027年2月 丁未(羊)年");
+    // The lunar years the month's days belong to, and the two lunar months it spans.
+    EXPECT_EQ(page.texts.at(0).text, "2027年2月 农历丙午(马)/丁未(羊)年");
     EXPECT_EQ(page.texts.at(1).text, "农历腊月、正月");
 
     RecordingPage year;
     DrawYearPage(year, Paper::A4, 2027, RestDays());
     EXPECT_EQ(year.texts.at(0).text, "2027年 丁未(羊)年");
-}
-
-TEST(PrintedPages, YearPageDayLine)
-{
-    struct Case {
-        CivilDate day;
-        const char* line;
-        const char* why;
-    };
-    const Case cases[] = {
-        {{2026, 2, 15}, "廿八", "a plain day: its lunar day"},
-        {{2026, 2, 17}, "春节", "a holiday on 初一 before the month's name"},
-        {{2026, 3, 19}, "二月", "初一: the lunar month"},
-        {{2025, 7, 25}, "闰六月", "初一 of a leap month"},
-        {{2026, 4, 5}, "清明", "a solar term"},
-        {{2026, 10, 1}, "国庆节", "the first of two holidays"},
-        {{2027, 1, 8}, "腊月", "初一 of the twelfth month by its customary name"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(YearPageDayLine(c.day), c.line) << c.why;
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
   pdf_check.py month PDF TABLE YEAR MONTH
                                         every day with its lunar day and its 休/班, and the
                                         terms with their minutes in the list
+  pdf_check.py starts PDF TABLE COUNT  the names of the COUNT lunar months that begin in the
+                                        year, each printed whole
   pdf_check.py page PDF WIDTH HEIGHT    size in points, every font embedded, and on the page
                                         rendered no text across a grid line or other text
 Exits 1 with the failures listed.
@@ -35,23 +37,34 @@ def table_days(path, prefix):
                 yield row
 
 
-def names(row):
-    return [n for key in ("l_holiday", "s_holiday", "w_holiday") for n in row[key].split(" ") if n]
+def first_name(text):
+    return next((n for n in text.split(" ") if n), "")
 
 
 MONTH_NAMES = "正月 二月 三月 四月 五月 六月 七月 八月 九月 十月 冬月 腊月".split()
 
 
-def allowed_lines(row):
-    """What a year page may print under the day: the term first, else a holiday, else the
-    lunar month's name on its first day, else the lunar day; cut with … where too long."""
-    if row["solar_term"]:
-        return [row["solar_term"]]
-    if names(row):
-        return [names(row)[0]]
+def month_name(row):
+    return ("闰" if row["leap"] == "1" else "") + MONTH_NAMES[int(row["lunar_month"]) - 1]
+
+
+def short_line(row):
+    """What a year page prints under the day, and the lunar month's name beside it where
+    that line hides the month's start: on a month's first day only 春节 and a solar term go
+    before the name; on other days a lunar festival, a term, a Gregorian or week-based
+    holiday, else the lunar day. A name may be cut with … where too long."""
+    festival = first_name(row["l_holiday"])
     if row["lunar_day"] == "1":
-        return [("闰" if row["leap"] == "1" else "") + MONTH_NAMES[int(row["lunar_month"]) - 1]]
-    return [row["cday"]]
+        new_year = row["lunar_month"] == "1" and row["leap"] == "0" and festival
+        if new_year:
+            return festival, month_name(row)
+        if row["solar_term"]:
+            return row["solar_term"], month_name(row)
+        return month_name(row), None
+    for name in (festival, row["solar_term"], first_name(row["s_holiday"]), first_name(row["w_holiday"])):
+        if name:
+            return name, None
+    return row["cday"], None
 
 
 def fits(printed, whole):
@@ -88,10 +101,28 @@ def check_year(pdf, table):
                     fail(f"{row['date']}: expected {row['rest_work']}, found {tokens[:2]}")
                     return
                 tokens.pop(0)
-            if not tokens or not any(fits(tokens[0], line) for line in allowed_lines(row)):
-                fail(f"{row['date']}: expected {allowed_lines(row)}, found {tokens[:2]}")
+            line, beside = short_line(row)
+            if not tokens or not fits(tokens[0], line):
+                fail(f"{row['date']}: expected {line}, found {tokens[:2]}")
                 return
             tokens.pop(0)
+            if beside is not None:
+                if not tokens or tokens[0] != beside:
+                    fail(f"{row['date']}: expected the month's name {beside} beside {line}, found {tokens[:2]}")
+                    return
+                tokens.pop(0)
+
+
+def check_month_starts(pdf, table, count):
+    """Every lunar month that begins in the year is named whole on the year page."""
+    text = run("pdftotext", "-raw", pdf, "-").decode()
+    printed = set(text.split())
+    starts = [month_name(r) for r in table_days(table, "") if r["lunar_day"] == "1"]
+    if len(starts) != count:
+        fail(f"expected {count} lunar months to begin, the table has {len(starts)}")
+    for name in starts:
+        if name not in printed:
+            fail(f"the month {name} is not named")
 
 
 def check_month(pdf, table, year, month):
@@ -192,6 +223,8 @@ def main():
         check_year(sys.argv[2], sys.argv[3])
     elif command == "month":
         check_month(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]))
+    elif command == "starts":
+        check_month_starts(sys.argv[2], sys.argv[3], int(sys.argv[4]))
     elif command == "page":
         check_page(sys.argv[2], float(sys.argv[3]), float(sys.argv[4]))
     for message in failures[:20]:

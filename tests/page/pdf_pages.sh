@@ -19,6 +19,7 @@ expect() {  # expect WHAT COMMAND...: the command succeeds
 }
 
 "$program" --table 2026-01-01 2026-12-31 >"$work/2026.tsv"
+"$program" --table 2033-01-01 2033-12-31 >"$work/2033.tsv"
 a4="595.276 841.89"
 a4_landscape="841.89 595.276"
 letter="612 792"
@@ -26,9 +27,14 @@ letter_landscape="792 612"
 
 "$program" --pdf "$work/year.pdf" 2026 && "$program" --pdf - 2026 10 >"$work/month.pdf" &&
     "$program" --pdf "$work/year-letter.pdf" --paper letter 2026 &&
-    "$program" --pdf "$work/month-letter.pdf" 2026 10 --paper letter ||
+    "$program" --pdf "$work/month-letter.pdf" 2026 10 --paper letter &&
+    "$program" --pdf "$work/year-2033.pdf" 2033 ||
     { echo "FAIL: dovrin-cal --pdf"; exit 1; }
 expect "year: every day in order with its short line and 休/班" python3 "$check" year "$work/year.pdf" "$work/2026.tsv"
+expect "year 2033: every day in order, the leap month too" python3 "$check" year "$work/year-2033.pdf" "$work/2033.tsv"
+expect "year: the 12 lunar months that begin in 2026 named" python3 "$check" starts "$work/year.pdf" "$work/2026.tsv" 12
+expect "year 2033: the 13 lunar months that begin in it named, 闰冬月 among them" \
+    python3 "$check" starts "$work/year-2033.pdf" "$work/2033.tsv" 13
 expect "month: every day with its lunar day and 休/班, the terms' minutes listed" \
     python3 "$check" month "$work/month.pdf" "$work/2026.tsv" 2026 10
 expect "year, A4: size, fonts, no text across a line" python3 "$check" page "$work/year.pdf" $a4

@@ -25,8 +25,8 @@ protected:
     }
     static void TearDownTestSuite() { delete window; }
 
-    // The boxes of the four lines of each cell never meet; with `inCells`, they also stay
-    // between the grid lines above and below the cell.
+    // The boxes of the four lines of each cell never meet and end before the cell's right
+    // edge; with `inCells`, they also stay between the grid lines above and below the cell.
     static void ExpectLinesApart(bool inCells)
     {
         ASSERT_EQ(window->size(), window->minimumSize());
@@ -34,6 +34,7 @@ protected:
         ASSERT_EQ(boxes.size(), 4u * 31 + 7);  // the weekday names come last
         const float th = window->picMain->TextHeight("星期");
         const float cell = window->Logic().CellHeight;
+        const float width = window->Logic().CellWidth;
         const int offset = dovrin::WeekdayOfDate(2027, 10, 1) - 1;
         for (std::size_t k = 0; k < 4 * 31; ++k) {
             const std::size_t first = k - k % 4;
@@ -43,6 +44,12 @@ protected:
             if (inCells && !boxes[k].isEmpty()) {
                 EXPECT_GE(boxes[k].top(), row * cell + th + 5) << "day " << k / 4 + 1;
                 EXPECT_LE(boxes[k].bottom(), (row + 1) * cell + th + 4) << "day " << k / 4 + 1;
+            }
+            // A name too long for its cell is cut short: every line ends inside the cell's
+            // padding of 4 pixels, whatever the face (a pixel for the rounded cell corner).
+            if (!boxes[k].isEmpty()) {
+                const auto column = static_cast<float>((offset + static_cast<int>(k / 4)) % 7);
+                EXPECT_LE(boxes[k].right(), (column + 1) * width - 3) << "day " << k / 4 + 1;
             }
         }
     }

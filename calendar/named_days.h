@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
-#include "resources/rest_days.h"
+#include "calendar/day_look.h"
 
 namespace dovrin {
 
@@ -43,9 +43,8 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last);
 std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month);
 
 // What the list under a month holds: its named days with the official days off and working
-// days that touch the month among them, in date order; on one day the days off first.
-std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
-                                  const RestDays& restDays);
+// days that touch the month (`daysOff`) among them, in date order; on one day the days off first.
+std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff);
 
 // One entry of that list: "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that
 // crosses into another month names both months: "4月30日–5月2日 劳动节 放假".

@@ -1,5 +1,5 @@
 // The named days of a stretch of the calendar as data.
-#include "info_window/named_days.h"
+#include "calendar/named_days.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,10 +30,10 @@ std::string DayText(CivilDate day, bool withMonth)
 
 // The official days off and working days that touch the month, as list entries:
 // "1日–7日 国庆节 放假", "10日 上班（国庆节调休）".
-std::vector<NamedDay> DaysOffOfMonth(std::int32_t year, std::int32_t month, const RestDays& restDays)
+std::vector<NamedDay> DaysOffEntries(const std::vector<DayOffPeriod>& periods)
 {
     std::vector<NamedDay> entries;
-    for (const RestDayPeriod& period : restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)})) {
+    for (const DayOffPeriod& period : periods) {
         const bool off = period.kind == DayOff::Rest;
         entries.push_back({period.first, period.last, off ? NamedDayKind::DaysOff : NamedDayKind::WorkDay,
                            off ? period.holiday + " 放假" : "上班（" + period.holiday + "调休）", {}});
@@ -70,26 +70,18 @@ std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month)
 
 bool HasLeapMonth(std::int32_t year, std::int32_t month)
 {
-    clsDate date;
-    date.lInitDate(year, month, 1, true);
-    return date.IsLeap();
+    return month >= 1 && month <= 12 && clsDate::lLeapMonth(year) == month;
 }
 
 std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap)
 {
-    // The day after the 29th is either the 30th or the next month's first day.
-    clsDate day29;
-    day29.lInitDate(year, month, 29, leap);
-    clsDate next;
-    next.sInitDate(day29.sYear(), day29.sMonth(), day29.sDay() + 1);
-    return next.lDay() == 30 ? 30 : 29;
+    return leap ? clsDate::lLeapDays(year) : clsDate::lMonthDays(year, month);
 }
 
 // The named days with the days off among them, in date order; on one day the days off first.
-std::vector<NamedDay> ListOfMonth(std::int32_t year, std::int32_t month, const std::vector<NamedDay>& named,
-                                  const RestDays& restDays)
+std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff)
 {
-    std::vector<NamedDay> list = DaysOffOfMonth(year, month, restDays);
+    std::vector<NamedDay> list = DaysOffEntries(daysOff);
     list.insert(list.end(), named.begin(), named.end());
     std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
         return a.first < b.first;
