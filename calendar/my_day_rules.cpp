@@ -220,6 +220,20 @@ std::vector<MyDayOnDate> MyDaysComing(const std::vector<MyDay>& days, CivilDate 
     return MyDaysBetween(days, from.AddDays(1), from.AddDays(within));
 }
 
+std::vector<MyDayOnDate> MyDaysToRemind(const std::vector<MyDay>& days, CivilDate today)
+{
+    std::int32_t furthest = -1;
+    for (const MyDay& day : days)
+        for (const std::int32_t before : RemindersOf(day)) furthest = std::max(furthest, before);
+    if (furthest < 0) return {};
+    std::vector<MyDayOnDate> due = MyDaysBetween(days, today, today.AddDays(furthest));
+    std::erase_if(due, [&](const MyDayOnDate& entry) {
+        const std::vector<std::int32_t> reminders = RemindersOf(days[entry.index]);
+        return std::find(reminders.begin(), reminders.end(), entry.date - today) == reminders.end();
+    });
+    return due;
+}
+
 std::string MyDayDateText(const MyDay& day)
 {
     if (!day.lunar) return std::to_string(day.month) + "月" + std::to_string(day.day) + "日";

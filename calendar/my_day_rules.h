@@ -92,6 +92,10 @@ std::vector<MyDayOnDate> MyDaysBetween(const std::vector<MyDay>& days, CivilDate
 // The days to come after `from` within `within` days, nearest first.
 std::vector<MyDayOnDate> MyDaysComing(const std::vector<MyDay>& days, CivilDate from, std::int32_t within);
 
+// The days whose reminder falls on `today`: a date `n` days ahead for one of its reminders
+// `n` (0 is the day itself), nearest first.
+std::vector<MyDayOnDate> MyDaysToRemind(const std::vector<MyDay>& days, CivilDate today);
+
 // The words. A lunar date as it is written: "农历八月十五", "农历闰四月初一", "农历腊月三十";
 // a Gregorian one: "10月1日".
 std::string MyDayDateText(const MyDay& day);

@@ -160,6 +160,18 @@ TEST(MyDayRules, WordsOfTheDays)
     const auto coming = dovrin::MyDaysComing({mother, father}, {2026, 10, 6}, 30);
     ASSERT_EQ(coming.size(), 1u);  // 八月十五 2026 is 09-25, 九月初九 10-18
     EXPECT_EQ(dovrin::MyDayComingText(father, coming[0], {2026, 10, 6}), "还有 12 天：爸爸生日（农历九月初九）");
+    // Reminders: a birthday three days and one day before; a day set to remind on the day.
+    MyDay wedding = Lunar(8, 12);
+    wedding.remind = std::vector<std::int32_t>{0};
+    const std::vector<MyDay> remembered = {mother, father, wedding};
+    const auto indexes = [&](CivilDate today) {
+        std::vector<std::size_t> found;
+        for (const auto& entry : dovrin::MyDaysToRemind(remembered, today)) found.push_back(entry.index);
+        return found;
+    };
+    EXPECT_EQ(indexes({2026, 9, 22}), (std::vector<std::size_t>{2, 0}));  // 八月十二 and 十五 are 09-22 and 09-25
+    EXPECT_EQ(indexes({2026, 9, 23}), std::vector<std::size_t>{});
+    EXPECT_EQ(indexes({2026, 9, 24}), std::vector<std::size_t>{0});
     mother.firstYear = 0;
     EXPECT_EQ(dovrin::MyDayListText(mother, {2026, 12, 8}), "妈妈生日　2027年9月15日（农历八月十五）　还有 281 天");
 }
