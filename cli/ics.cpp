@@ -11,6 +11,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
+#include "calendar/my_day_rules.h"
 #include "calendar/named_days.h"
 
 namespace dovrin::cli {
@@ -88,6 +89,26 @@ std::string LunarTextOf(CivilDate day)
     return "农历" + LunarDateText(date);
 }
 
+// One year's event of a lunar anniversary, saying where the year lacks its date.
+CalendarEvent LunarAnniversaryEvent(const LunarAnniversary& a, const MyDayOccurrence& occurrence,
+                                    const std::string& dateKey)
+{
+    clsDate date;
+    date.sInitDate(occurrence.date.year, occurrence.date.month, occurrence.date.day);
+    CalendarEvent event;
+    event.uid = std::to_string(occurrence.year) + "-lunar-" + dateKey + "-" + TextKey(a.summary) + "@dovrin";
+    event.first = occurrence.date;
+    event.last = occurrence.date;
+    event.summary = a.summary;
+    event.categories = {"农历纪念日"};
+    event.description = "农历" + LunarDateText(date);
+    const std::string monthName = MonthName(a.month);
+    if (occurrence.leapMissing) event.description += "（该年没有闰" + monthName + "，取" + monthName + "）";
+    if (occurrence.shift != DayShift::None)
+        event.description += "（该年" + LunarMonthName(a.month, occurrence.lunarLeap) + "只有29天，取月末）";
+    return event;
+}
+
 }  // namespace
 
 std::string TextKey(std::string_view text)
@@ -109,7 +130,6 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
     icalcomponent_add_property(calendar.get(),
                                icalproperty_new_prodid("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
 
     const icaltimetype stampTime =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(utcSeconds), 0, icaltimezone_get_utc_timezone());
@@ -132,9 +152,11 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
     char* text = icalcomponent_as_ical_string_r(calendar.get());
     std::string out = text ? text : "";
     icalmemory_free_buffer(text);
-    const std::string method = "METHOD:PUBLISH\r\n";
-    const std::size_t at = out.find(method);
-    if (at != std::string::npos) out.insert(at + method.size(), CalendarNameLine(name));
+    // A plain file of events: no METHOD, which would make it an iTIP message that needs an
+    // ORGANIZER. The name follows the calendar's own properties.
+    const std::string scale = "CALSCALE:GREGORIAN\r\n";
+    const std::size_t at = out.find(scale);
+    if (at != std::string::npos) out.insert(at + scale.size(), CalendarNameLine(name));
     return out;
 }
 
@@ -181,25 +203,13 @@ std::vector<CalendarEvent> LunarAnniversaryEvents(const LunarAnniversary& a)
     std::vector<CalendarEvent> events;
     char dateKey[16];
     std::snprintf(dateKey, sizeof dateKey, "%02d%02d%s", a.month, a.day, a.leap ? "-leap" : "");
+    MyDay day;
+    day.month = a.month;
+    day.day = a.day;
+    day.leap = a.leap;
     for (std::int32_t year = a.fromYear; year <= a.toYear; ++year) {
-        const bool leap = a.leap && HasLeapMonth(year, a.month);
-        const std::int32_t length = LunarMonthLength(year, a.month, leap);
-        clsDate date;
-        date.lInitDate(year, a.month, std::min(a.day, length), leap);
-        const CivilDate day{date.sYear(), date.sMonth(), date.sDay()};
-
-        CalendarEvent event;
-        event.uid = std::to_string(year) + "-lunar-" + dateKey + "-" + TextKey(a.summary) + "@dovrin";
-        event.first = day;
-        event.last = day;
-        event.summary = a.summary;
-        event.categories = {"农历纪念日"};
-        event.description = "农历" + LunarDateText(date);
-        const std::string monthName = MonthName(a.month);
-        if (a.leap && !leap) event.description += "（该年没有闰" + monthName + "，取" + monthName + "）";
-        if (a.day > length)
-            event.description += "（该年" + LunarMonthName(a.month, leap) + "只有29天，取月末）";
-        events.push_back(std::move(event));
+        for (const MyDayOccurrence& occurrence : OccurrencesInLunarYear(day, year))
+            events.push_back(LunarAnniversaryEvent(a, occurrence, dateKey));
     }
     return events;
 }

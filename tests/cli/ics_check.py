@@ -25,6 +25,8 @@ def run(*args):
 def spans(data):
     """(start, exclusive end, summary, categories, uid) of every event."""
     calendar = icalendar.Calendar.from_ical(data)
+    if "METHOD" in calendar:
+        failures.append("a METHOD makes the file an iTIP message, which needs an ORGANIZER")
     found = []
     for event in calendar.walk("VEVENT"):
         start, end = event["DTSTART"].dt, event["DTEND"].dt

@@ -193,3 +193,20 @@ TEST(CliIcs, TextsAreEscapedAndFolded)
     EXPECT_EQ(events[0].summary, title);
     EXPECT_TRUE(dovrin::IsValidUtf8(text)) << text;
 }
+
+// Every kind of export is a plain RFC 5545 file that libical's own checks pass, iTIP's
+// restrictions included: without a METHOD it needs no ORGANIZER.
+TEST(CliIcs, EveryExportPassesLibicalRestrictions)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--ics", "2026-09-01", "2026-10-31"},
+          std::vector<std::string>{"--ics-lunar", "4", "30", "--leap", "--summary", "x", "--years", "2020", "2021"}}) {
+        const std::string text = Export(args);
+        EXPECT_EQ(text.find("METHOD"), std::string::npos) << args[0];
+        std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(icalparser_parse_string(text.c_str()),
+                                                                          icalcomponent_free);
+        ASSERT_NE(calendar, nullptr) << args[0];
+        EXPECT_EQ(icalrestriction_check(calendar.get()), 1) << args[0];
+        EXPECT_EQ(icalcomponent_count_errors(calendar.get()), 0) << args[0];
+    }
+}
