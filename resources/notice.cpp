@@ -226,13 +226,39 @@ private:
         return Format(_("'{1}': {2} is 星期{3}"), {written, IsoDate(date), ShortWeekdayName(date.Weekday())});
     }
 
+    // A lunar month's word in a notice, as a numeral (十一) or by its custom (冬): the calendar's
+    // two names of each month, the longer numerals first so that 十 does not cut 十一 short.
+    static std::string LunarMonthPattern()
+    {
+        std::string pattern = "(?:";
+        for (std::int32_t month = 12; month >= 1; --month) {
+            if (month < 12) pattern += '|';
+            pattern.append(NumeralOfMonth(month)).append("|").append(LunarMonthWords()[static_cast<std::size_t>(month - 1)]);
+        }
+        return pattern + ")";
+    }
+
+    static std::string NumeralOfMonth(std::int32_t month)
+    {
+        const std::string name = MonthName(month);
+        return name.substr(0, name.size() - std::string_view("月").size());
+    }
+
+    // The month a word of LunarMonthPattern names, 1..12.
+    static std::int32_t LunarMonthOfWord(const std::string& word)
+    {
+        for (std::int32_t month = 1; month <= 12; ++month)
+            if (word == NumeralOfMonth(month) || word == LunarMonthWords()[static_cast<std::size_t>(month - 1)])
+                return month;
+        return 0;
+    }
+
     // Nothing when `part` is no lunar date; else whether it is the date's. 农历 may stand
     // before it; of a range (除夕至正月初六) the date is the end.
     static std::optional<bool> LunarDateAgrees(CivilDate date, std::string part)
     {
         static const std::string digit = AnyOf({"一", "二", "三", "四", "五", "六", "七", "八", "九"});
-        static const std::string month = AnyOf({"正", "二", "三", "四", "五", "六", "七", "八", "九", "十一", "十二",
-                                                "十", "冬", "腊"});
+        static const std::string month = LunarMonthPattern();
         static const std::string day = "(闰)?(?:(" + month + ")月)?(初十|初" + digit + "|十" + digit + "?|二十" + digit +
                                        "?|廿" + digit + "|三十|除夕)";
         static const std::regex named("(?:农历)?(?:" + day + "至)?" + day);
@@ -250,9 +276,7 @@ private:
             dayName = "廿" + dayName.substr(std::string_view("二十").size());
         const std::string actual = LunarMonthDay(date);
         if (!m[5].matched) return !m[4].matched && actual.ends_with(dayName);
-        std::string monthName = m[5];
-        monthName = monthName == "正" ? "一" : monthName == "冬" ? "十一" : monthName == "腊" ? "十二" : monthName;
-        return actual == m[4].str() + monthName + "月" + dayName;
+        return actual == LunarMonthName(LunarMonthOfWord(m[5].str()), m[4].matched) + dayName;
     }
 
     // The calendar's name of the holiday a note names (新年, 春节, 农历端午当日, “五一”国际劳动节…),
