@@ -310,7 +310,7 @@ private:
             return;
         }
         RestDayLine line;
-        std::string why = ReadRestDayFields(field("date")->get<std::string>(), field("isOffDay")->get<bool>() ? "休" : "班",
+        std::string why = ReadRestDayFields(field("date")->get<std::string>(), DayOffMark(field("isOffDay")->get<bool>() ? DayOff::Rest : DayOff::Work),
                                             field("name")->get<std::string>(), line);
         if (why.empty() && year && NoticeYearOf(line.date) != year && line.date.year != year)
             why = Format(_("{1} is no day of the arrangement of {2}"), {IsoDate(line.date), std::to_string(year)});

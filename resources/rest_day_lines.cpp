@@ -47,9 +47,9 @@ std::string ReadRestDayFields(std::string_view date, std::string_view kind, std:
 {
     if (!ParseIsoDate(date, line.date))
         return Format(_("'{1}' is not a date of the form YYYY-MM-DD"), {Printable(date)});
-    if (kind == "休")
+    if (kind == DayOffMark(DayOff::Rest))
         line.kind = DayOff::Rest;
-    else if (kind == "班")
+    else if (kind == DayOffMark(DayOff::Work))
         line.kind = DayOff::Work;
     else
         return Format(_("'{1}' is neither 休 nor 班"), {Printable(kind)});
@@ -105,7 +105,7 @@ std::string GivenTwice(std::set<CivilDate>& seen, CivilDate date)
 
 std::string RestDayLineText(const RestDayLine& line)
 {
-    return IsoDate(line.date) + (line.kind == DayOff::Work ? "\t班\t" : "\t休\t") + line.holiday + "\n";
+    return IsoDate(line.date) + "\t" + DayOffMark(line.kind) + "\t" + line.holiday + "\n";
 }
 
 }  // namespace dovrin

@@ -31,7 +31,7 @@ done
 
 # After --write the user's file is written even when its confirmation cannot be: the
 # message says so, and the year is in the file.
-XDG_DATA_HOME=$work/written "$cal" --import-notice "$(dirname "$0")/notices/2026.txt" --write >/dev/full 2>"$work/err"
+XDG_DATA_HOME=$work/written "$cal" --import-notice "$(dirname "$0")/../resources/notices/2026.txt" --write >/dev/full 2>"$work/err"
 status=$?
 [ "$status" -eq 1 ] || bad "status $status for --write > /dev/full"
 [ "$(tail -n 1 "$work/err")" = "dovrin-cal: $work/written/dovrin/rest-days.tsv was written all the same" ] ||
