@@ -102,10 +102,18 @@ frmInfoWidget::frmInfoWidget(QSize clientSize)
 
 void frmInfoWidget::SetText(const std::string& text)
 {
+    // The same day's text again leaves the reader where they are.
+    if (text == shown) return;
+    shown = text;
     // The text box breaks a block at a lone CR as well, so CR LF would show an empty line.
     static_cast<InfoTextBox*>(Text1)->SetLines(QString::fromStdString(dovrin::WithLineFeeds(text)));
-    Text1->moveCursor(QTextCursor::Start);
-    Text1->verticalScrollBar()->setValue(0);
+    // The caret at the day's heading, the line after the first separator below the credits.
+    QTextBlock heading = Text1->document()->firstBlock();
+    while (heading.isValid() && heading.userState() != SeparatorBlock) heading = heading.next();
+    if (heading.isValid() && heading.next().isValid()) heading = heading.next();
+    QTextCursor caret(heading.isValid() ? heading : Text1->document()->firstBlock());
+    Text1->setTextCursor(caret);
+    Text1->verticalScrollBar()->setValue(0);  // the credits still in sight
 }
 
 QMargins frmInfoWidget::FrameMargins() const

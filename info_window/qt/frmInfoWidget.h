@@ -11,8 +11,9 @@ public:
     // clientSize: the text box's area, as the main window lays it out.
     explicit frmInfoWidget(QSize clientSize);
 
-    // Replaces the whole text in one assignment and returns to its first line. Lines end
-    // in CR LF.
+    // Replaces the whole text in one assignment and puts the caret at the day's heading,
+    // below the credits and their separator; the text already shown is left as it is, caret
+    // and all. Lines end in CR LF.
     void SetText(const std::string& text);
 
     // Places the window by its outer frame; the width is the frame's too. The window keeps
@@ -35,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::string shown;
     bool unloading = false;
     mutable QMargins knownFrame;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 
 #include <string>
@@ -53,6 +54,24 @@ TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
     bar->setValue(bar->maximum());
     info.SetText(LongText(301));
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(frmInfo, TheSameDaysTextKeepsTheCaretAndANewDayStartsAtItsHeading)
+{
+    frmInfoWidget info(QSize(237, 398));
+    info.show();
+    const std::string day = "Dovrin万年历\r\n网址\r\n=====\r\n日程信息 (2026年3月5日)\r\n=====\r\n" + LongText(300);
+    info.SetText(day);
+    EXPECT_EQ(info.Text1->textCursor().block().text(), QStringLiteral("日程信息 (2026年3月5日)"));
+    EXPECT_EQ(info.Text1->verticalScrollBar()->value(), 0);
+    info.Text1->moveCursor(QTextCursor::End);
+    const int place = info.Text1->textCursor().position();
+    const int scrolled = info.Text1->verticalScrollBar()->value();
+    info.SetText(day);  // a redraw of the same day, as a lone Shift brings
+    EXPECT_EQ(info.Text1->textCursor().position(), place);
+    EXPECT_EQ(info.Text1->verticalScrollBar()->value(), scrolled);
+    info.SetText("no separator\r\nat all");
+    EXPECT_EQ(info.Text1->textCursor().position(), 0);
 }
 
 TEST(frmInfo, ReadOnlyTextWithACaretAndSeparatorsDrawnAsBefore)
