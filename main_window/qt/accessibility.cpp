@@ -470,10 +470,30 @@ void Send(const AccessibleMainWindow& window, QAccessibleInterface* iface, QAcce
 
 }  // namespace
 
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+    shown.setSingleShot(true);
+    shown.setInterval(3000);
+    connect(&shown, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void Announcer::Say(const QString& words)
+{
+    setAccessibleName(words);
+    hide();  // shown again, the same words are news again
+    show();
+    shown.start();
+}
+
 QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
+    if (dynamic_cast<Announcer*>(object)) return new QAccessibleWidget(widget, QAccessible::Notification);
     if (auto* window = dynamic_cast<AccessibleMainWindow*>(object))
         return new MainWindowAccessibleInterface(*window, *widget);
     // The information window is a frame too, named 日程信息.

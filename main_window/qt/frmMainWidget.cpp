@@ -166,6 +166,7 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
       Label1(new QLabel(this)),
       picToolbar(new QWidget(this)),
       Combo1(new FontList(this)),
+      Notice(new Announcer(this)),
       logic(*picMain, *this, clock),
       twipsPerPixel(TwipsPerPixel(static_cast<float>(logicalDpiX()))),
       placement(*this, twipsPerPixel, InfoSettleTime)
@@ -222,7 +223,6 @@ void frmMainWidget::BuildToolbar()
         button->setToolTip(QString::fromUtf8(Image2Tips[i]));
         button->setAccessibleName(button->toolTip());
         connect(button, &QAbstractButton::clicked, this, [this, i, button] { PressImage2(i, *button); });
-        button->installEventFilter(this);
         Image2[i] = button;
     }
 }
@@ -241,12 +241,9 @@ void frmMainWidget::BuildFontList()
         // The closed box is narrow: the whole name is in its tooltip.
         Combo1->setToolTip(Combo1->itemText(index));
         logic.Combo1_Click(Combo1->itemText(index).toStdString());
-        // A screen reader takes no word from Qt when the closed box changes, but says a new
-        // description of the focused box; emptied again, it adds nothing to the box's name.
-        if (Combo1->hasFocus()) {
-            Combo1->setAccessibleDescription(Combo1->itemText(index));
-            Combo1->setAccessibleDescription({});
-        }
+        // Qt tells a screen reader nothing when the closed box changes; the open list says
+        // its entries itself.
+        if (Combo1->hasFocus() && !Combo1->view()->isVisible()) Notice->Say(Combo1->itemText(index));
     });
 }
 
@@ -260,11 +257,7 @@ void frmMainWidget::PressImage2(int index, ImageButton& button)
         picMain->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // A screen reader says a new description of the focused control; emptied first, the
-    // same note is new again at the next press.
-    button.setAccessibleDescription({});
-    button.setAccessibleDescription(
-        UnchangedDayNote(index, before, logic.CalDate.IsToday(before.year, before.month, before.day)));
+    Notice->Say(UnchangedDayNote(index, before, logic.CalDate.IsToday(before.year, before.month, before.day)));
 }
 
 void frmMainWidget::PrintFromAnywhere()
@@ -493,9 +486,6 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
             QMetaObject::invokeMethod(this, [this] { AnnounceFocusedDay(*this); }, Qt::QueuedConnection);
         }
     }
-    // The note of a press that changed nothing is said once, not again at the next visit.
-    if (event->type() == QEvent::FocusOut)
-        if (auto* button = qobject_cast<QAbstractButton*>(watched)) button->setAccessibleDescription({});
     return QWidget::eventFilter(watched, event);
 }
 

@@ -87,6 +87,8 @@ public:
     QWidget* picToolbar;
     std::array<dovrin::ImageButton*, dovrin::Image2Count> Image2{};
     dovrin::FontList* Combo1;
+    // What a screen reader is told beside the focus: a press that changed nothing, a font.
+    dovrin::Announcer* Notice;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -189,9 +189,10 @@ TEST_F(MainWindow, AButtonPressedFromTheKeysHandsTheGridItsDayOrSaysWhyTheDaySta
 {
     window->activateWindow();
     const auto press = [](int index) {
+        window->Notice->setAccessibleName({});
         window->Image2[index]->setFocus(Qt::TabFocusReason);
         QTest::keyClick(window->Image2[index], Qt::Key_Space);
-        return window->Image2[index]->accessibleDescription();
+        return window->Notice->isVisible() ? window->Notice->accessibleName() : QString();
     };
     EXPECT_EQ(press(Image2PreviousYear), QString());
     EXPECT_EQ(Selected(), (Ymd{2023, 2, 1}));
@@ -202,7 +203,6 @@ TEST_F(MainWindow, AButtonPressedFromTheKeysHandsTheGridItsDayOrSaysWhyTheDaySta
     EXPECT_TRUE(window->Image2[Image2PreviousYear]->hasFocus());
     Select({2049, 12, 1});
     EXPECT_EQ(press(Image2NextYear), QStringLiteral("已是最后的年份 2049年"));
-    EXPECT_EQ(window->Image2[Image2PreviousYear]->accessibleDescription(), QString());  // said once
     Select({2024, 2, 10});
     EXPECT_EQ(press(Image2Today), QStringLiteral("已是今天 2024年2月10日"));
     clock.Day = {2101, 6, 1};
