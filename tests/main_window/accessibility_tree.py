@@ -132,6 +132,9 @@ combo = find(window, pyatspi.ROLE_COMBO_BOX)[0]
 labels = [r.getTarget(0).name for r in combo.getRelationSet()
           if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 check("the font list is labelled 字体", ["字体"], labels)
+# Both windows are frames named by their titles, which a screen reader reads as the title.
+check("both windows are frames with their titles", [(pyatspi.ROLE_FRAME, True), (pyatspi.ROLE_FRAME, True)],
+      sorted((w.getRole(), w.name == "日程信息" or w.name.startswith("Dovrin万年历 - ")) for w in children(app)))
 texts = [t for t in find(app, pyatspi.ROLE_TEXT) if t.name == "日程信息"]
 check("the information text is named 日程信息", 1, len(texts))
 if texts:
