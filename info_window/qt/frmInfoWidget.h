@@ -1,7 +1,7 @@
 // frmInfo: the companion window beside the main window that shows the day information text.
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <string>
@@ -29,7 +29,10 @@ public:
     // Closes for good; the user's own close command is refused.
     void Unload();
 
-    QPlainTextEdit* Text1;
+    // A QTextEdit, not a QPlainTextEdit: Qt gives a screen reader the plain box's lines at
+    // the top of their block as if every block began at the top of the box, so that a
+    // reader's review of the screen finds lines that are out of sight.
+    QTextEdit* Text1;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

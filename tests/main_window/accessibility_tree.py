@@ -140,6 +140,16 @@ check("the information text is named 日程信息", 1, len(texts))
 if texts:
     text = texts[0].queryText()
     check("its text is readable", True, "2026年2月16日" in text.getText(0, text.characterCount))
+    # Each line where it is shown: the lines' tops go down the box and on past its bottom,
+    # so that a review of the screen finds only the lines in sight.
+    box = texts[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    tops, offset = [], 0
+    while offset < text.characterCount and len(tops) < 80:
+        _, start, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+        tops.append(text.getCharacterExtents(start, pyatspi.DESKTOP_COORDS)[1])
+        offset = max(end, offset + 1)
+    check("the lines go down the box and past it", (True, True),
+          (tops == sorted(tops), tops[-1] > box.y + box.height))
 
 # The focus events a screen reader hears: one for the new day, none for a redraw of the same.
 def run_for(seconds, done=lambda: False):

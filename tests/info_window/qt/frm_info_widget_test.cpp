@@ -30,7 +30,7 @@ TEST(frmInfo, IsACompanionToolWindowWithItsCaptionAndFont)
     EXPECT_TRUE(info.Text1->isReadOnly());
     EXPECT_EQ(info.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(info.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(info.Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(info.Text1->lineWrapMode(), QTextEdit::WidgetWidth);
     // 3555 x 5970 twips at 96 dpi.
     EXPECT_EQ(info.size(), QSize(237, 398));
 }
@@ -82,7 +82,7 @@ TEST(frmInfo, ReadOnlyTextWithACaretAndSeparatorsDrawnAsBefore)
     info.show();
     info.SetText("第一行\r\n===================================\r\n第三行\r\n");
     EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("第一行\n\n第三行\n"));
-    QPlainTextEdit plain(&info);
+    QTextEdit plain(&info);
     plain.setFont(info.Text1->font());
     plain.setGeometry(info.Text1->geometry());
     plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
