@@ -1,5 +1,8 @@
 // The desktop perpetual calendar: the application and its main window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +39,20 @@ bool AnswerInfoOption(int argc, char* argv[])
     return false;
 }
 
+// Qt's own dialogs and buttons (the print dialog, OK and Cancel) in Chinese, as the rest of
+// the program speaks: the user's own variant of Chinese when that is theirs, else
+// Simplified Chinese.
+void LoadQtTranslations(QApplication& app, QTranslator& translator)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale user = QLocale::system();
+    if (user.language() == QLocale::Chinese && translator.load(user, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+        app.installTranslator(&translator);
+        return;
+    }
+    if (translator.load(QStringLiteral("qtbase_zh_CN"), folder)) app.installTranslator(&translator);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -52,6 +69,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dovrin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.dovrin.Dovrin"));
+    QTranslator qtTranslator;
+    LoadQtTranslations(app, qtTranslator);
 
     frmMainWidget window;
     window.RestDaysFile = dovrin::UserRestDaysPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));

@@ -50,6 +50,12 @@ std::string DayInfoCaption(const std::string& label1Caption)
     return "Dovrin万年历 - [" + label1Caption + "]";
 }
 
+std::string SolarTermInstant(const clsDate& calDate)
+{
+    const std::string instant = calDate.lSolarTermTime();
+    return instant.empty() ? instant : calDate.lSolarTerm() + " " + instant + "（北京时间）";
+}
+
 std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int16_t curYear, std::int16_t curMonth,
                         std::int16_t curDay)
 {
@@ -103,6 +109,10 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
     t += "属相：";
     if (const std::size_t n = FirstContaining(texts.AnimalTexts, animal); n < texts.AnimalTexts.size())
         line(WithBreaks(texts.AnimalTexts[n], "\\n"));
+    if (const std::string term = SolarTermInstant(calDate); !term.empty()) {
+        if (!t.ends_with(CrLf)) t += CrLf;
+        line("节气：" + term);
+    }
     return t;
 }
 

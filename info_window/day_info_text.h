@@ -12,7 +12,12 @@ namespace dovrin {
 // Main window caption for the long date shown in the title label.
 std::string DayInfoCaption(const std::string& label1Caption);
 
-// The whole text for year-month-day, lines ending in CR LF. Leaves calDate on that day.
+// On the day a solar term begins, the term and its instant in Beijing time,
+// "惊蛰 21:58:52（北京时间）"; empty on any other day.
+std::string SolarTermInstant(const clsDate& calDate);
+
+// The whole text for year-month-day, lines ending in CR LF. On the day a solar term
+// begins, a last line gives its instant. Leaves calDate on that day.
 std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts,
                         std::int16_t curYear, std::int16_t curMonth, std::int16_t curDay);
 

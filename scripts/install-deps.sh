@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-arphic-uming fonts-noto-cjk
   libical-dev gettext nlohmann-json3-dev libnova-dev
   libcairo2-dev libpango1.0-dev

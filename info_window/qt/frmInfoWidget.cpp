@@ -1,6 +1,7 @@
 // The information window: one read-only text box filling the client area.
 #include "info_window/qt/frmInfoWidget.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QFont>
 #include <QPainter>
@@ -24,9 +25,9 @@ bool IsSeparator(const QString& line)
 
 // The text box. A separator line of '=' is painted but holds no text, so that a screen
 // reader, which reads the text, finds an empty line there instead of a count of signs.
-class InfoTextBox final : public QPlainTextEdit {
+class InfoTextBox final : public QTextEdit {
 public:
-    explicit InfoTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+    explicit InfoTextBox(QWidget* parent) : QTextEdit(parent) {}
 
     void SetLines(const QString& text)
     {
@@ -48,21 +49,22 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        QPlainTextEdit::paintEvent(event);
+        QTextEdit::paintEvent(event);
         if (separators.empty()) return;
         QPainter painter(viewport());
         painter.setFont(document()->defaultFont());
         painter.setPen(palette().color(QPalette::Text));
-        const QPointF offset = contentOffset();
+        const QPointF offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
         for (const auto& [number, line] : separators) {
             const QTextBlock block = document()->findBlockByNumber(number);
             const QTextLayout* layout = block.layout();
             if (!block.isVisible() || !layout || layout->lineCount() == 0) continue;
-            const QRectF box = blockBoundingGeometry(block).translated(offset);
+            const QRectF box = document()->documentLayout()->blockBoundingRect(block).translated(offset);
             if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
             const QTextLine first = layout->lineAt(0);
-            // Where the text's own glyphs would stand: the line's place plus its ascent.
-            painter.drawText(box.topLeft() + first.position() + QPointF(0, first.ascent()), line);
+            // Where the text's own glyphs would stand: the block's place, the line's in it
+            // and its ascent.
+            painter.drawText(layout->position() + offset + first.position() + QPointF(0, first.ascent()), line);
         }
     }
 
@@ -87,7 +89,8 @@ frmInfoWidget::frmInfoWidget(QSize clientSize)
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setAccessibleName(windowTitle());
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setLineWrapMode(QTextEdit::WidgetWidth);
+    Text1->setUndoRedoEnabled(false);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The day text centres its head lines in columns where a Chinese character takes two
@@ -102,10 +105,18 @@ frmInfoWidget::frmInfoWidget(QSize clientSize)
 
 void frmInfoWidget::SetText(const std::string& text)
 {
+    // The same day's text again leaves the reader where they are.
+    if (text == shown) return;
+    shown = text;
     // The text box breaks a block at a lone CR as well, so CR LF would show an empty line.
     static_cast<InfoTextBox*>(Text1)->SetLines(QString::fromStdString(dovrin::WithLineFeeds(text)));
-    Text1->moveCursor(QTextCursor::Start);
-    Text1->verticalScrollBar()->setValue(0);
+    // The caret at the day's heading, the line after the first separator below the credits.
+    QTextBlock heading = Text1->document()->firstBlock();
+    while (heading.isValid() && heading.userState() != SeparatorBlock) heading = heading.next();
+    if (heading.isValid() && heading.next().isValid()) heading = heading.next();
+    QTextCursor caret(heading.isValid() ? heading : Text1->document()->firstBlock());
+    Text1->setTextCursor(caret);
+    Text1->verticalScrollBar()->setValue(0);  // the credits still in sight
 }
 
 QMargins frmInfoWidget::FrameMargins() const

@@ -1,7 +1,7 @@
 // frmInfo: the companion window beside the main window that shows the day information text.
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <string>
@@ -11,8 +11,9 @@ public:
     // clientSize: the text box's area, as the main window lays it out.
     explicit frmInfoWidget(QSize clientSize);
 
-    // Replaces the whole text in one assignment and returns to its first line. Lines end
-    // in CR LF.
+    // Replaces the whole text in one assignment and puts the caret at the day's heading,
+    // below the credits and their separator; the text already shown is left as it is, caret
+    // and all. Lines end in CR LF.
     void SetText(const std::string& text);
 
     // Places the window by its outer frame; the width is the frame's too. The window keeps
@@ -28,13 +29,17 @@ public:
     // Closes for good; the user's own close command is refused.
     void Unload();
 
-    QPlainTextEdit* Text1;
+    // A QTextEdit, not a QPlainTextEdit: Qt gives a screen reader the plain box's lines at
+    // the top of their block as if every block began at the top of the box, so that a
+    // reader's review of the screen finds lines that are out of sight.
+    QTextEdit* Text1;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::string shown;
     bool unloading = false;
     mutable QMargins knownFrame;
 };

@@ -1,16 +1,16 @@
 // The main window to assistive technology: its interfaces, made by Qt's factory on demand.
 #include "main_window/qt/accessibility.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QWidget>
 
 #include <array>
 #include <cmath>
 
 #include "calendar/locale_names.h"
+#include "info_window/day_info_text.h"
+#include "info_window/qt/frmInfoWidget.h"
 #include "main_window/day_cells.h"
 #include "main_window/frmMain.h"
 
@@ -125,6 +125,9 @@ private:
     bool IsHeading() const { return cellRow < 0; }
     // 0 for a heading or a cell outside the month.
     std::int32_t Day() const;
+    // What a reader hears after the day: today, painted blue in the grid, and the instant
+    // of the solar term that begins on it, shown in its tooltip.
+    QString Description(std::int32_t day) const;
 
     const MonthGridAccessible& grid;
     int cellSet;
@@ -319,11 +322,20 @@ QString GridCellAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         // The tooltip's text too: both come from DayCellText.
         return QString::fromStdString(DayCellText({form.CurYear, form.CurMonth, day}, form.OfficialDays));
-    case QAccessible::Description:
-        // Painted blue in the grid; a reader hears it after the day.
-        return form.CalDate.IsToday(form.CurYear, form.CurMonth, day) ? QStringLiteral("今天") : QString();
+    case QAccessible::Description: return Description(day);
     default: return {};
     }
+}
+
+QString GridCellAccessible::Description(std::int32_t day) const
+{
+    const frmMain& form = grid.Form();
+    clsDate date;
+    date.sInitDate(form.CurYear, form.CurMonth, static_cast<std::int16_t>(day));
+    QStringList parts;
+    if (form.CalDate.IsToday(form.CurYear, form.CurMonth, day)) parts << QStringLiteral("今天");
+    if (const std::string term = SolarTermInstant(date); !term.empty()) parts << QString::fromStdString(term);
+    return parts.join(QStringLiteral("，"));
 }
 
 QAccessibleInterface* GridCellAccessible::child(int index) const
@@ -407,8 +419,9 @@ QAccessible::State DayTextAccessible::state() const
 // The main window's children but those a reader skips and those hidden on purpose.
 class MainWindowAccessibleInterface final : public QAccessibleWidget {
 public:
+    // A frame named by the window's title, which a reader says when asked for the title.
     MainWindowAccessibleInterface(const AccessibleMainWindow& window, QWidget& widget)
-        : QAccessibleWidget(&widget), owner(window)
+        : QAccessibleWidget(&widget, QAccessible::Window), owner(window)
     {
     }
 
@@ -457,12 +470,34 @@ void Send(const AccessibleMainWindow& window, QAccessibleInterface* iface, QAcce
 
 }  // namespace
 
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+    shown.setSingleShot(true);
+    shown.setInterval(3000);
+    connect(&shown, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void Announcer::Say(const QString& words)
+{
+    setAccessibleName(words);
+    hide();  // shown again, the same words are news again
+    show();
+    shown.start();
+}
+
 QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
+    if (dynamic_cast<Announcer*>(object)) return new QAccessibleWidget(widget, QAccessible::Notification);
     if (auto* window = dynamic_cast<AccessibleMainWindow*>(object))
         return new MainWindowAccessibleInterface(*window, *widget);
+    // The information window is a frame too, named 日程信息.
+    if (dynamic_cast<frmInfoWidget*>(object)) return new QAccessibleWidget(widget, QAccessible::Window);
     auto* window = dynamic_cast<AccessibleMainWindow*>(widget->parentWidget());
     if (window && widget == &window->Grid()) return new MonthGridAccessible(*window, *widget);
     return nullptr;
@@ -481,16 +516,10 @@ void AnnounceSelectedDay(const AccessibleMainWindow& window, CivilDate previous)
     } else {
         Send(window, grid->child(ChildOfCell(CellOfDay(previous))), QAccessible::SelectionRemove);
     }
+    // A button pressed from the keyboard hands the focus to the grid once the day has
+    // moved, and the grid's focus announces the day then.
     QAccessibleInterface* selected = grid->SelectedCell();
-    if (grid->SelectedDayFocused()) {
-        Send(window, selected->child(0), QAccessible::Focus);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-               button && button->window() == window.Grid().window()) {
-        // A button pressed from the keyboard keeps the focus. Screen readers drop the
-        // description and name changes of a focused button, so the new day's cell is
-        // announced as focused for a moment; the next key goes to the button all the same.
-        Send(window, selected->child(0), QAccessible::Focus);
-    }
+    if (grid->SelectedDayFocused()) Send(window, selected->child(0), QAccessible::Focus);
     Send(window, selected, QAccessible::Selection);
 }
 

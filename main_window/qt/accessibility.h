@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 
 #include "calendar/date_serial.h"
 
@@ -31,8 +33,21 @@ protected:
     ~AccessibleMainWindow() = default;
 };
 
-// Qt's accessibility factory for the main window and its grid; nullptr for any other
-// object. Qt asks it only once an assistive technology asks for the widget.
+// Words a screen reader says at once without the focus moving: a notification, out of
+// sight, that shows itself with them for a few seconds. Screen readers speak a
+// notification that appears, while Qt's bridge gives them no words with a changed name or
+// description.
+class Announcer final : public QWidget {
+public:
+    explicit Announcer(QWidget* parent);
+    void Say(const QString& words);
+
+private:
+    QTimer shown;
+};
+
+// Qt's accessibility factory for the main window, its grid, the information window and
+// the announcer; nullptr for any other object. Qt asks it only once an assistive technology asks for the widget.
 QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object);
 
 // The selected day's cell takes the selection from the cell of `previous`, and the focus

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -26,6 +27,7 @@
 #include "main_window/qt/icons.h"
 #include "main_window/qt/print_calendar.h"
 #include "main_window/qt/twips_rect.h"
+#include "calendar/locale_names.h"
 #include "resources/reference_texts.h"
 
 using namespace dovrin;
@@ -80,6 +82,22 @@ std::int16_t ButtonOf(Qt::MouseButton button)
     }
 }
 
+// Why a button pressed on the day it would select leaves the day where it is (the month
+// buttons always move, round within the first and the last year); isToday
+// tells 转到今天 on today from 转到今天 held at an end of the years shown.
+QString UnchangedDayNote(int index, CivilDate day, bool isToday)
+{
+    switch (index) {
+    case Image2PreviousYear: return QStringLiteral("已是最早的年份 %1年").arg(day.year);
+    case Image2NextYear: return QStringLiteral("已是最后的年份 %1年").arg(day.year);
+    default: {
+        const QString date = QString::fromStdString(ChineseDate(day.year, day.month, day.day));
+        if (isToday) return QStringLiteral("已是今天 ") + date;
+        return QStringLiteral("今天不在%1年至%2年之间，已是 %3").arg(FirstWindowYear).arg(LastWindowYear).arg(date);
+    }
+    }
+}
+
 QFont LabelFont()
 {
     QFont font(ResolveSongTi(), 12);
@@ -116,6 +134,16 @@ void ImageButton::paintEvent(QPaintEvent*)
     }
 }
 
+void FontList::showPopup()
+{
+    QComboBox::showPopup();
+    // The open list takes the focus before its current entry is announced as focused.
+    if (currentIndex() < 0 || !QAccessible::isActive()) return;
+    QAccessibleEvent focus(view(), QAccessible::Focus);
+    focus.setChild(currentIndex());
+    QAccessible::updateAccessibility(&focus);
+}
+
 void ImageButton::keyPressEvent(QKeyEvent* event)
 {
     // Space presses it as on any button; Enter too, as on a toolbar's.
@@ -137,7 +165,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
       Label2(new QLabel(this)),
       Label1(new QLabel(this)),
       picToolbar(new QWidget(this)),
-      Combo1(new QComboBox(this)),
+      Combo1(new FontList(this)),
+      Notice(new Announcer(this)),
       logic(*picMain, *this, clock),
       twipsPerPixel(TwipsPerPixel(static_cast<float>(logicalDpiX()))),
       placement(*this, twipsPerPixel, InfoSettleTime)
@@ -157,6 +186,10 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
         setTabOrder(previous, next);
         previous = next;
     }
+    // Ctrl+P prints from every control of both windows.
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    print->setContext(Qt::ApplicationShortcut);
+    connect(print, &QShortcut::activated, this, &frmMainWidget::PrintFromAnywhere);
     // Installing twice is harmless: Qt keeps a factory once.
     QAccessible::installFactory(MainWindowAccessible);
 
@@ -189,9 +222,7 @@ void frmMainWidget::BuildToolbar()
         button->setGeometry(PixelsOf(place));
         button->setToolTip(QString::fromUtf8(Image2Tips[i]));
         button->setAccessibleName(button->toolTip());
-        connect(button, &QAbstractButton::clicked, this, [this, i] {
-            logic.Image2_Click(static_cast<std::int16_t>(i));
-        });
+        connect(button, &QAbstractButton::clicked, this, [this, i, button] { PressImage2(i, *button); });
         Image2[i] = button;
     }
 }
@@ -210,7 +241,31 @@ void frmMainWidget::BuildFontList()
         // The closed box is narrow: the whole name is in its tooltip.
         Combo1->setToolTip(Combo1->itemText(index));
         logic.Combo1_Click(Combo1->itemText(index).toStdString());
+        // Qt tells a screen reader nothing when the closed box changes; the open list says
+        // its entries itself.
+        if (Combo1->hasFocus() && !Combo1->view()->isVisible()) Notice->Say(Combo1->itemText(index));
     });
+}
+
+void frmMainWidget::PressImage2(int index, ImageButton& button)
+{
+    const bool fromKeys = button.hasFocus();
+    const CivilDate before{logic.CurYear, logic.CurMonth, logic.CurDay};
+    logic.Image2_Click(static_cast<std::int16_t>(index));
+    if (!fromKeys) return;  // a click leaves the focus where it was
+    if (CivilDate{logic.CurYear, logic.CurMonth, logic.CurDay} != before) {
+        picMain->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Notice->Say(UnchangedDayNote(index, before, logic.CalDate.IsToday(before.year, before.month, before.day)));
+}
+
+void frmMainWidget::PrintFromAnywhere()
+{
+    // Once the key has been handled, so that the dialog does not run inside its delivery.
+    QMetaObject::invokeMethod(this, [this] {
+        PrintCalendar(this, logic.CurYear, logic.CurMonth, logic.OfficialDays);
+    }, Qt::QueuedConnection);
 }
 
 frmMainWidget::~frmMainWidget()
@@ -411,11 +466,6 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
                 return false;
             logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
-            // Ctrl+P prints; the dialog opens once the key has been handled and the grid redrawn.
-            if (key->matches(QKeySequence::Print))
-                QMetaObject::invokeMethod(this, [this] {
-                    PrintCalendar(this, logic.CurYear, logic.CurMonth, logic.OfficialDays);
-                }, Qt::QueuedConnection);
             return true;
         }
         if (event->type() == QEvent::MouseButtonPress ||

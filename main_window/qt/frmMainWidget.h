@@ -38,6 +38,14 @@ private:
     QPixmap picture;
 };
 
+// The font list: opened, it says the font chosen now, as a list that takes the focus on
+// its current entry does.
+class FontList final : public QComboBox {
+public:
+    explicit FontList(QWidget* parent) : QComboBox(parent) {}
+    void showPopup() override;
+};
+
 }  // namespace dovrin
 
 // The widget is also frmMain's view: every redraw lands in the labels, the title and frmInfo.
@@ -78,7 +86,9 @@ public:
     QLabel* Label1;
     QWidget* picToolbar;
     std::array<dovrin::ImageButton*, dovrin::Image2Count> Image2{};
-    QComboBox* Combo1;
+    dovrin::FontList* Combo1;
+    // What a screen reader is told beside the focus: a press that changed nothing, a font.
+    dovrin::Announcer* Notice;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -101,6 +111,11 @@ private:
     // The open font list as wide as its longest name.
     void WidenFontList();
     void Form_Unload();
+
+    // A button of the toolbar pressed. Pressed from the keyboard, it hands the focus to
+    // the grid with the day it moved to, or says why the day stays.
+    void PressImage2(int index, dovrin::ImageButton& button);
+    void PrintFromAnywhere();
 
     // The whole text of the day under the pointer; none over an empty cell or the heading.
     void ShowDayTip(const QHelpEvent& help);

@@ -1,6 +1,7 @@
 // The print dialog of the main window and the pages sent to the printer.
 #include "main_window/qt/print_calendar.h"
 
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +23,25 @@ bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const 
         DrawMonthPage(surface, PaperOf(printer), year, month, restDays);
     return surface.Finish();
 }
+
+namespace {
+
+// Qt's list of printers names itself after its label, so a screen reader says "名称" and
+// not the printer chosen: the printer goes into the list's description, which is read
+// after the label, also as the choice changes. The month or the year comes next in the
+// order of Tab, before the printer's settings and the dialog's buttons.
+void SpeakPrinter(QPrintDialog& dialog, QWidget& firstChoice, QWidget& secondChoice)
+{
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    if (!printers) return;
+    const auto describe = [printers] { printers->setAccessibleDescription(printers->currentText()); };
+    describe();
+    QObject::connect(printers, &QComboBox::currentIndexChanged, printers, describe);
+    QWidget::setTabOrder(printers, &firstChoice);
+    QWidget::setTabOrder(&firstChoice, &secondChoice);
+}
+
+}  // namespace
 
 void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
@@ -48,6 +68,7 @@ void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const
         if (button->text().contains(QStringLiteral(">>"))) button->click();
     for (QWidget* parentOf = what->parentWidget(); parentOf; parentOf = parentOf->parentWidget())
         if (auto* tabs = qobject_cast<QTabWidget*>(parentOf)) tabs->setCurrentWidget(what);
+    SpeakPrinter(dialog, *monthChoice, *yearChoice);
 
     if (dialog.exec() != QDialog::Accepted) return;
     PrintPages(printer, year, yearChoice->isChecked() ? 0 : month, restDays);

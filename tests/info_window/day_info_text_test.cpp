@@ -163,3 +163,14 @@ TEST(DayInfoText, EveryDayOfTheNavigableYearsFindsEveryRecord)
                 ASSERT_NE(text.find("座的男人和女人"), std::string::npos);
             }
 }
+
+TEST(DayInfoText, ASolarTermsDayEndsWithItsInstant)
+{
+    const std::string line = "节气：惊蛰 21:58:52（北京时间）" + CrLf;
+    const std::string term = Compose(2026, 3, 5);
+    EXPECT_EQ(term.substr(term.size() - line.size()), line);
+    EXPECT_EQ(Compose(2026, 3, 6).find("节气："), std::string::npos);
+    // Without the animal's record the line still stands on its own.
+    dovrin::ReferenceTexts sparse;
+    EXPECT_NE(Compose(2026, 3, 5, sparse).find("属相：" + CrLf + line), std::string::npos);
+}

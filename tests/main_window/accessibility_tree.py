@@ -132,11 +132,24 @@ combo = find(window, pyatspi.ROLE_COMBO_BOX)[0]
 labels = [r.getTarget(0).name for r in combo.getRelationSet()
           if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 check("the font list is labelled 字体", ["字体"], labels)
+# Both windows are frames named by their titles, which a screen reader reads as the title.
+check("both windows are frames with their titles", [(pyatspi.ROLE_FRAME, True), (pyatspi.ROLE_FRAME, True)],
+      sorted((w.getRole(), w.name == "日程信息" or w.name.startswith("Dovrin万年历 - ")) for w in children(app)))
 texts = [t for t in find(app, pyatspi.ROLE_TEXT) if t.name == "日程信息"]
 check("the information text is named 日程信息", 1, len(texts))
 if texts:
     text = texts[0].queryText()
     check("its text is readable", True, "2026年2月16日" in text.getText(0, text.characterCount))
+    # Each line where it is shown: the lines' tops go down the box and on past its bottom,
+    # so that a review of the screen finds only the lines in sight.
+    box = texts[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    tops, offset = [], 0
+    while offset < text.characterCount and len(tops) < 80:
+        _, start, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+        tops.append(text.getCharacterExtents(start, pyatspi.DESKTOP_COORDS)[1])
+        offset = max(end, offset + 1)
+    check("the lines go down the box and past it", (True, True),
+          (tops == sorted(tops), tops[-1] > box.y + box.height))
 
 # The focus events a screen reader hears: one for the new day, none for a redraw of the same.
 def run_for(seconds, done=lambda: False):

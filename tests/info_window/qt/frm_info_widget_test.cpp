@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 
 #include <string>
@@ -29,7 +30,7 @@ TEST(frmInfo, IsACompanionToolWindowWithItsCaptionAndFont)
     EXPECT_TRUE(info.Text1->isReadOnly());
     EXPECT_EQ(info.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(info.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(info.Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(info.Text1->lineWrapMode(), QTextEdit::WidgetWidth);
     // 3555 x 5970 twips at 96 dpi.
     EXPECT_EQ(info.size(), QSize(237, 398));
 }
@@ -55,6 +56,24 @@ TEST(frmInfo, EveryNewTextStartsAtItsFirstLine)
     EXPECT_EQ(bar->value(), 0);
 }
 
+TEST(frmInfo, TheSameDaysTextKeepsTheCaretAndANewDayStartsAtItsHeading)
+{
+    frmInfoWidget info(QSize(237, 398));
+    info.show();
+    const std::string day = "Dovrin万年历\r\n网址\r\n=====\r\n日程信息 (2026年3月5日)\r\n=====\r\n" + LongText(300);
+    info.SetText(day);
+    EXPECT_EQ(info.Text1->textCursor().block().text(), QStringLiteral("日程信息 (2026年3月5日)"));
+    EXPECT_EQ(info.Text1->verticalScrollBar()->value(), 0);
+    info.Text1->moveCursor(QTextCursor::End);
+    const int place = info.Text1->textCursor().position();
+    const int scrolled = info.Text1->verticalScrollBar()->value();
+    info.SetText(day);  // a redraw of the same day, as a lone Shift brings
+    EXPECT_EQ(info.Text1->textCursor().position(), place);
+    EXPECT_EQ(info.Text1->verticalScrollBar()->value(), scrolled);
+    info.SetText("no separator\r\nat all");
+    EXPECT_EQ(info.Text1->textCursor().position(), 0);
+}
+
 TEST(frmInfo, ReadOnlyTextWithACaretAndSeparatorsDrawnAsBefore)
 {
     // Painted as the characters they were, held as empty lines: a screen reader reads no
@@ -63,7 +82,7 @@ TEST(frmInfo, ReadOnlyTextWithACaretAndSeparatorsDrawnAsBefore)
     info.show();
     info.SetText("第一行\r\n===================================\r\n第三行\r\n");
     EXPECT_EQ(info.Text1->toPlainText(), QStringLiteral("第一行\n\n第三行\n"));
-    QPlainTextEdit plain(&info);
+    QTextEdit plain(&info);
     plain.setFont(info.Text1->font());
     plain.setGeometry(info.Text1->geometry());
     plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

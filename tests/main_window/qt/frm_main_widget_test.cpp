@@ -185,6 +185,34 @@ TEST_F(MainWindow, TabGoesThroughTheControlsAndEnterPressesAButton)
     EXPECT_EQ(Selected(), (Ymd{2024, 2, 1}));
 }
 
+TEST_F(MainWindow, AButtonPressedFromTheKeysHandsTheGridItsDayOrSaysWhyTheDayStays)
+{
+    window->activateWindow();
+    const auto press = [](int index) {
+        window->Notice->setAccessibleName({});
+        window->Image2[index]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window->Image2[index], Qt::Key_Space);
+        return window->Notice->isVisible() ? window->Notice->accessibleName() : QString();
+    };
+    EXPECT_EQ(press(Image2PreviousYear), QString());
+    EXPECT_EQ(Selected(), (Ymd{2023, 2, 1}));
+    EXPECT_TRUE(window->picMain->hasFocus());
+
+    Select({1901, 1, 1});
+    EXPECT_EQ(press(Image2PreviousYear), QStringLiteral("已是最早的年份 1901年"));
+    EXPECT_TRUE(window->Image2[Image2PreviousYear]->hasFocus());
+    Select({2049, 12, 1});
+    EXPECT_EQ(press(Image2NextYear), QStringLiteral("已是最后的年份 2049年"));
+    Select({2024, 2, 10});
+    EXPECT_EQ(press(Image2Today), QStringLiteral("已是今天 2024年2月10日"));
+    clock.Day = {2101, 6, 1};
+    Select({2049, 12, 31});
+    EXPECT_EQ(press(Image2Today), QStringLiteral("今天不在1901年至2049年之间，已是 2049年12月31日"));
+    clock.Day = {2024, 2, 10};
+    EXPECT_EQ(Selected(), (Ymd{2049, 12, 31}));
+    window->picMain->setFocus();
+}
+
 TEST_F(MainWindow, GoToTodayHoldsAWrongClockWithinTheRange)
 {
     clock.Day = {2101, 6, 1};
