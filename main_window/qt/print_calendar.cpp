@@ -2,6 +2,7 @@
 #include "main_window/qt/print_calendar.h"
 
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "main_window/qt/QtPictureBox.h"
+#include "page/pdf/cjk_faces.h"
 #include "page/qt/QtPageSurface.h"
 
 namespace dovrin {
@@ -45,6 +47,15 @@ void SpeakPrinter(QPrintDialog& dialog, QWidget& firstChoice, QWidget& secondCho
 
 void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays)
 {
+    // Without a face for Chinese the page would come out as rows of empty boxes: say so
+    // before the dialog rather than print them.
+    if (!HasCjkFace()) {
+        QMessageBox::warning(parent, QStringLiteral("打印日历"),
+                             QStringLiteral("没有找到能显示汉字的字体，打印出来的字会是一个个方框。\n"
+                                            "请先安装 %1，再打印。")
+                                 .arg(QString::fromUtf8(CjkFontPackages)));
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Dovrin万年历 %1").arg(year));
     QPrintDialog dialog(&printer, parent);
