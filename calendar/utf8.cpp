@@ -1,6 +1,8 @@
 // UTF-8 text: characters, display columns and string operations.
 #include "calendar/utf8.h"
 
+#include <utility>
+
 namespace dovrin {
 namespace {
 
@@ -78,10 +80,31 @@ bool IsValidUtf8(std::string_view text, bool allowControls)
     return true;
 }
 
+namespace {
+
+// The marks that turn or isolate the direction of the text around them: a quoted U+202E
+// turns the rest of the terminal's line around, so they are shown by their code.
+const char* DirectionMarkCode(std::string_view character)
+{
+    static constexpr std::pair<std::string_view, const char*> marks[] = {
+        {"\u061C", "\\u061C"}, {"\u200E", "\\u200E"}, {"\u200F", "\\u200F"}, {"\u202A", "\\u202A"},
+        {"\u202B", "\\u202B"}, {"\u202C", "\\u202C"}, {"\u202D", "\\u202D"}, {"\u202E", "\\u202E"},
+        {"\u2066", "\\u2066"}, {"\u2067", "\\u2067"}, {"\u2068", "\\u2068"}, {"\u2069", "\\u2069"}};
+    for (const auto& [mark, code] : marks)
+        if (character == mark) return code;
+    return nullptr;
+}
+
+}  // namespace
+
 std::string Printable(std::string_view text)
 {
     std::string out;
     for (std::string_view character : Utf8Characters(text)) {
+        if (const char* code = DirectionMarkCode(character)) {
+            out += code;
+            continue;
+        }
         if (IsValidUtf8(character, false)) {
             out += character;
             continue;

@@ -21,7 +21,8 @@ std::size_t DisplayWidth(std::string_view text);
 bool IsValidUtf8(std::string_view text, bool allowControls = true);
 
 // The text with every control character and every byte that is not UTF-8 written as \xNN,
-// so that a message can quote any input without the terminal acting on it.
+// and the direction marks (U+202E …) as \uNNNN, so that a message can quote any input
+// without the terminal acting on it.
 std::string Printable(std::string_view text);
 
 // The text in the middle of `width` display columns, padded with spaces on both sides (the

@@ -24,6 +24,13 @@ TEST(Utf8, CharactersAndWidths)
     EXPECT_EQ(Centred("休", 5), " 休  ");
 }
 
+TEST(Utf8, PrintableQuotesWhatATerminalWouldActOn)
+{
+    EXPECT_EQ(Printable("端午\x1B[31m节"), "端午\\x1B[31m节");
+    EXPECT_EQ(Printable("a\u202Eb\u2066c"), "a\\u202Eb\\u2066c");  // would turn the line around
+    EXPECT_EQ(Printable("\xff国"), "\\xFF国");
+}
+
 TEST(Utf8, ElidedCutsAtACharacterBoundary)
 {
     const auto columns = [](std::string_view text) { return static_cast<float>(DisplayWidth(text)); };
