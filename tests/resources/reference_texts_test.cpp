@@ -448,7 +448,8 @@ bool IsFlowerFile(const std::string& name) { return name.rfind("flowers/", 0) ==
 TEST(ReferenceTexts, StockPhrasesStayRareAcrossAllTexts)
 {
     // Stock images that crept in from one text into the others: each at most three times in all of them.
-    const char* const phrases[] = {"说走就走", "跌倒", "一针见血", "第一个站出来", "第一个想到"};
+    const char* const phrases[] = {"说走就走", "跌倒", "一针见血", "第一个站出来", "第一个想到",
+                                   "顾不上", "忘了时间", "理出头绪"};
     std::map<std::string, std::pair<std::size_t, std::size_t>> counts;  // phrase -> {flowers, the rest}
     std::pair<std::size_t, std::size_t> moreTheMore;
     for (const std::string& name : AllTextFiles()) {
@@ -526,4 +527,32 @@ TEST(ReferenceTexts, FlowerRecordsHandOnNoListedLifeAndNoWorry)
         for (const char* worry : {"焦虑", "失眠", "睡不着", "全部身家"})
             EXPECT_EQ(record.find(worry), std::string::npos) << worry << " in " << RecordName(record);
     }
+}
+
+// A phrase of six characters that turns up in four or more flower records reads as a template. The planets
+// that open the guardian-star line and the people listed repeat by design and are left out.
+TEST(ReferenceTexts, FlowerRecordsShareNoLongPhraseMoreThanThrice)
+{
+    constexpr std::size_t run = 6;
+    std::map<std::string, int> seen;
+    for (const std::string& record : SourceRecords(MonthFiles("flowers"))) {
+        const std::string star = FlowerSection(record, "【守护星】");
+        std::string text = star.substr(std::min(star.size(), star.find("，")));
+        for (const char* label : {"【花语】", "【命运】", "【性格】", "【优点】", "【缺点】"})
+            text += "。" + FlowerSection(record, label);
+        std::vector<std::string_view> ideographs;  // the run of CJK ideographs up to here
+        for (const std::string_view character : dovrin::Utf8Characters(text)) {
+            const auto lead = static_cast<unsigned char>(character[0]);
+            if (character.size() != 3 || lead < 0xE4 || lead > 0xE9) {
+                ideographs.clear();
+                continue;
+            }
+            ideographs.push_back(character);
+            if (ideographs.size() < run) continue;
+            std::string phrase;
+            for (auto at = ideographs.end() - run; at != ideographs.end(); ++at) phrase += *at;
+            ++seen[phrase];
+        }
+    }
+    for (const auto& [phrase, count] : seen) EXPECT_LE(count, 3) << phrase;
 }
