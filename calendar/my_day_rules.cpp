@@ -5,6 +5,7 @@
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
+#include "calendar/named_days.h"
 #include "calendar/span.h"
 
 namespace dovrin {
@@ -15,29 +16,11 @@ CivilDate GregorianOf(const clsDate& date)
     return {date.sYear(), date.sMonth(), date.sDay()};
 }
 
-// Whether lunar year `year` has a leap month after month `month`.
-bool HasLeapOf(std::int32_t year, std::int32_t month)
-{
-    clsDate date;
-    date.lInitDate(year, month, 1, true);
-    return date.IsLeap();
-}
-
-// 29 or 30: the day after the 29th is the 30th or the next month's first day.
-std::int32_t DaysOfLunarMonth(std::int32_t year, std::int32_t month, bool leap)
-{
-    clsDate date;
-    date.lInitDate(year, month, 29, leap);
-    const CivilDate next = GregorianOf(date).AddDays(1);
-    date.sInitDate(next.year, next.month, next.day);
-    return date.lDay() == 30 ? 30 : 29;
-}
-
 // The date in lunar month `month` (its leap month when `leap`) of `year`, moved by the day's
 // rule when the month is too short for it.
 std::optional<MyDayOccurrence> LandInMonth(const MyDay& day, std::int32_t year, std::int32_t month, bool leap)
 {
-    const std::int32_t length = DaysOfLunarMonth(year, month, leap);
+    const std::int32_t length = LunarMonthLength(year, month, leap);
     MyDayOccurrence occurrence;
     clsDate date;
     if (day.day <= length) {
@@ -158,7 +141,7 @@ std::vector<MyDayOccurrence> OccurrencesInLunarYear(const MyDay& day, std::int32
     }
     if (lunarYear < FirstLunarYear || lunarYear > LastLunarYear) return found;
     if (day.firstYear != 0 && lunarYear < day.firstYear) return found;
-    const bool hasLeap = HasLeapOf(lunarYear, day.month);
+    const bool hasLeap = HasLeapMonth(lunarYear, day.month);
     const auto add = [&](bool leap, bool leapMissing, bool secondTime) {
         if (auto occurrence = LandInMonth(day, lunarYear, day.month, leap)) {
             occurrence->leapMissing = leapMissing;
