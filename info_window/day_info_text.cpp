@@ -3,6 +3,7 @@
 
 #include "calendar/utf8.h"
 #include "calendar/locale_names.h"
+#include "info_window/almanac_text.h"
 
 namespace dovrin {
 namespace {
@@ -103,6 +104,7 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
     t += "属相：";
     if (const std::size_t n = FirstContaining(texts.AnimalTexts, animal); n < texts.AnimalTexts.size())
         line(WithBreaks(texts.AnimalTexts[n], "\\n"));
+    AppendAlmanacText(t, {curYear, curMonth, curDay});
     return t;
 }
 
