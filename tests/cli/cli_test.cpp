@@ -159,6 +159,20 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
 
+// The list under a month names the days that begin a seasonal count among its other days: the
+// 伏 of 2026 and its almanac's 出梅; 2022's 中伏 of twenty days, so 末伏 and 出伏 in August.
+TEST_F(Cli, MonthListNamesTheSeasonalDays)
+{
+    const std::string july = Cal({"2026", "7"}).out;
+    for (const char* entry : {"15日 初伏", "25日 中伏", "8日 历书出梅", "7日 小暑 09:56"})
+        EXPECT_NE(july.find(entry), std::string::npos) << entry;
+    EXPECT_EQ(july.find("末伏"), std::string::npos);
+    const std::string august = Cal({"2022", "8"}).out;
+    EXPECT_NE(august.find("15日 末伏"), std::string::npos);
+    EXPECT_NE(august.find("25日 出伏"), std::string::npos);
+    EXPECT_EQ(august.find("中伏"), std::string::npos);
+}
+
 TEST_F(Cli, AYearNotBuiltInPointsToTheImportWithinTheWidth)
 {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"2027", "1"}, {"-3", "2027", "1"}}) {
