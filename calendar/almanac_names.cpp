@@ -7,7 +7,6 @@
 
 #include "calendar/almanac.h"
 #include "calendar/clsDate.h"
-#include "calendar/solar_term_instants.h"
 
 namespace dovrin {
 namespace {
@@ -64,23 +63,8 @@ constexpr std::array<std::string_view, 9> NineNames = {"一九", "二九", "三�
 constexpr std::int64_t SecondsPerDay = 86400;
 constexpr std::int32_t CycleStartYear = 1864;  // a 甲子 year
 
-// The term names have their home with the solar terms; read them there once, each on its day
-// of a year inside the table.
-std::string_view TermName(std::int32_t term)
-{
-    static const std::array<std::string, 24> names = [] {
-        std::array<std::string, 24> found;
-        for (std::size_t k = 0; k < found.size(); ++k) {
-            const std::int64_t instant = SolarTermInstants[(2000 - FirstSolarTermYear) * 24 + k];
-            const CivilDate day = CivilDate::FromDays(FloorDiv(instant, SecondsPerDay));
-            clsDate date;
-            date.sInitDate(day.year, day.month, day.day);
-            found[k] = date.lSolarTerm();
-        }
-        return found;
-    }();
-    return names[static_cast<std::size_t>(term)];
-}
+// The term names have their home with the solar terms.
+std::string_view TermName(std::int32_t term) { return clsDate::SolarTermName(term); }
 
 }  // namespace
 
@@ -114,14 +98,14 @@ Sexagenary Sexagenary::OfStemAndBranch(std::int32_t stem, std::int32_t branch)
     return {place < 0 ? place + 60 : place};
 }
 
-// The stem and branch names have their home with the year's 干支; read them there once.
+// The stem and branch names have their home with the year's 干支; the pairs are made once.
 std::string_view Sexagenary::Name() const
 {
     static const std::array<std::string, 60> names = [] {
-        std::array<std::string, 60> found;
-        const clsDate date;
-        for (std::int32_t i = 0; i < 60; ++i) found[static_cast<std::size_t>(i)] = date.GanZhi(CycleStartYear + i);
-        return found;
+        std::array<std::string, 60> pairs;
+        for (std::int32_t i = 0; i < 60; ++i)
+            pairs[static_cast<std::size_t>(i)] = std::string(clsDate::StemName(i)) + clsDate::BranchName(i);
+        return pairs;
     }();
     return names[static_cast<std::size_t>(index)];
 }

@@ -52,6 +52,12 @@ public:
     static std::int32_t lLeapDays(std::int32_t year);
     static std::int32_t lLeapMonth(std::int32_t year);
 
+    // The name tables, indices taken modulo their length: stems from 甲, branches from 子,
+    // the solar terms from 小寒.
+    static const char* StemName(std::int32_t stem);
+    static const char* BranchName(std::int32_t branch);
+    static const char* SolarTermName(std::int32_t term);
+
 private:
     static bool IsBitSet(std::int32_t value, std::int32_t bit);
     static std::int32_t lYearDays(std::int32_t year);

@@ -20,10 +20,13 @@ std::int32_t Mod(std::int64_t a, std::int32_t b)
 
 }  // namespace
 
+const char* clsDate::StemName(std::int32_t stem) { return StemNames[static_cast<std::size_t>(Mod(stem, 10))]; }
+const char* clsDate::BranchName(std::int32_t branch) { return BranchNames[static_cast<std::size_t>(Mod(branch, 12))]; }
+
 std::string clsDate::GanZhi(std::int32_t year) const
 {
     const std::int32_t cycle = Mod(std::int64_t{year} - 1864, 60);  // 1864 is 甲子
-    return std::string(StemNames[cycle % 10]) + BranchNames[cycle % 12];
+    return std::string(StemName(cycle)) + BranchName(cycle);
 }
 
 std::string clsDate::YearAttribute(std::int32_t year) const

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "calendar/almanac.h"
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
 #include "calendar/utf8.h"
@@ -41,7 +42,26 @@ std::vector<NamedDay> DaysOffEntries(const std::vector<DayOffPeriod>& periods)
     return entries;
 }
 
+// The almanac's 入梅 and 出梅 are named as the almanac's, never as the weather bureau's.
+std::string SeasonalName(std::string_view name)
+{
+    std::string text = name == "入梅" || name == "出梅" ? "历书" : "";
+    text += name;
+    return text;
+}
+
 }  // namespace
+
+std::string SeasonalNamesOfDay(CivilDate day)
+{
+    std::string names;
+    // Appended piece by piece: g++ 12 warns of a false overlap in " " + name.
+    for (const SeasonalDay& seasonal : SeasonalDays(day, day)) {
+        if (!names.empty()) names += ' ';
+        names += SeasonalName(seasonal.name);
+    }
+    return names;
+}
 
 std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
 {
@@ -55,6 +75,10 @@ std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last)
         AddNames(out, dayStart, day, NamedDayKind::Gregorian, date.sHoliday());
         AddNames(out, dayStart, day, NamedDayKind::Week, date.wHoliday());
     }
+    // After the day's other names, the seasonal counts it begins.
+    for (const SeasonalDay& seasonal : SeasonalDays(first, last))
+        out.push_back({seasonal.date, seasonal.date, NamedDayKind::Seasonal, SeasonalName(seasonal.name), {}});
+    std::stable_sort(out.begin(), out.end(), [](const NamedDay& a, const NamedDay& b) { return a.first < b.first; });
     return out;
 }
 

@@ -1,5 +1,5 @@
-// The named days of a stretch of the calendar as data: holidays and solar terms in date
-// order, each name whole. The month grids and the printed month list them under each month
+// The named days of a stretch of the calendar as data: holidays, solar terms and the days that
+// begin a seasonal count (初伏, 一九, 历书入梅 ...) in date order, each name whole. The month grids and the printed month list them under each month
 // and the iCalendar export turns them into events.
 #pragma once
 
@@ -18,6 +18,7 @@ enum class NamedDayKind {
     SolarTerm,  // one of the 24 solar terms
     Gregorian,  // fixed Gregorian day
     Week,       // the n-th weekday of a month
+    Seasonal,   // the first day of a 伏, of a 九, 出伏, 历书入梅 or 历书出梅
     DaysOff,    // an official holiday period (放假)
     WorkDay,    // a weekend day that is a working day (调休上班)
 };
@@ -38,6 +39,10 @@ std::string InstantMinute(const std::string& instant);
 // spaces ("国庆节 国际音乐日") gives one entry per name; a name given twice on one day is
 // listed once.
 std::vector<NamedDay> NamedDays(CivilDate first, CivilDate last);
+
+// The seasonal counts that begin on `day`, as the lists name them ("初伏", "一九", "历书入梅"),
+// separated by spaces; "" on other days.
+std::string SeasonalNamesOfDay(CivilDate day);
 
 // The named days of one Gregorian month.
 std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month);

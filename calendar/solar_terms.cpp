@@ -31,6 +31,12 @@ std::ptrdiff_t TermOnDay(double serial)
 
 }  // namespace
 
+const char* clsDate::SolarTermName(std::int32_t term)
+{
+    const std::int32_t count = static_cast<std::int32_t>(SolarTermNames.size());
+    return SolarTermNames[static_cast<std::size_t>((term % count + count) % count)];
+}
+
 std::string clsDate::lSolarTerm() const
 {
     const std::ptrdiff_t i = TermOnDay(m_Date);

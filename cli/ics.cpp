@@ -76,6 +76,7 @@ const char* KindKey(NamedDayKind kind)
     case NamedDayKind::SolarTerm: return "term";
     case NamedDayKind::Gregorian: return "gregorian";
     case NamedDayKind::Week: return "week";
+    case NamedDayKind::Seasonal: return "season";
     case NamedDayKind::DaysOff: return "off";
     case NamedDayKind::WorkDay: return "work";
     }
@@ -168,7 +169,9 @@ std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last)
         event.uid = Compact(day.first) + "-" + KindKey(day.kind) + "-" + TextKey(day.text) + "@dovrin";
         event.first = day.first;
         event.last = day.last;
-        event.categories = {day.kind == NamedDayKind::SolarTerm ? "节气" : "节日"};
+        event.categories = {day.kind == NamedDayKind::SolarTerm ? "节气"
+                            : day.kind == NamedDayKind::Seasonal ? "杂节气"
+                                                                 : "节日"};
         event.description = LunarTextOf(day.first);
         if (!day.instant.empty())
             event.description += "\n交节时刻 " + IsoDate(day.first) + " " + InstantMinute(day.instant) + "（北京时间）";

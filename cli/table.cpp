@@ -1,6 +1,7 @@
 // dovrin-cal --table: every calendar fact of a day as one tab-separated line.
 #include "table.h"
 
+#include "calendar/almanac.h"
 #include "calendar/clsDate.h"
 #include "calendar/day_look.h"
 
@@ -10,8 +11,42 @@ std::string TableHeader()
 {
     return "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\trecess\t"
            "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
-           "solar_term_time\n";
+           "solar_term_time\tyear_pillar\tmonth_pillar\tday_pillar\tzhixing\thuangdao\txiu\tfu\tshujiu\thou\t"
+           "meiyu\n";
 }
+
+namespace {
+
+// The almanac's ten columns, each after a tab: pillars by 立春 and the 节, 建除, the day's god
+// with 黄道 or 黑道, the 宿, the 伏 and the 九 with their day, the 候, and 入梅 or 出梅.
+void AppendAlmanac(std::string& out, CivilDate d)
+{
+    const std::optional<AlmanacDay> almanac = AlmanacOfDay(d);
+    if (!almanac) {
+        out.append(10, '\t');
+        return;
+    }
+    const AlmanacDay& a = *almanac;
+    for (std::string_view field : {a.year.Name(), a.month.Name(), a.day.Name(), a.ZhiXingName()}) {
+        out += '\t';
+        out += field;
+    }
+    out += '\t';
+    out += a.GodName();
+    out += a.IsHuangDao() ? " 黄道" : " 黑道";
+    out += '\t';
+    out += a.MansionLongName();
+    out += '\t';
+    out += a.FuText();
+    out += '\t';
+    out += a.NineText();
+    out += '\t';
+    out += a.PentadName();
+    out += '\t';
+    out += a.entersMeiyu ? "入梅" : a.leavesMeiyu ? "出梅" : "";
+}
+
+}  // namespace
 
 void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays)
 {
@@ -43,6 +78,7 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const Rest
         // 休, 班 or nothing: the official arrangement of the day.
         field(DayOffMark(restDays.Lookup(d).kind));
         out += date.lSolarTermTime();
+        AppendAlmanac(out, d);
         out += '\n';
     }
 }

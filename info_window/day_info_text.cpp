@@ -3,6 +3,7 @@
 
 #include "calendar/utf8.h"
 #include "calendar/locale_names.h"
+#include "info_window/almanac_text.h"
 
 namespace dovrin {
 namespace {
@@ -113,6 +114,7 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
         if (!t.ends_with(CrLf)) t += CrLf;
         line("节气：" + term);
     }
+    AppendAlmanacText(t, {curYear, curMonth, curDay});
     return t;
 }
 

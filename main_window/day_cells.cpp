@@ -4,6 +4,7 @@
 #include "calendar/clsDate.h"
 #include "calendar/day_look.h"
 #include "calendar/locale_names.h"
+#include "calendar/named_days.h"
 #include "main_window/round_half_even.h"
 
 namespace dovrin {
@@ -14,7 +15,9 @@ std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
     std::string text = ChineseDate(day.year, day.month, day.day) + " " + date.sWeekDayStr() + "，农历" +
                        LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
     // Appended piece by piece: g++ 12 warns of a false overlap in "，" + part.
-    for (const std::string& part : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
+    // Of the almanac, only the seasonal counts the day begins: the rest would be too much to
+    // hear on every move.
+    for (const std::string& part : {date.sHoliday(), date.lHoliday(), date.lSolarTerm(), SeasonalNamesOfDay(day)}) {
         if (part.empty()) continue;
         text += "，";
         text += part;

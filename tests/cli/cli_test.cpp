@@ -57,15 +57,17 @@ TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
     ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
                         "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
-                        "solar_term_time");
+                        "solar_term_time\tyear_pillar\tmonth_pillar\tday_pillar\tzhixing\thuangdao\txiu\tfu\t"
+                        "shujiu\thou\tmeiyu");
     // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
     EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩羯\t"
-                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t\t");
+                        "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t\t\t"
+                        "丁亥\t癸丑\t甲寅\t除\t金匮 黄道\t室火猪\t\t三九第7天\t鹊始巢\t");
     const auto eve = Fields(lines[23]);  // 2008-02-06
     EXPECT_EQ(eve[0], "2008-02-06");
     EXPECT_EQ(eve[10], "除夕");
     const auto last = Fields(lines[25]);  // 2008-02-08
-    EXPECT_EQ(last.size(), 19u);
+    EXPECT_EQ(last.size(), 29u);
     EXPECT_EQ(last[17], "休");  // the 春节 days off of 2008
     EXPECT_EQ(Fields(Lines(Cal({"--table", "2008-02-02", "2008-02-02"}).out)[1])[17], "班");
     EXPECT_EQ(last[1], "6");
@@ -92,6 +94,26 @@ TEST_F(Cli, TableMarksLeapMonthsRestDaysTermsAndWeekHolidays)
     EXPECT_EQ(leap2033[5], "1");
     EXPECT_EQ(Fields(Lines(Cal({"--table", "2033-09-08", "2033-09-08"}).out)[1])[10], "中秋节");
     EXPECT_EQ(Fields(Lines(Cal({"--table", "2034-02-19", "2034-02-19"}).out)[1])[10], "春节");
+}
+
+// The almanac's columns: a day of the first 伏; the day before 立春 and 立春 itself, where the
+// year and month pillars turn and 建除 repeats; 入梅 and 出梅; both ends of the span.
+TEST_F(Cli, TableCarriesTheAlmanacOfTheDay)
+{
+    const auto almanac = [](const char* date) {
+        const auto fields = Fields(Lines(Cal({"--table", date, date}).out)[1]);
+        std::string joined;
+        for (std::size_t i = 19; i < fields.size(); ++i) joined += (i > 19 ? "|" : "") + fields[i];
+        return joined;
+    };
+    EXPECT_EQ(almanac("2026-07-20"), "丙午|乙未|乙未|建|玄武 黑道|张月鹿|初伏第6天||鹰始挚|");
+    EXPECT_EQ(almanac("2026-02-03"), "乙巳|己丑|戊申|危|司命 黄道|翼火蛇||五九第9天|水泽腹坚|");
+    EXPECT_EQ(almanac("2026-02-04"), "丙午|庚寅|己酉|危|玄武 黑道|轸水蚓||六九第1天|东风解冻|");
+    EXPECT_EQ(almanac("1900-01-31"), "己亥|丁丑|甲辰|平|白虎 黑道|箕水豹||五九第5天|水泽腹坚|");
+    EXPECT_EQ(almanac("2101-01-28"), "庚申|己丑|乙亥|开|明堂 黄道|亢金龙||五九第2天|征鸟厉疾|");
+    EXPECT_EQ(almanac("2008-06-05").substr(almanac("2008-06-05").rfind('|')), "|入梅");  // 芒种, a 丙 day
+    const std::string leaves = almanac("2026-07-08");
+    EXPECT_EQ(leaves.substr(leaves.rfind('|')), "|出梅");
 }
 
 TEST_F(Cli, TableAcceptsBothEndsOfTheSpan)
@@ -135,6 +157,20 @@ TEST_F(Cli, MonthGridLinesUpWideCharacters)
     for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_LE(dovrin::DisplayWidth(lines[i]), 62u) << lines[i];
     // No colour unless asked for or on a terminal.
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+}
+
+// The list under a month names the days that begin a seasonal count among its other days: the
+// 伏 of 2026 and its almanac's 出梅; 2022's 中伏 of twenty days, so 末伏 and 出伏 in August.
+TEST_F(Cli, MonthListNamesTheSeasonalDays)
+{
+    const std::string july = Cal({"2026", "7"}).out;
+    for (const char* entry : {"15日 初伏", "25日 中伏", "8日 历书出梅", "7日 小暑 09:56"})
+        EXPECT_NE(july.find(entry), std::string::npos) << entry;
+    EXPECT_EQ(july.find("末伏"), std::string::npos);
+    const std::string august = Cal({"2022", "8"}).out;
+    EXPECT_NE(august.find("15日 末伏"), std::string::npos);
+    EXPECT_NE(august.find("25日 出伏"), std::string::npos);
+    EXPECT_EQ(august.find("中伏"), std::string::npos);
 }
 
 TEST_F(Cli, AYearNotBuiltInPointsToTheImportWithinTheWidth)

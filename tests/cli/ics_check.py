@@ -53,13 +53,25 @@ def check(condition, message):
         failures.append(message)
 
 
-# The year's names as --table gives them: solar_term, s_holiday, l_holiday and w_holiday.
+# The year's names as --table gives them: solar_term, s_holiday, l_holiday, w_holiday and the
+# almanac's columns.
 expected = set()
 table = run("--table", "2027-01-01", "2027-12-31").decode().splitlines()
 columns = table[0].split("\t")
+# The seasonal counts from the almanac's columns: the first day of each 伏 and 九, the day after
+# the 伏 (出伏), and the almanac's 入梅 and 出梅.
+previous_fu = ""
 for line in table[1:]:
     row = dict(zip(columns, line.split("\t")))
     day = datetime.date.fromisoformat(row["date"])
+    for field in ("fu", "shujiu"):
+        if row[field].endswith("第1天"):
+            expected.add((day, row[field][:2], "杂节气"))
+    if previous_fu and not row["fu"]:
+        expected.add((day, "出伏", "杂节气"))
+    previous_fu = row["fu"]
+    if row["meiyu"]:
+        expected.add((day, "历书" + row["meiyu"], "杂节气"))
     if row["solar_term"]:
         expected.add((day, row["solar_term"], "节气"))
     for field in ("s_holiday", "l_holiday", "w_holiday"):

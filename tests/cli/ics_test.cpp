@@ -95,6 +95,13 @@ TEST(CliIcs, HolidaysAndTermsOfAYearAreAllDayEventsOnTheirDays)
     std::size_t terms = 0;
     for (const Event& e : events) terms += e.category == "节气";
     EXPECT_EQ(terms, 24u);
+    // The seasonal counts, in the terms' style: 2027's first 伏 and the 九 that 冬至 begins.
+    const Event* fu = Find(events, "初伏", "20270720");
+    ASSERT_NE(fu, nullptr);
+    EXPECT_EQ(fu->end, "20270721");
+    EXPECT_EQ(fu->category, "杂节气");
+    ASSERT_NE(Find(events, "一九", "20271222"), nullptr);
+    ASSERT_NE(Find(events, "历书入梅", "20270606"), nullptr);
 
     // UIDs: unique, and the same for the same event in another export.
     std::set<std::string> uids;

@@ -74,7 +74,7 @@ TEST(DayInfoText, WorkedExampleOf8February2008)
                              "属相：" + Breaks(Texts().AnimalTexts[0], "\\n") + CrLf;
     const std::size_t at = text.find("生日花语 - ");
     ASSERT_NE(at, std::string::npos);
-    EXPECT_EQ(text.substr(at), tail);
+    EXPECT_EQ(text.substr(at, tail.size()), tail);  // the 黄历 section follows
     EXPECT_EQ(Texts().DayBirthTexts[38].find("水瓶座的生日(2月8日)"), 0u);
     EXPECT_EQ(Texts().SignCoupleTexts[0].find("水瓶座的男人和女人"), 0u);
     EXPECT_EQ(Texts().AnimalTexts[0].find("鼠"), 0u);
@@ -122,7 +122,8 @@ TEST(DayInfoText, MissedLookupsAppendNothing)
     const std::string text = Compose(2008, 2, 3, sparse);
     EXPECT_NE(text.find("3日" + CrLf + Sep + CrLf + "生日花语 - " + Sep + CrLf + "星座：水瓶座("), std::string::npos);
     EXPECT_NE(text.find("(传统上为土星))" + CrLf + CrLf + Sep + CrLf + "属相："), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - std::string("属相：").size()), "属相：");
+    // The 黄历 section that follows starts on a line of its own.
+    EXPECT_NE(text.find("属相：" + CrLf + Sep + CrLf + "黄历" + CrLf), std::string::npos);
     // A day past the month-day table does not read outside it.
     EXPECT_NE(Compose(2008, 2, 28, sparse).find(Sep + CrLf + CrLf + Sep), std::string::npos);
 }
@@ -158,19 +159,42 @@ TEST(DayInfoText, EveryDayOfTheNavigableYearsFindsEveryRecord)
                                                              static_cast<std::int16_t>(month),
                                                              static_cast<std::int16_t>(day));
                 ASSERT_EQ(text.find("生日花语 - ==="), std::string::npos) << year << "-" << month << "-" << day;
-                ASSERT_EQ(text.find("属相：", text.size() - 12), std::string::npos) << year << "-" << month << "-" << day;
+                ASSERT_EQ(text.find("属相：" + CrLf), std::string::npos) << year << "-" << month << "-" << day;
                 ASSERT_NE(text.find("座人的资料："), std::string::npos);
                 ASSERT_NE(text.find("座的男人和女人"), std::string::npos);
             }
 }
 
-TEST(DayInfoText, ASolarTermsDayEndsWithItsInstant)
+TEST(DayInfoText, ASolarTermsDayGivesItsInstantBeforeTheAlmanac)
 {
     const std::string line = "节气：惊蛰 21:58:52（北京时间）" + CrLf;
     const std::string term = Compose(2026, 3, 5);
-    EXPECT_EQ(term.substr(term.size() - line.size()), line);
+    EXPECT_NE(term.find(line + Sep + CrLf + "黄历" + CrLf), std::string::npos);
     EXPECT_EQ(Compose(2026, 3, 6).find("节气："), std::string::npos);
     // Without the animal's record the line still stands on its own.
     dovrin::ReferenceTexts sparse;
     EXPECT_NE(Compose(2026, 3, 5, sparse).find("属相：" + CrLf + line), std::string::npos);
+}
+
+// The 黄历 section closes the text: the worked day of the first 伏, a 节 day with its instant
+// and the month it opens, a 九 and a 历书梅 day.
+TEST(DayInfoText, AlmanacSectionClosesTheText)
+{
+    const std::string july = Compose(2026, 7, 20);
+    const std::string section = Sep + CrLf + "黄历" + CrLf +
+                                "干支：丙午年 乙未月 乙未日（年、月以立春、节气为界）" + CrLf +
+                                "建除：建　玄武（黑道）　二十八宿：张月鹿" + CrLf + "三伏：初伏第6天" + CrLf +
+                                "物候：小暑三候　鹰始挚" + CrLf;
+    ASSERT_GE(july.size(), section.size());
+    EXPECT_EQ(july.substr(july.size() - section.size()), section);
+
+    // 立春 2026 falls on 4 February: the year and the month turn there, not at 春节.
+    const std::string liChun = Compose(2026, 2, 4);
+    EXPECT_NE(liChun.find("干支：丙午年 庚寅月"), std::string::npos);
+    EXPECT_NE(liChun.find(CrLf + "立春 04:02 交节，本日起为庚寅月" + CrLf), std::string::npos);
+    EXPECT_EQ(Compose(2026, 2, 3).find("交节"), std::string::npos);
+    EXPECT_NE(Compose(2026, 2, 3).find("干支：乙巳年 己丑月"), std::string::npos);
+
+    EXPECT_NE(Compose(2025, 12, 21).find(CrLf + "数九：一九第1天" + CrLf), std::string::npos);
+    EXPECT_EQ(Compose(2025, 12, 20).find("数九"), std::string::npos);
 }

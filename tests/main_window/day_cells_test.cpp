@@ -72,9 +72,14 @@ TEST(DayCells, TheWholeTextSaysEverythingTheCellShowsInReadingOrder)
         {{2026, 2, 16}, "2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）"},
         {{2026, 2, 14}, "2026年2月14日 星期六，农历十二月廿七，情人节，班（春节）"},
         {{2024, 10, 1}, "2024年10月1日 星期二，农历八月廿九，国庆节 国际音乐日，休（国庆节）"},
-        {{2026, 2, 4}, "2026年2月4日 星期三，农历十二月十七，立春"},
+        {{2026, 2, 4}, "2026年2月4日 星期三，农历十二月十七，立春，六九"},
         {{2023, 3, 22}, "2023年3月22日 星期三，农历闰二月初一"},
         {{2021, 7, 1}, "2021年7月1日 星期四，农历五月廿二，建党节 香港回归纪念"},
+        // Of the almanac only the first day of a seasonal count: 初伏, and 一九 on 冬至 itself;
+        // the sixth day of the 伏 says nothing of it.
+        {{2026, 7, 15}, "2026年7月15日 星期三，农历六月初二，初伏"},
+        {{2025, 12, 21}, "2025年12月21日 星期日，农历十一月初二，冬至，一九"},
+        {{2026, 7, 20}, "2026年7月20日 星期一，农历六月初七"},
     };
     for (const auto& c : cases) EXPECT_EQ(dovrin::DayCellText(c.day, restDays), c.text) << dovrin::IsoDate(c.day);
 }

@@ -99,7 +99,7 @@ TEST_F(Accessibility, EachDayCellReadsItsWholeText)
 {
     // A lunar holiday and a day off; a solar term. The texts themselves are DayCellText's.
     EXPECT_EQ(Name(CellOf(16)), QStringLiteral("2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）"));
-    EXPECT_EQ(Name(CellOf(4)), QStringLiteral("2026年2月4日 星期三，农历十二月十七，立春"));
+    EXPECT_EQ(Name(CellOf(4)), QStringLiteral("2026年2月4日 星期三，农历十二月十七，立春，六九"));  // 立春 2026 begins the sixth 九
     EXPECT_EQ(CellOf(4)->role(), QAccessible::Cell);
     EXPECT_EQ(CellOf(16)->text(QAccessible::Description), QStringLiteral("今天"));
     EXPECT_EQ(CellOf(17)->text(QAccessible::Description), QString());
