@@ -1,7 +1,6 @@
 // dovrin-cal's commands on the user's own days.
 #include "my_days_commands.h"
 
-#include "calendar/utf8.h"
 #include "my_days_ics.h"
 #include "my_days_notify.h"
 #include "resources/messages.h"
@@ -51,8 +50,7 @@ int UpdateMyDays(const std::string& path, const Edit& edit, std::string& err)
 std::string DayOf(const AddDayRequest& request, MyDay& day)
 {
     day.title = request.title;
-    if (std::string why = ParseMyDayDate(request.date, day); !why.empty())
-        return Format(_("'{1}': {2}"), {Printable(request.date), why});
+    if (std::string why = ParseMyDayDate(request.date, day); !why.empty()) return why;
     if (request.since) {
         if (day.firstYear && day.firstYear != request.since)
             return Format(_("the date's year {1} and --since {2} differ"),
