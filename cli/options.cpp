@@ -289,7 +289,10 @@ std::string ReadValue(int code, const char* value, const char* following, Option
     case SinceOption:
         if (!ParseNumber(value, o.since) || o.since < 1 || o.since > 9999) return SinceWanted();
         break;
-    case RemindListCode: o.reminders = value; break;
+    case RemindListCode:
+        if (!*value) return _("--remind takes the days before, such as 3,1, or 无 for none");
+        o.reminders = value;
+        break;
     default: break;  // the commands and -3 and -y are counted only
     }
     return {};
@@ -311,10 +314,10 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
     for (int code; (code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr)) != -1;) {
         if (code == '?') return BadOption(argv[static_cast<std::size_t>(optind - 1)], optopt);
         if (code == ':') return MissingValue(optopt);
-        const char* remind = nullptr;
-        if (code == RemindOption && (remind = RemindValue(optarg, optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr))) {
-            if (!optarg) ++optind;
-            optarg = const_cast<char*>(remind);
+        const char* value = optarg;
+        if (code == RemindOption &&
+            (value = RemindValue(optarg, optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr))) {
+            if (!optarg) ++optind;  // the list as the next argument
             code = RemindListCode;
         }
         if (++scan.count[code] > 1 && std::ranges::find(OnceOnly, code) != std::end(OnceOnly))
@@ -327,7 +330,7 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
                                                       std::string_view(optarg) == "--");
         const char* following = takesTwo && optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr;
         if (takesTwo && code != YearsOption && !following) return MissingValue(code);
-        if (std::string why = ReadValue(code, optarg, following, o); !why.empty()) return why;
+        if (std::string why = ReadValue(code, value, following, o); !why.empty()) return why;
         if (following) ++optind;  // B of --years A B
     }
     // getopt has moved the arguments that are no options to the end.

@@ -43,7 +43,7 @@ TEST(CliMyDays, RefusesWhatCannotBeMeant)
           {"--remind", "3", "--my-days"}, {"--add-day", "x"}, {"--add-day", "x", "10-01", "extra"},
           {"--remove-day", "x", "y"}, {"--my-days", "2027"}, {"--my-days", "--table"}, {"--my-days", "--years", "1", "2"},
           {"--ics-my-days", "--years", "2027", "2026"}, {"--ics-my-days", "--years", "1800", "2027"},
-          {"--add-day", "x", "10-01", "--since", "0"}})
+          {"--add-day", "x", "10-01", "--since", "0"}, {"--add-day", "x", "10-01", "--remind="}})
         EXPECT_NE(ParseOptions(args, Today).error, "") << args[0] << " " << args[1];
     const auto o = ParseOptions({"--ics-my-days"}, Today);
     EXPECT_EQ(o.options.firstYear, 2026);
