@@ -110,6 +110,21 @@ CalendarEvent LunarAnniversaryEvent(const LunarAnniversary& a, const MyDayOccurr
     return event;
 }
 
+// TRIGGER:-P{N}D, relative to the start of the event's day.
+icalcomponent* AlarmComponent(const CalendarAlarm& alarm)
+{
+    icalcomponent* valarm = icalcomponent_new_valarm();
+    icalcomponent_add_property(valarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_null_duration();
+    trigger.duration.is_neg = alarm.daysBefore > 0;
+    trigger.duration.days = static_cast<unsigned int>(alarm.daysBefore);
+    icalcomponent_add_property(valarm, icalproperty_new_trigger(trigger));
+    icalcomponent_add_property(valarm, icalproperty_new_description(alarm.description.c_str()));
+    return valarm;
+}
+
 }  // namespace
 
 std::string TextKey(std::string_view text)
@@ -147,6 +162,7 @@ std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t u
         if (!event.description.empty())
             icalcomponent_add_property(vevent, icalproperty_new_description(event.description.c_str()));
         icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        for (const CalendarAlarm& alarm : event.alarms) icalcomponent_add_component(vevent, AlarmComponent(alarm));
         icalcomponent_add_component(calendar.get(), vevent);
     }
 

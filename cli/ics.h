@@ -12,6 +12,12 @@
 
 namespace dovrin::cli {
 
+// A reminder on the display `daysBefore` days before an event's first day (0: on the day).
+struct CalendarAlarm {
+    std::int32_t daysBefore = 0;
+    std::string description;
+};
+
 // One all-day event from `first` to `last`, both included.
 struct CalendarEvent {
     std::string uid;  // stable: the same event gets the same UID in every export
@@ -20,6 +26,7 @@ struct CalendarEvent {
     std::string summary;
     std::vector<std::string> categories;
     std::string description;
+    std::vector<CalendarAlarm> alarms;  // written after the event's own properties
 };
 
 // The whole file, CR LF line ends. DTSTAMP, the time the file was made, is `utcSeconds`

@@ -111,6 +111,13 @@ enum LongOption : int {
     ReplaceOption,
     PdfOption,
     PaperOption,
+    AddDayOption,
+    RemoveDayOption,
+    MyDaysOption,
+    IcsMyDaysOption,
+    RemindOption,
+    SinceOption,
+    RemindListCode,  // --remind N,…: counted apart from the command --remind
 };
 
 constexpr option LongOptions[] = {
@@ -135,6 +142,12 @@ constexpr option LongOptions[] = {
     {"replace", no_argument, nullptr, ReplaceOption},
     {"pdf", required_argument, nullptr, PdfOption},
     {"paper", required_argument, nullptr, PaperOption},
+    {"add-day", required_argument, nullptr, AddDayOption},
+    {"remove-day", required_argument, nullptr, RemoveDayOption},
+    {"my-days", no_argument, nullptr, MyDaysOption},
+    {"ics-my-days", no_argument, nullptr, IcsMyDaysOption},
+    {"remind", optional_argument, nullptr, RemindOption},
+    {"since", required_argument, nullptr, SinceOption},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -145,11 +158,13 @@ constexpr const char* ShortOptions = ":3ymshn:";
 // two files cannot both be meant. Of the options with a value the last one counts, and
 // the switches may be repeated.
 constexpr int OnceOnly[] = {TableOption,    LunarOption,        InfoOption,  IcsOption,     IcsLunarOption,
-                            ImportNoticeOption, WriteOption, ReplaceOption, PdfOption};
+                            ImportNoticeOption, WriteOption, ReplaceOption, PdfOption,
+                            AddDayOption, RemoveDayOption, MyDaysOption, IcsMyDaysOption, RemindOption};
 
 // The long name of an option, for the messages.
 std::string OptionName(int code)
 {
+    if (code == RemindListCode) code = RemindOption;
     for (const option& o : LongOptions)
         if (o.name && o.val == code) return std::string("--") + o.name;
     return std::string("-") + static_cast<char>(code);
@@ -164,6 +179,11 @@ struct Scan {
     {
         return Has(TableOption) || Has(LunarOption) || Has(InfoOption) || Has(IcsOption) || Has(IcsLunarOption);
     }
+    int MyDayActions() const
+    {
+        return Has(AddDayOption) + Has(RemoveDayOption) + Has(MyDaysOption) + Has(IcsMyDaysOption) +
+               Has(RemindOption);
+    }
 };
 
 std::string MonthCountWanted()
@@ -176,6 +196,22 @@ std::string YearsWanted()
     return _("--years takes two lunar years, A and B");
 }
 
+std::string SinceWanted()
+{
+    return _("--since takes the first year, 1 to 9999, e.g. --since 1961");
+}
+
+// The value of --remind, given as --remind=3,1 or as the next argument when that is a list
+// of days (digits and commas) or 无; nullptr for the command --remind.
+const char* RemindValue(const char* value, const char* next)
+{
+    if (value) return value;
+    if (!next) return nullptr;
+    const std::string_view text(next);
+    if (text == "无" || (!text.empty() && text.find_first_not_of("0123456789,") == std::string_view::npos)) return next;
+    return nullptr;
+}
+
 // getopt's ':': an option without its value.
 std::string MissingValue(int code)
 {
@@ -185,6 +221,9 @@ std::string MissingValue(int code)
     case SummaryOption: return _("--summary takes the title of the event");
     case PdfOption: return _("--pdf takes a file, or - for standard output");
     case PaperOption: return _("--paper takes a4 or letter");
+    case AddDayOption: return _("--add-day takes a title and a date, e.g. --add-day 妈妈生日 农历八月十五");
+    case RemoveDayOption: return _("--remove-day takes the title of a day");
+    case SinceOption: return SinceWanted();
     default: return YearsWanted();
     }
 }
@@ -245,6 +284,15 @@ std::string ReadValue(int code, const char* value, const char* following, Option
     case ReplaceOption: o.replace = true; break;
     case PdfOption: return ReadFileName(code, value, following, o.pdf.file);
     case PaperOption: return ReadPaper(value, o.pdf.paper);
+    case AddDayOption:
+    case RemoveDayOption: o.dayTitle = value; break;
+    case SinceOption:
+        if (!ParseNumber(value, o.since) || o.since < 1 || o.since > 9999) return SinceWanted();
+        break;
+    case RemindListCode:
+        if (!*value) return _("--remind takes the days before, such as 3,1, or 无 for none");
+        o.reminders = value;
+        break;
     default: break;  // the commands and -3 and -y are counted only
     }
     return {};
@@ -266,6 +314,12 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
     for (int code; (code = getopt_long(argc, argv.data(), ShortOptions, LongOptions, nullptr)) != -1;) {
         if (code == '?') return BadOption(argv[static_cast<std::size_t>(optind - 1)], optopt);
         if (code == ':') return MissingValue(optopt);
+        const char* value = optarg;
+        if (code == RemindOption &&
+            (value = RemindValue(optarg, optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr))) {
+            if (!optarg) ++optind;  // the list as the next argument
+            code = RemindListCode;
+        }
         if (++scan.count[code] > 1 && std::ranges::find(OnceOnly, code) != std::end(OnceOnly))
             return Format(_("{1} may be given only once"), {OptionName(code)});
         if (code == 'h' || code == VersionOption) {
@@ -276,7 +330,7 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
                                                       std::string_view(optarg) == "--");
         const char* following = takesTwo && optind < argc ? argv[static_cast<std::size_t>(optind)] : nullptr;
         if (takesTwo && code != YearsOption && !following) return MissingValue(code);
-        if (std::string why = ReadValue(code, optarg, following, o); !why.empty()) return why;
+        if (std::string why = ReadValue(code, value, following, o); !why.empty()) return why;
         if (following) ++optind;  // B of --years A B
     }
     // getopt has moved the arguments that are no options to the end.
@@ -284,9 +338,26 @@ std::string ReadOptions(const std::vector<std::string>& args, Options& o, Scan& 
     return {};
 }
 
+// The commands on the user's own days take their own options only.
+std::string CheckMyDayOptions(const Scan& s)
+{
+    if ((s.Has(SinceOption) || s.Has(RemindListCode)) && !s.Has(AddDayOption))
+        return _("--since and --remind N,… go with --add-day");
+    const int actions = s.MyDayActions();
+    if (actions == 0) return {};
+    if (actions > 1) return _("--add-day, --remove-day, --my-days, --ics-my-days and --remind cannot be combined");
+    const bool others = s.Has('3') || s.Has('y') || s.Has('n') || s.Has('m') || s.HasAction() ||
+                        s.Has(LeapOption) || s.Has(SummaryOption) || s.Has(ImportNoticeOption) ||
+                        s.Has(WriteOption) || s.Has(ReplaceOption) || s.Has(PdfOption) || s.Has(PaperOption);
+    if (others || (s.Has(YearsOption) && !s.Has(IcsMyDaysOption)))
+        return _("--add-day, --remove-day, --my-days, --ics-my-days and --remind take only their own options");
+    return {};
+}
+
 // Options that exclude each other, and options that need another.
 std::string CheckCombinations(const Scan& s)
 {
+    if (std::string why = CheckMyDayOptions(s); !why.empty() || s.MyDayActions()) return why;
     const bool grid = s.Has('3') || s.Has('y') || s.Has('n');
     if (s.Has(TableOption) + s.Has(LunarOption) + s.Has(InfoOption) + s.Has(IcsOption) + s.Has(IcsLunarOption) > 1)
         return _("--table, --lunar, --info, --ics and --ics-lunar cannot be combined");
@@ -312,6 +383,11 @@ std::string CheckCombinations(const Scan& s)
 
 Command CommandOf(const Scan& s)
 {
+    if (s.Has(AddDayOption)) return Command::AddDay;
+    if (s.Has(RemoveDayOption)) return Command::RemoveDay;
+    if (s.Has(MyDaysOption)) return Command::MyDays;
+    if (s.Has(IcsMyDaysOption)) return Command::IcsMyDays;
+    if (s.Has(RemindOption)) return Command::Remind;
     if (s.Has(PdfOption)) return Command::Pdf;
     if (s.Has(ImportNoticeOption)) return Command::ImportNotice;
     if (s.Has(TableOption)) return Command::Table;
@@ -405,6 +481,32 @@ std::string YearInSpan(std::int32_t year, const std::string& text)
     return {};
 }
 
+// --add-day TITLE DATE, --remove-day TITLE, --my-days, --ics-my-days [--years A B] and
+// --remind; the date is read with the file's own rules when the day is made.
+std::string ParseMyDayCommand(const Scan& s, CivilDate today, Options& o)
+{
+    const std::size_t wanted = o.command == Command::AddDay ? 1 : 0;
+    if (s.positional.size() != wanted) {
+        switch (o.command) {
+        case Command::AddDay: return MissingValue(AddDayOption);
+        case Command::RemoveDay: return _("--remove-day takes the title of a day only");
+        case Command::MyDays: return Format(_("{1} takes no arguments"), {"--my-days"});
+        case Command::Remind: return Format(_("{1} takes no arguments"), {"--remind"});
+        default: return Format(_("{1} takes no arguments"), {"--ics-my-days"});
+        }
+    }
+    if (wanted) o.dayDate = s.positional[0];
+    if (o.command != Command::IcsMyDays) return {};
+    o.firstYear = s.Has(YearsOption) ? o.fromYear : today.year;
+    o.lastYear = s.Has(YearsOption) ? o.toYear : LastLunarYear;
+    for (std::int32_t year : {o.firstYear, o.lastYear})
+        if (std::string why = YearInSpan(year, std::to_string(year)); !why.empty()) return why;
+    if (o.firstYear > o.lastYear)
+        return Format(_("--years {1} {2}: the first year is after the last"),
+                      {std::to_string(o.firstYear), std::to_string(o.lastYear)});
+    return {};
+}
+
 // The month grid's [YEAR], [YEAR MONTH] or [MONTH YEAR]; a four-digit number is the year.
 std::string ReadMonthArguments(const std::vector<std::string>& p, Options& o)
 {
@@ -479,6 +581,11 @@ ParseResult ParseOptions(const std::vector<std::string>& args, CivilDate today)
     case Command::IcsLunar: result.error = ParseIcsLunar(scan, o); break;
     case Command::Info: result.error = ParseInfo(scan, o); break;
     case Command::Pdf: result.error = ParsePdfArguments(scan.positional, today, o.pdf); break;
+    case Command::AddDay:
+    case Command::RemoveDay:
+    case Command::MyDays:
+    case Command::IcsMyDays:
+    case Command::Remind: result.error = ParseMyDayCommand(scan, today, o); break;
     default: result.error = ParseMonths(scan, o); break;
     }
     return result;
@@ -539,6 +646,22 @@ std::string Usage()
               "(~/.local/share/dovrin/rest-days.tsv); holiday-cn's YYYY.json files beside it\n"
               "are read as well.\n");
     text += "\n";
+    text += _("Your own days (birthdays, anniversaries, memorial days), in the file\n"
+              "$XDG_DATA_HOME/dovrin/my-days.tsv (~/.local/share/dovrin/my-days.tsv):\n"
+              "  --add-day TITLE DATE  add a day; DATE is lunar (农历八月十五, 农历闰四月初一,\n"
+              "                     农历8月15) or Gregorian (10-01, or 2005-10-01 whose year\n"
+              "                     is the first year)\n"
+              "  --since YEAR       with --add-day: the first year, for ages and anniversaries\n"
+              "  --remind N,...     with --add-day: remind N days before (无: never); a\n"
+              "                     birthday is reminded 3 and 1 days before by default\n"
+              "  --remove-day TITLE remove the day with that title\n"
+              "  --my-days          every day with its next date and the days until it\n"
+              "  --ics-my-days [--years A B]\n"
+              "                     iCalendar file of the days, one event a year with its\n"
+              "                     reminders, the years A to B (this year to the last\n"
+              "                     covered year without it)\n"
+              "  --remind           one desktop notification of the days reminded of today\n");
+    text += "\n";
     text += _("Pages to print, as a PDF file:\n"
               "  --pdf FILE [YEAR [MONTH]]\n"
               "                     the year on one portrait page, or the month on one\n"
@@ -551,9 +674,11 @@ std::string Usage()
               "  --version          show the version and exit\n");
     text += "\n";
     text += _("An option that names an action or a file may be given once: --table, --lunar,\n"
-              "--info, --ics, --ics-lunar, --import-notice, --year YYYY, --write, --replace.\n"
+              "--info, --ics, --ics-lunar, --import-notice, --year YYYY, --write, --replace,\n"
+              "--add-day, --remove-day, --my-days, --ics-my-days, --remind.\n"
               "Of an option with a value the last one counts: -n, --color, --summary,\n"
-              "--years, and -m or -s. The switches -3, -y and --leap may be repeated.\n");
+              "--years, --since, --remind N,..., and -m or -s. The switches -3, -y and\n"
+              "--leap may be repeated.\n");
     text += "\n";
     text += Format(_("Covered span: {1} (lunar years {2});\n"
                      "the day information text covers the years {3}.\n"

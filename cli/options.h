@@ -1,6 +1,7 @@
 // dovrin-cal's command line: what to show, parsed and checked before anything prints.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,8 @@
 
 namespace dovrin::cli {
 
-enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, ImportNotice, Pdf, Help, Version };
+enum class Command { Months, Table, Lunar, Info, Ics, IcsLunar, ImportNotice, Pdf, AddDay, RemoveDay, MyDays, IcsMyDays,
+                     Remind, Help, Version };
 enum class ColorMode { Auto, Always, Never };
 
 struct Options {
@@ -29,6 +31,10 @@ struct Options {
     std::int32_t noticeYear = 0;  // ImportNotice: --year YYYY; 0 for the title's
     bool write = false, replace = false;  // ImportNotice
     PdfRequest pdf;           // Pdf
+    std::string dayTitle, dayDate;  // AddDay (both), RemoveDay (the title)
+    std::int32_t since = 0;         // AddDay: --since YEAR
+    std::optional<std::string> reminders;  // AddDay: --remind N,…
+    std::int32_t firstYear = 0, lastYear = 0;  // IcsMyDays: Gregorian years
 };
 
 struct ParseResult {

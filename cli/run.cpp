@@ -7,6 +7,8 @@
 #include "ics.h"
 #include "resources/messages.h"
 #include "month_view.h"
+#include "my_days_commands.h"
+#include "my_days_ics.h"
 #include "options.h"
 #include "table.h"
 #include "info_window/day_info_text.h"
@@ -55,6 +57,7 @@ bool IsTextForPeople(const Options& o)
     case Command::Table:
     case Command::Ics:
     case Command::IcsLunar:
+    case Command::IcsMyDays:
     case Command::Pdf: return false;
     case Command::ImportNotice: return o.write;
     default: return true;
@@ -129,6 +132,15 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
         return WritePdf(o.pdf, restDays, out, err);
     case Command::ImportNotice:
         return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);
+    case Command::AddDay:
+        return AddDay({o.dayTitle, o.dayDate, o.since, o.reminders}, MyDaysPath(files.restDaysPath), out, err);
+    case Command::RemoveDay: return RemoveDay(o.dayTitle, MyDaysPath(files.restDaysPath), out, err);
+    case Command::MyDays: return ListMyDays(MyDaysPath(files.restDaysPath), today, out, err);
+    case Command::Remind: return RemindToday(MyDaysPath(files.restDaysPath), today, out, err);
+    case Command::IcsMyDays:
+        out = IcsCalendar(MyDayEvents(ReadMyDays(MyDaysPath(files.restDaysPath), err), o.firstYear, o.lastYear),
+                          clock.UtcSeconds(), "Dovrin万年历 我的日子");
+        break;
     case Command::IcsLunar:
         out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
                           clock.UtcSeconds(), o.summary);

@@ -284,6 +284,11 @@ std::string ParseMyDayDate(std::string_view text, MyDay& day)
     return ParseGregorianDate(text, day);
 }
 
+std::string ParseMyDayReminders(std::string_view text, MyDay& day)
+{
+    return ParseRemind(Trimmed(text), day);
+}
+
 std::string CheckMyDay(const MyDay& day)
 {
     if (day.title.empty()) return _("the title is empty");

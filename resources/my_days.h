@@ -34,6 +34,10 @@ std::string MyDaysHeader();
 // fields of `day` (and firstYear for a full date); "" or why it is no date.
 std::string ParseMyDayDate(std::string_view text, MyDay& day);
 
+// The reminders as the file and the command line write them: days before, "3,1", or "无"
+// for none. Sets day.remind; "" or why they are no reminders.
+std::string ParseMyDayReminders(std::string_view text, MyDay& day);
+
 // Why a day cannot be kept in the file (a title that is empty, starts with #, holds a tab,
 // a line end or another control character; a first year outside 1..9999), or "".
 std::string CheckMyDay(const MyDay& day);

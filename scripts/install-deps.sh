@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-arphic-uming fonts-noto-cjk
-  libical-dev gettext nlohmann-json3-dev libnova-dev
+  libical-dev gettext nlohmann-json3-dev libnova-dev libnotify-dev
   libcairo2-dev libpango1.0-dev
   scdoc librsvg2-bin
 )
@@ -16,7 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils faketime openbox imagemagick
     clang libclang-rt-14-dev
-    python3-icalendar
+    python3-icalendar python3-dbus python3-gi
     at-spi2-core dbus-x11 python3-pyatspi orca speech-dispatcher espeak-ng
     desktop-file-utils appstream lintian man-db dpkg-dev fakeroot file gzip bash-completion
     poppler-utils
