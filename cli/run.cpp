@@ -112,8 +112,10 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
     case Command::Info: {
         clsDate date;
         const ReferenceTexts texts = LoadReferenceTexts();
+        const std::vector<MyDay> myDays = ReadMyDays(MyDaysPath(files.restDaysPath), err);
         out = WithLineFeeds(DayInfoText(date, texts, static_cast<std::int16_t>(o.from.year),
-                                        static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day)));
+                                        static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day),
+                                        myDays));
         break;
     }
     case Command::Ics: {
