@@ -101,7 +101,7 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
         break;
     case Command::Table:
         out = TableHeader();
-        AppendTableLines(out, o.from, o.to, restDays);
+        AppendTableLines(out, o.from, o.to, restDays, ReadMyDays(MyDaysPath(files.restDaysPath), err));
         break;
     case Command::Lunar: {
         clsDate date;

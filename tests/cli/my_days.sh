@@ -63,4 +63,9 @@ grep -A1 '我的日子' "$work/out" | tail -1 | grep -qx '===*' || bad "a day be
 [ "$(grep -n '^黄历' "$work/out" | cut -d: -f1)" -gt "$(grep -n '我的日子' "$work/out" | cut -d: -f1)" ] || bad "the almanac comes before the user's days"
 "$cal" --info 2025-01-29 | grep -qx '还有 30 天：妈妈生日（六十四岁）' || bad "--info: the day to come in 30 days"
 
+# --table: the last column holds the titles of the date's days, empty on the others.
+"$cal" --table 2025-01-27 2025-01-28 >"$work/out" || bad "--table status"
+[ "$(head -n 1 "$work/out" | awk -F'\t' '{print $NF}')" = my_days ] || bad "--table: no my_days column"
+[ "$(awk -F'\t' 'NR > 1 {print $NF "|"}' "$work/out" | tr -d '\n')" = '|祖父忌日|' ] || bad "--table: $(cat "$work/out")"
+
 exit $fail
