@@ -103,7 +103,7 @@ TEST_F(Cli, TableCarriesTheAlmanacOfTheDay)
     const auto almanac = [](const char* date) {
         const auto fields = Fields(Lines(Cal({"--table", date, date}).out)[1]);
         std::string joined;
-        for (std::size_t i = 19; i < fields.size(); ++i) joined += (i > 19 ? "|" : "") + fields[i];
+        for (std::size_t i = 19; i < 29 && i < fields.size(); ++i) joined += (i > 19 ? "|" : "") + fields[i];
         return joined;
     };
     EXPECT_EQ(almanac("2026-07-20"), "丙午|乙未|乙未|建|玄武 黑道|张月鹿|初伏第6天||鹰始挚|");
