@@ -101,7 +101,7 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
         break;
     case Command::Table:
         out = TableHeader();
-        AppendTableLines(out, o.from, o.to, restDays);
+        AppendTableLines(out, o.from, o.to, restDays, ReadMyDays(MyDaysPath(files.restDaysPath), err));
         break;
     case Command::Lunar: {
         clsDate date;
@@ -112,8 +112,10 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
     case Command::Info: {
         clsDate date;
         const ReferenceTexts texts = LoadReferenceTexts();
+        const std::vector<MyDay> myDays = ReadMyDays(MyDaysPath(files.restDaysPath), err);
         out = WithLineFeeds(DayInfoText(date, texts, static_cast<std::int16_t>(o.from.year),
-                                        static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day)));
+                                        static_cast<std::int16_t>(o.from.month), static_cast<std::int16_t>(o.from.day),
+                                        myDays));
         break;
     }
     case Command::Ics: {

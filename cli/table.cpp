@@ -4,6 +4,7 @@
 #include "calendar/almanac.h"
 #include "calendar/clsDate.h"
 #include "calendar/day_look.h"
+#include "calendar/my_day_rules.h"
 
 namespace dovrin::cli {
 
@@ -12,7 +13,7 @@ std::string TableHeader()
     return "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\trecess\t"
            "l_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
            "solar_term_time\tyear_pillar\tmonth_pillar\tday_pillar\tzhixing\thuangdao\txiu\tfu\tshujiu\thou\t"
-           "meiyu\n";
+           "meiyu\tmy_days\n";
 }
 
 namespace {
@@ -46,10 +47,26 @@ void AppendAlmanac(std::string& out, CivilDate d)
     out += a.entersMeiyu ? "入梅" : a.leavesMeiyu ? "出梅" : "";
 }
 
+
+// The titles of the user's days on `d`, "、" between them, after a tab; `next` walks the
+// days of the stretch in date order.
+void AppendMyDays(std::string& out, CivilDate d, const std::vector<MyDay>& myDays,
+                  const std::vector<MyDayOnDate>& onDates, std::size_t& next)
+{
+    out += '\t';
+    for (bool first = true; next < onDates.size() && onDates[next].date == d; ++next, first = false) {
+        if (!first) out += "、";
+        out += myDays[onDates[next].index].title;
+    }
+}
+
 }  // namespace
 
-void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays)
+void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const RestDays& restDays,
+                      const std::vector<MyDay>& myDays)
 {
+    const std::vector<MyDayOnDate> onDates = MyDaysBetween(myDays, from, to);
+    std::size_t next = 0;
     clsDate date;
     for (CivilDate d = from; d <= to; d = d.AddDays(1)) {
         date.sInitDate(d.year, d.month, d.day);
@@ -79,6 +96,7 @@ void AppendTableLines(std::string& out, CivilDate from, CivilDate to, const Rest
         field(DayOffMark(restDays.Lookup(d).kind));
         out += date.lSolarTermTime();
         AppendAlmanac(out, d);
+        AppendMyDays(out, d, myDays, onDates, next);
         out += '\n';
     }
 }

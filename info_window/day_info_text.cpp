@@ -57,8 +57,21 @@ std::string SolarTermInstant(const clsDate& calDate)
     return instant.empty() ? instant : calDate.lSolarTerm() + " " + instant + "（北京时间）";
 }
 
+void AppendMyDaysText(std::string& text, const std::vector<MyDay>& myDays, CivilDate date)
+{
+    constexpr std::int32_t ComingWithin = 30;
+    const std::string section = MyDaysSectionText(myDays, MyDaysBetween(myDays, date, date));
+    const std::vector<MyDayOnDate> coming = MyDaysComing(myDays, date, ComingWithin);
+    if (section.empty() && coming.empty()) return;
+    if (!text.empty() && !text.ends_with(CrLf)) text += CrLf;
+    text += Sep;
+    text += CrLf;
+    if (!section.empty()) text += section + CrLf;
+    for (const MyDayOnDate& day : coming) text += MyDayComingText(myDays[day.index], day, date) + CrLf;
+}
+
 std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int16_t curYear, std::int16_t curMonth,
-                        std::int16_t curDay)
+                        std::int16_t curDay, const std::vector<MyDay>& myDays)
 {
     calDate.sInitDate(curYear, curMonth, curDay);
     const std::string m = std::to_string(curMonth);
@@ -114,6 +127,7 @@ std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts, std::int1
         if (!t.ends_with(CrLf)) t += CrLf;
         line("节气：" + term);
     }
+    AppendMyDaysText(t, myDays, {curYear, curMonth, curDay});
     AppendAlmanacText(t, {curYear, curMonth, curDay});
     return t;
 }

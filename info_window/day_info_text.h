@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calendar/clsDate.h"
+#include "calendar/my_day_rules.h"
 #include "resources/reference_texts.h"
 
 namespace dovrin {
@@ -17,8 +19,14 @@ std::string DayInfoCaption(const std::string& label1Caption);
 std::string SolarTermInstant(const clsDate& calDate);
 
 // The whole text for year-month-day, lines ending in CR LF. On the day a solar term
-// begins, a last line gives its instant. Leaves calDate on that day.
+// begins, a line gives its instant. The user's days of that date and those to come within
+// 30 days follow, before the almanac. Leaves calDate on that day.
 std::string DayInfoText(clsDate& calDate, const ReferenceTexts& texts,
-                        std::int16_t curYear, std::int16_t curMonth, std::int16_t curDay);
+                        std::int16_t curYear, std::int16_t curMonth, std::int16_t curDay,
+                        const std::vector<MyDay>& myDays = {});
+
+// The section of the user's days: "我的日子：…" on the date itself, then one line for each
+// day to come within 30 days; nothing when there is neither.
+void AppendMyDaysText(std::string& text, const std::vector<MyDay>& myDays, CivilDate date);
 
 }  // namespace dovrin

@@ -148,7 +148,7 @@ void frmMain::ShowSelectedDayLabels()
 void frmMain::ShowDayInfo(const std::string& label1)
 {
     view.ShowCaption(dovrin::DayInfoCaption(label1));
-    view.ShowDayText(dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay));
+    view.ShowDayText(dovrin::DayInfoText(CalDate, Texts, CurYear, CurMonth, CurDay, MyDays));
     view.ShowSelectedDay();
 }
 

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calendar/clock.h"
 #include "calendar/clsDate.h"
+#include "calendar/my_day_rules.h"
 #include "calendar/span.h"
 #include "main_window/day_cells.h"
 #include "main_window/main_view.h"
@@ -55,6 +57,8 @@ public:
     dovrin::ReferenceTexts Texts;
     // The official days off (休) and make-up working days (班) marked in the cells.
     dovrin::RestDays OfficialDays;
+    // The user's own days, shown in the day text; read with the rest days.
+    std::vector<dovrin::MyDay> MyDays;
 
     // Today's date, held within FirstYear..LastYear so that a wrong clock cannot select a
     // day the calendar does not cover.

@@ -58,16 +58,16 @@ TEST_F(Cli, TableLinesCarryEveryFieldOfTheDay)
     EXPECT_EQ(lines[0], "date\tweekday\tlunar_year\tlunar_month\tlunar_day\tleap\tcday\tsolar_term\ts_holiday\t"
                         "recess\tl_holiday\tw_holiday\tganzhi\tanimal\tconstellation\tconstellation2\tera\trest_work\t"
                         "solar_term_time\tyear_pillar\tmonth_pillar\tday_pillar\tzhixing\thuangdao\txiu\tfu\t"
-                        "shujiu\thou\tmeiyu");
+                        "shujiu\thou\tmeiyu\tmy_days");
     // 2008-01-15: lunar 2007-12-08, 腊八节, in the lunar year 丁亥 (猪).
     EXPECT_EQ(lines[1], "2008-01-15\t3\t2007\t12\t8\t0\t初八\t\t\t0\t腊八节\t\t丁亥\t猪\t摩羯\t"
                         "阴性、土象星座，守护行星：土星\t中华人民共和国成立五十九周年\t\t\t"
-                        "丁亥\t癸丑\t甲寅\t除\t金匮 黄道\t室火猪\t\t三九第7天\t鹊始巢\t");
+                        "丁亥\t癸丑\t甲寅\t除\t金匮 黄道\t室火猪\t\t三九第7天\t鹊始巢\t\t");
     const auto eve = Fields(lines[23]);  // 2008-02-06
     EXPECT_EQ(eve[0], "2008-02-06");
     EXPECT_EQ(eve[10], "除夕");
     const auto last = Fields(lines[25]);  // 2008-02-08
-    EXPECT_EQ(last.size(), 29u);
+    EXPECT_EQ(last.size(), 30u);
     EXPECT_EQ(last[17], "休");  // the 春节 days off of 2008
     EXPECT_EQ(Fields(Lines(Cal({"--table", "2008-02-02", "2008-02-02"}).out)[1])[17], "班");
     EXPECT_EQ(last[1], "6");
@@ -103,7 +103,7 @@ TEST_F(Cli, TableCarriesTheAlmanacOfTheDay)
     const auto almanac = [](const char* date) {
         const auto fields = Fields(Lines(Cal({"--table", date, date}).out)[1]);
         std::string joined;
-        for (std::size_t i = 19; i < fields.size(); ++i) joined += (i > 19 ? "|" : "") + fields[i];
+        for (std::size_t i = 19; i < 29 && i < fields.size(); ++i) joined += (i > 19 ? "|" : "") + fields[i];
         return joined;
     };
     EXPECT_EQ(almanac("2026-07-20"), "丙午|乙未|乙未|建|玄武 黑道|张月鹿|初伏第6天||鹰始挚|");

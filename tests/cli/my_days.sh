@@ -52,4 +52,20 @@ while [ $round -lt 20 ]; do
 done
 [ "$(grep -c '^[甲乙]' "$file")" -eq 40 ] || bad "$(grep -c '^[甲乙]' "$file") of 40 days written at once are there"
 
+# The day text: the day of the date with what its rule did, the days to come within 30 days,
+# all before the almanac; a day 31 days ahead is not among them.
+export XDG_DATA_HOME="$work/info"
+mkdir -p "$work/info/dovrin"
+printf '祖父忌日\t农历腊月三十\t2014\n妈妈生日\t02-28\t1961\n国庆\t10-01\n' >"$work/info/dovrin/my-days.tsv"
+"$cal" --info 2025-01-28 >"$work/out" || bad "--info status"
+grep -qx '我的日子：祖父忌日（农历腊月三十，逝世十周年），今年腊月小，提前到廿九' "$work/out" || bad "--info: $(grep 我的日子 "$work/out")"
+grep -A1 '我的日子' "$work/out" | tail -1 | grep -qx '===*' || bad "a day beyond 30 days follows the section"
+[ "$(grep -n '^黄历' "$work/out" | cut -d: -f1)" -gt "$(grep -n '我的日子' "$work/out" | cut -d: -f1)" ] || bad "the almanac comes before the user's days"
+"$cal" --info 2025-01-29 | grep -qx '还有 30 天：妈妈生日（六十四岁）' || bad "--info: the day to come in 30 days"
+
+# --table: the last column holds the titles of the date's days, empty on the others.
+"$cal" --table 2025-01-27 2025-01-28 >"$work/out" || bad "--table status"
+[ "$(head -n 1 "$work/out" | awk -F'\t' '{print $NF}')" = my_days ] || bad "--table: no my_days column"
+[ "$(awk -F'\t' 'NR > 1 {print $NF "|"}' "$work/out" | tr -d '\n')" = '|祖父忌日|' ] || bad "--table: $(cat "$work/out")"
+
 exit $fail
