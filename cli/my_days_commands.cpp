@@ -63,13 +63,6 @@ std::string DayOf(const AddDayRequest& request, MyDay& day)
 
 }  // namespace
 
-std::string MyDaysPath(const std::string& restDaysPath)
-{
-    const std::size_t slash = restDaysPath.rfind('/');
-    if (slash == std::string::npos) return {};
-    return restDaysPath.substr(0, slash + 1) + "my-days.tsv";
-}
-
 std::vector<MyDay> ReadMyDays(const std::string& path, std::string& err)
 {
     if (path.empty()) return {};

@@ -12,8 +12,6 @@
 
 namespace dovrin::cli {
 
-// my-days.tsv in the folder of the user's rest-days.tsv; "" when that has no place.
-std::string MyDaysPath(const std::string& restDaysPath);
 
 // The days of the user's file, with a message for each line that is no day (and for a
 // file that cannot be read) added to `err`. A missing file holds no days.

@@ -6,6 +6,7 @@
 #include "calendar/utf8.h"
 #include "ics.h"
 #include "resources/messages.h"
+#include "resources/my_days.h"
 #include "month_view.h"
 #include "my_days_commands.h"
 #include "my_days_ics.h"

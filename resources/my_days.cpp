@@ -382,4 +382,11 @@ MyDaysEdit RemoveMyDay(std::string_view text, std::string_view title)
     return {Joined(lines), {}};
 }
 
+std::string MyDaysPath(const std::string& restDaysPath)
+{
+    const std::size_t slash = restDaysPath.rfind('/');
+    if (slash == std::string::npos) return {};
+    return restDaysPath.substr(0, slash + 1) + "my-days.tsv";
+}
+
 }  // namespace dovrin

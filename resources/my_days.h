@@ -63,4 +63,7 @@ MyDaysEdit ChangeMyDay(std::string_view text, std::string_view title, const MyDa
 // The line of the day titled `title` taken out.
 MyDaysEdit RemoveMyDay(std::string_view text, std::string_view title);
 
+// my-days.tsv in the folder of the user's rest-days.tsv; "" when that has no place.
+std::string MyDaysPath(const std::string& restDaysPath);
+
 }  // namespace dovrin

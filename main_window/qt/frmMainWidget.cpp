@@ -28,7 +28,9 @@
 #include "main_window/qt/print_calendar.h"
 #include "main_window/qt/twips_rect.h"
 #include "calendar/locale_names.h"
+#include "resources/my_days.h"
 #include "resources/reference_texts.h"
+#include "resources/user_file.h"
 
 using namespace dovrin;
 
@@ -318,6 +320,8 @@ void frmMainWidget::LoadDataAndInfo()
     std::vector<std::string> skipped;
     logic.OfficialDays = LoadRestDays(RestDaysFile, skipped);
     for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
+    // The user's own days: the lines the file cannot use are dovrin-cal --my-days's to report.
+    logic.MyDays = ParseMyDays(ReadUserFile(MyDaysPath(RestDaysFile)).text).days;
 
     info = std::make_unique<frmInfoWidget>(
         QSize(TwipsToPixels(DesignInfoClientWidth, twipsPerPixel), TwipsToPixels(DesignInfoClientHeight, twipsPerPixel)));
