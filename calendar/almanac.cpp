@@ -32,13 +32,7 @@ constexpr std::int32_t MansionPlace = 25;
 // the 数九 of the span's first weeks count from it.
 constexpr std::int64_t WinterSolstice1899Serial = -8;
 
-std::int32_t Mod(std::int64_t a, std::int32_t b)
-{
-    const auto r = static_cast<std::int32_t>(a % b);
-    return r < 0 ? r + b : r;
-}
-
-Sexagenary DayPillar(std::int64_t serial) { return {Mod(serial - DayCycleSerial + DayCyclePlace, 60)}; }
+Sexagenary DayPillar(std::int64_t serial) { return {FloorMod(serial - DayCycleSerial + DayCyclePlace, 60)}; }
 
 std::int64_t TermInstant(std::int32_t year, std::int32_t term)
 {
@@ -53,10 +47,10 @@ std::int64_t TermDay(std::int32_t year, std::int32_t term)
 bool TableHoldsYear(std::int32_t year) { return year >= FirstSolarTermYear && year <= LastSolarTermYear; }
 
 // The first day from `from` on, `from` itself included, with the stem or the branch asked for.
-std::int64_t FirstStemDay(std::int64_t from, std::int32_t stem) { return from + Mod(stem - DayPillar(from).Stem(), 10); }
+std::int64_t FirstStemDay(std::int64_t from, std::int32_t stem) { return from + FloorMod(stem - DayPillar(from).Stem(), 10); }
 std::int64_t FirstBranchDay(std::int64_t from, std::int32_t branch)
 {
-    return from + Mod(branch - DayPillar(from).Branch(), 12);
+    return from + FloorMod(branch - DayPillar(from).Branch(), 12);
 }
 
 // The serials of a Gregorian year's 伏 and 历书梅 days; the year must be in the table.
@@ -89,7 +83,7 @@ std::optional<std::int64_t> WinterSolstice(std::int32_t year)
 void SetMonthAndYear(AlmanacDay& almanac, std::size_t jie)
 {
     const auto jieOfYear = static_cast<std::int32_t>(jie % 24);
-    const auto month = Mod(jieOfYear / 2 - 1, 12);  // 0 = 寅 month (立春) ... 11 = 丑 month (小寒)
+    const auto month = FloorMod(jieOfYear / 2 - 1, 12);  // 0 = 寅 month (立春) ... 11 = 丑 month (小寒)
     const auto tableYear = FirstSolarTermYear + static_cast<std::int32_t>(jie / 24);
     almanac.year = Sexagenary::OfYear(jieOfYear == 0 ? tableYear - 1 : tableYear);
     // 五虎遁: the 寅 month's stem is 丙 in a 甲 or 己 year, 戊 in 乙/庚 ... 甲 in 戊/癸.
@@ -141,10 +135,10 @@ std::optional<AlmanacDay> AlmanacOfDay(CivilDate date)
     SetMonthAndYear(almanac, jie);
     if (jie == term && termDay == serial) almanac.jieInstant = instants[term];
 
-    almanac.zhiXing = Mod(almanac.day.Branch() - almanac.month.Branch(), 12);
+    almanac.zhiXing = FloorMod(almanac.day.Branch() - almanac.month.Branch(), 12);
     // 青龙 falls on 子 in 寅 and 申 months and two branches later with each month after.
-    almanac.god = Mod(almanac.day.Branch() - 2 * (almanac.month.Branch() - 2), 12);
-    almanac.mansion = Mod(serial - MansionSerial + MansionPlace, 28);
+    almanac.god = FloorMod(almanac.day.Branch() - 2 * (almanac.month.Branch() - 2), 12);
+    almanac.mansion = FloorMod(serial - MansionSerial + MansionPlace, 28);
     SetSummer(almanac, serial);
     SetNines(almanac, serial);
     return almanac;

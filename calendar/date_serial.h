@@ -9,6 +9,13 @@
 
 namespace dovrin {
 
+// Floored remainder in [0, b): days and years before a reference point still index a cycle.
+inline std::int32_t FloorMod(std::int64_t a, std::int32_t b)
+{
+    const auto r = static_cast<std::int32_t>(a % b);
+    return r < 0 ? r + b : r;
+}
+
 // Division rounding towards negative infinity (C++ '/' truncates towards zero).
 constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
 {

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "calendar/clsDate.h"
+#include "calendar/date_serial.h"
 
 namespace {
 
@@ -11,25 +12,19 @@ constexpr std::array<const char*, 12> BranchNames = {"子", "丑", "寅", "卯",
 constexpr std::array<const char*, 12> AnimalNames = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                                      "马", "羊", "猴", "鸡", "狗", "猪"};
 
-// Floored remainder, so years before the reference year still index the tables.
-std::int32_t Mod(std::int64_t a, std::int32_t b)
-{
-    const auto r = static_cast<std::int32_t>(a % b);
-    return r < 0 ? r + b : r;
-}
 
 }  // namespace
 
-const char* clsDate::StemName(std::int32_t stem) { return StemNames[static_cast<std::size_t>(Mod(stem, 10))]; }
-const char* clsDate::BranchName(std::int32_t branch) { return BranchNames[static_cast<std::size_t>(Mod(branch, 12))]; }
+const char* clsDate::StemName(std::int32_t stem) { return StemNames[static_cast<std::size_t>(dovrin::FloorMod(stem, 10))]; }
+const char* clsDate::BranchName(std::int32_t branch) { return BranchNames[static_cast<std::size_t>(dovrin::FloorMod(branch, 12))]; }
 
 std::string clsDate::GanZhi(std::int32_t year) const
 {
-    const std::int32_t cycle = Mod(std::int64_t{year} - 1864, 60);  // 1864 is 甲子
+    const std::int32_t cycle = dovrin::FloorMod(std::int64_t{year} - 1864, 60);  // 1864 is 甲子
     return std::string(StemName(cycle)) + BranchName(cycle);
 }
 
 std::string clsDate::YearAttribute(std::int32_t year) const
 {
-    return AnimalNames[Mod(std::int64_t{year} - 1900, 12)];  // 1900 is a year of the rat
+    return AnimalNames[dovrin::FloorMod(std::int64_t{year} - 1900, 12)];  // 1900 is a year of the rat
 }
