@@ -46,8 +46,9 @@ std::vector<std::string> JsonFilesBeside(const std::string& userPath)
 
 RestDays::RestDays()
 {
-    // The build has checked the built-in file and made it data: it has no refused line.
-    Overlay(BuiltInRestDayLines());
+    // The build has checked the built-in file and made it data: no refused line, no date
+    // twice, in date order, so that each day goes at the end.
+    for (RestDayLine& line : BuiltInRestDayLines()) days.emplace_hint(days.end(), line.date.Days(), std::move(line));
     lastBuiltInYear = LastYear();
 }
 
