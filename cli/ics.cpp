@@ -1,26 +1,21 @@
-// iCalendar export through libical.
+// iCalendar export: the events made here, their text written by the module loaded for it.
 #include "ics.h"
-
-#include <libical/ical.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
 #include "calendar/my_day_rules.h"
 #include "calendar/named_days.h"
+#include "cli/ics_module/ics_writer.h"
+#include "module_loader.h"
+#include "resources/messages.h"
 
 namespace dovrin::cli {
 namespace {
-
-struct ComponentFree {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 // The calendar's name as a content line. libical escapes the TEXT of the standard properties,
 // but writes an X- property's value with ';' and ',' bare, so this one line is written here:
@@ -51,15 +46,6 @@ std::string CalendarNameLine(std::string_view name)
         at += length;
     }
     return out + "\r\n";
-}
-
-icaltimetype DateValue(CivilDate date)
-{
-    icaltimetype value = icaltime_null_date();
-    value.year = date.year;
-    value.month = date.month;
-    value.day = date.day;
-    return value;
 }
 
 std::string Compact(CivilDate date)
@@ -110,19 +96,41 @@ CalendarEvent LunarAnniversaryEvent(const LunarAnniversary& a, const MyDayOccurr
     return event;
 }
 
-// TRIGGER:-P{N}D, relative to the start of the event's day.
-icalcomponent* AlarmComponent(const CalendarAlarm& alarm)
+DovrinIcsDate PlainDate(CivilDate date)
 {
-    icalcomponent* valarm = icalcomponent_new_valarm();
-    icalcomponent_add_property(valarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-    icaltriggertype trigger{};
-    trigger.time = icaltime_null_time();
-    trigger.duration = icaldurationtype_null_duration();
-    trigger.duration.is_neg = alarm.daysBefore > 0;
-    trigger.duration.days = static_cast<unsigned int>(alarm.daysBefore);
-    icalcomponent_add_property(valarm, icalproperty_new_trigger(trigger));
-    icalcomponent_add_property(valarm, icalproperty_new_description(alarm.description.c_str()));
-    return valarm;
+    return {date.year, date.month, date.day};
+}
+
+// The text of the module's writer for the events, the calendar's name added after its own
+// properties; "" when the writer has none.
+std::string IcsText(IcsTextFunction write, const std::vector<CalendarEvent>& events, std::int64_t utcSeconds,
+                    std::string_view name)
+{
+    std::vector<std::vector<const char*>> categories;
+    std::vector<std::vector<DovrinIcsAlarm>> alarms;
+    std::vector<DovrinIcsEvent> plain;
+    categories.reserve(events.size());
+    alarms.reserve(events.size());
+    plain.reserve(events.size());
+    for (const CalendarEvent& event : events) {
+        std::vector<const char*>& texts = categories.emplace_back();
+        for (const std::string& category : event.categories) texts.push_back(category.c_str());
+        std::vector<DovrinIcsAlarm>& reminders = alarms.emplace_back();
+        for (const CalendarAlarm& alarm : event.alarms) reminders.push_back({alarm.daysBefore, alarm.description.c_str()});
+        plain.push_back({event.uid.c_str(), PlainDate(event.first), PlainDate(event.last.AddDays(1)),
+                         event.summary.c_str(), texts.data(), texts.size(), event.description.c_str(),
+                         reminders.data(), reminders.size()});
+    }
+    const std::unique_ptr<char, decltype(&std::free)> text(
+        write(plain.data(), plain.size(), utcSeconds, "-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"), &std::free);
+    if (!text) return {};
+    std::string out = text.get();
+    // A plain file of events: no METHOD, which would make it an iTIP message that needs an
+    // ORGANIZER.
+    const std::string scale = "CALSCALE:GREGORIAN\r\n";
+    const std::size_t at = out.find(scale);
+    if (at != std::string::npos) out.insert(at + scale.size(), CalendarNameLine(name));
+    return out;
 }
 
 }  // namespace
@@ -139,42 +147,22 @@ std::string TextKey(std::string_view text)
     return key;
 }
 
-std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name)
+int WriteIcs(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name,
+             std::string& out, std::string& err)
 {
-    const Component calendar(icalcomponent_new_vcalendar());
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(),
-                               icalproperty_new_prodid("-//Dovrin//dovrin-cal " DOVRIN_VERSION "//ZH"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-
-    const icaltimetype stampTime =
-        icaltime_from_timet_with_zone(static_cast<std::time_t>(utcSeconds), 0, icaltimezone_get_utc_timezone());
-
-    for (const CalendarEvent& event : events) {
-        icalcomponent* vevent = icalcomponent_new_vevent();
-        icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.c_str()));
-        icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stampTime));
-        icalcomponent_add_property(vevent, icalproperty_new_dtstart(DateValue(event.first)));
-        icalcomponent_add_property(vevent, icalproperty_new_dtend(DateValue(event.last.AddDays(1))));
-        icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.c_str()));
-        for (const std::string& category : event.categories)
-            icalcomponent_add_property(vevent, icalproperty_new_categories(category.c_str()));
-        if (!event.description.empty())
-            icalcomponent_add_property(vevent, icalproperty_new_description(event.description.c_str()));
-        icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        for (const CalendarAlarm& alarm : event.alarms) icalcomponent_add_component(vevent, AlarmComponent(alarm));
-        icalcomponent_add_component(calendar.get(), vevent);
+    std::string why;
+    const std::vector<void*> found = LoadModule("dovrin-ics.so", {IcsTextSymbol}, why);
+    if (found.empty()) {
+        err += Format(_("dovrin-cal: {1}"), {Format(_("the iCalendar output cannot be loaded: {1}"), {why})}) + "\n";
+        return 1;
     }
-
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    std::string out = text ? text : "";
-    icalmemory_free_buffer(text);
-    // A plain file of events: no METHOD, which would make it an iTIP message that needs an
-    // ORGANIZER. The name follows the calendar's own properties.
-    const std::string scale = "CALSCALE:GREGORIAN\r\n";
-    const std::size_t at = out.find(scale);
-    if (at != std::string::npos) out.insert(at + scale.size(), CalendarNameLine(name));
-    return out;
+    std::string text = IcsText(reinterpret_cast<IcsTextFunction>(found[0]), events, utcSeconds, name);
+    if (text.empty()) {
+        err += Format(_("dovrin-cal: {1}"), {_("the iCalendar file could not be made")}) + "\n";
+        return 1;
+    }
+    out = std::move(text);
+    return 0;
 }
 
 std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last)

@@ -29,9 +29,11 @@ struct CalendarEvent {
     std::vector<CalendarAlarm> alarms;  // written after the event's own properties
 };
 
-// The whole file, CR LF line ends. DTSTAMP, the time the file was made, is `utcSeconds`
-// (since 1970-01-01 00:00 UTC) written in UTC.
-std::string IcsCalendar(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name);
+// The whole file into `out`, CR LF line ends. DTSTAMP, the time the file was made, is
+// `utcSeconds` (since 1970-01-01 00:00 UTC) written in UTC. Returns the exit status: 0, or 1
+// with a line added to `err` when the iCalendar output cannot be loaded or the text made.
+int WriteIcs(const std::vector<CalendarEvent>& events, std::int64_t utcSeconds, std::string_view name,
+             std::string& out, std::string& err);
 
 // An event for every named day (holidays, 除夕 and solar terms) from first to last.
 std::vector<CalendarEvent> NamedDayEvents(CivilDate first, CivilDate last);

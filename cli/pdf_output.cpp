@@ -1,11 +1,6 @@
 // dovrin-cal --pdf: the pages laid out here, drawn by the PDF module loaded for them alone.
 #include "pdf_output.h"
 
-#include <dlfcn.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <memory>
 
 #include "calendar/span.h"
@@ -13,6 +8,7 @@
 #include "resources/user_file.h"
 #include "page/pdf/cjk_faces.h"
 #include "page/pdf/pdf_surface.h"
+#include "module_loader.h"
 
 namespace dovrin::cli {
 namespace {
@@ -29,34 +25,12 @@ struct PdfModule {
     HasCjkFaceFunction hasCjkFace = nullptr;
 };
 
-// The module beside the program as installed (or in the build tree), else at the install
-// path; `why` names each place tried and what was wrong with it.
+// The module's entry points, or null ones with `why` naming each place tried.
 PdfModule OpenModule(std::string& why)
 {
-    std::vector<std::filesystem::path> places;
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) places.push_back(program.parent_path() / DOVRIN_PKGLIBDIR_FROM_BINDIR / "dovrin-pdf.so");
-    places.push_back(std::filesystem::path(DOVRIN_PKGLIBDIR_ABSOLUTE) / "dovrin-pdf.so");
-    for (const std::filesystem::path& place : places) {
-        // dlerror names the file itself only sometimes.
-        const auto failed = [&] {
-            const char* message = dlerror();
-            std::string reason = message ? message : "?";
-            if (!reason.starts_with(place.string())) reason = place.string() + ": " + reason;
-            why += (why.empty() ? "" : "; ") + reason;
-        };
-        void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            failed();
-            continue;
-        }
-        PdfModule found{reinterpret_cast<NewPdfSurfaceFunction>(dlsym(module, NewPdfSurfaceSymbol)),
-                        reinterpret_cast<HasCjkFaceFunction>(dlsym(module, HasCjkFaceSymbol))};
-        if (found.create && found.hasCjkFace) return found;
-        failed();
-    }
-    return {};
+    const std::vector<void*> found = LoadModule("dovrin-pdf.so", {NewPdfSurfaceSymbol, HasCjkFaceSymbol}, why);
+    if (found.empty()) return {};
+    return {reinterpret_cast<NewPdfSurfaceFunction>(found[0]), reinterpret_cast<HasCjkFaceFunction>(found[1])};
 }
 
 }  // namespace

@@ -122,8 +122,7 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
     case Command::Ics: {
         std::vector<CalendarEvent> events = NamedDayEvents(o.from, o.to);
         for (CalendarEvent& event : DaysOffEvents(o.from, o.to, restDays)) events.push_back(std::move(event));
-        out = IcsCalendar(events, clock.UtcSeconds(), "Dovrin万年历 节日与节气");
-        break;
+        return WriteIcs(events, clock.UtcSeconds(), "Dovrin万年历 节日与节气", out, err);
     }
     case Command::Pdf:
         // A terminal would take the PDF's bytes for its own codes.
@@ -141,13 +140,11 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
     case Command::MyDays: return ListMyDays(MyDaysPath(files.restDaysPath), today, out, err);
     case Command::Remind: return RemindToday(MyDaysPath(files.restDaysPath), today, out, err);
     case Command::IcsMyDays:
-        out = IcsCalendar(MyDayEvents(ReadMyDays(MyDaysPath(files.restDaysPath), err), o.firstYear, o.lastYear),
-                          clock.UtcSeconds(), "Dovrin万年历 我的日子");
-        break;
+        return WriteIcs(MyDayEvents(ReadMyDays(MyDaysPath(files.restDaysPath), err), o.firstYear, o.lastYear),
+                        clock.UtcSeconds(), "Dovrin万年历 我的日子", out, err);
     case Command::IcsLunar:
-        out = IcsCalendar(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
-                          clock.UtcSeconds(), o.summary);
-        break;
+        return WriteIcs(LunarAnniversaryEvents({o.lunarMonth, o.lunarDay, o.leap, o.summary, o.fromYear, o.toYear}),
+                        clock.UtcSeconds(), o.summary, out, err);
     }
     return 0;
 }

@@ -22,6 +22,8 @@ grep -q '^E:' "$work/lintian.log" && bad "lintian reports errors"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 echo "$depends" | grep -q 'libc6' || bad "no shared-library dependencies in: $depends"
+# Those of the modules too, which the program itself does not link.
+echo "$depends" | grep -q 'libical3' || bad "no libical3 for the iCalendar module in: $depends"
 if [ "$gui" = 1 ]; then
   echo "$depends" | grep -q 'fonts-arphic-uming | fonts-noto-cjk' || bad "no CJK font in: $depends"
 fi
@@ -41,9 +43,13 @@ out=$(env -i PATH=/usr/bin:/bin LANG=zh_CN.UTF-8 "$work/root/usr/bin/dovrin-cal"
 [ "$out" = "dovrin-cal：“13”不是月份，月份应为 1..12（参见 dovrin-cal --help）" ] ||
   bad "dovrin-cal from the package under zh_CN printed: $out"
 dpkg-deb -c "$deb" | grep -q '/usr/share/locale/zh_CN/LC_MESSAGES/dovrin-cal.mo$' || bad "no zh_CN catalogue"
+dpkg-deb -c "$deb" | grep -q '/dovrin/dovrin-ics.so$' || bad "no iCalendar module"
 
 # The PDF module, found from the program's own place.
 out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" --pdf - 2008 2 2>&1 | head -c 5)
 [ "$out" = "%PDF-" ] || bad "dovrin-cal --pdf - 2008 2 printed: $out"
+# The iCalendar writer, a module as well.
+out=$(env -i PATH=/usr/bin:/bin "$work/root/usr/bin/dovrin-cal" --ics 2027-10-01 2027-10-01 2>&1)
+echo "$out" | grep -q '^SUMMARY:国庆节' || bad "dovrin-cal --ics 2027-10-01 2027-10-01 printed: $out"
 
 exit $fail

@@ -35,7 +35,12 @@ fi
 for path in $expected; do
   [ -f "$root/$path" ] || bad "missing $path"
 done
+# The modules that --pdf and the exports load, under the library folder of the install.
+for module in dovrin-pdf dovrin-ics; do
+  [ -n "$(find "$root" -path "*/dovrin/$module.so" -type f)" ] || bad "missing $module.so"
+done
 (cd "$root" && find . -type f | sed 's|^\./||' | sort) | while read -r path; do
+  case $path in lib*/dovrin/dovrin-*.so) continue ;; esac
   echo "$expected" | grep -qxF "$path" || echo "note: also installed: $path"
 done
 
@@ -76,5 +81,8 @@ echo "$out" | head -n 1 | grep -q '^用法：dovrin-cal' || bad "dovrin-cal --he
 # The PDF module, found from the program's own place.
 out=$(env -i PATH=/usr/bin:/bin "$root/bin/dovrin-cal" --pdf - 2008 2 2>&1 | head -c 5)
 [ "$out" = "%PDF-" ] || bad "dovrin-cal --pdf - 2008 2 printed: $out"
+# The iCalendar writer, a module as well.
+out=$(env -i PATH=/usr/bin:/bin "$root/bin/dovrin-cal" --ics 2027-10-01 2027-10-01 2>&1)
+echo "$out" | grep -q '^SUMMARY:国庆节' || bad "dovrin-cal --ics 2027-10-01 2027-10-01 printed: $out"
 
 exit $fail
