@@ -21,13 +21,13 @@ struct Terminal {
     std::string charset = {};
 };
 
-// Returns the exit status: 0, or 2 for bad arguments (then `out` stays empty and `err` holds
-// one line). Messages come in the language of the text domain "dovrin-cal".
+// Returns the exit status: 0; 2 for bad arguments (then `out` stays empty and `err` holds
+// one line); 1 when an output cannot be made (a file not written, a module that does not
+// load: `err` says why). Messages come in the language of the text domain "dovrin-cal".
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
            const RestDays& restDays, std::string& out, std::string& err);
 
-// The same with the files that --import-notice reads and writes; its exit status may also be
-// 1 when the user's file cannot be written.
+// The same with the files that --import-notice and the user's days read and write.
 int RunCli(const std::vector<std::string>& args, const Terminal& terminal, const Clock& clock,
            const RestDays& restDays, const ImportFiles& files, std::string& out, std::string& err);
 
