@@ -56,9 +56,22 @@ Rgb ColourOfTone(DayTone tone)
     return grid_colours::Black;
 }
 
-ShortLine ShortLineOfDay(const clsDate& date)
+std::string MyDayMark()
 {
-    if (date.lDay() == 0) return {};  // outside the lunar table
+    return "◉";
+}
+
+std::string MyDayTitleOn(const std::vector<MyDay>& days, const std::vector<MyDayOnDate>& found, CivilDate day)
+{
+    for (const MyDayOnDate& entry : found)
+        if (entry.date == day && entry.index < days.size()) return days[entry.index].title;
+    return {};
+}
+
+ShortLine ShortLineOfDay(const clsDate& date, std::string_view myDayTitle)
+{
+    const std::string mine(myDayTitle);
+    if (date.lDay() == 0) return {mine, {}};  // outside the lunar table
     const std::string festival = FirstName(date.lHoliday());
     const std::string term = date.lSolarTerm();
     if (date.lDay() == 1) {
@@ -67,9 +80,10 @@ ShortLine ShortLineOfDay(const clsDate& date)
         const bool newYear = date.lMonth() == 1 && !date.IsLeap() && !festival.empty();
         if (newYear) return {festival, month};
         if (!term.empty()) return {term, month};
+        if (!mine.empty()) return {mine, month};
         return {month, {}};
     }
-    for (const std::string& name : {festival, term, FirstName(date.sHoliday()), FirstName(date.wHoliday())})
+    for (const std::string& name : {festival, term, mine, FirstName(date.sHoliday()), FirstName(date.wHoliday())})
         if (!name.empty()) return {name, {}};
     return {date.CDayStr(date.lDay()), {}};
 }

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "calendar/clsDate.h"
 #include "calendar/date_serial.h"
+#include "calendar/my_day_rules.h"
 
 namespace dovrin {
 
@@ -40,12 +43,21 @@ inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb DarkGrey{96, 96, 96};  // 班
 inline constexpr Rgb HeadingBand{236, 233, 216};
 inline constexpr Rgb GridLine{182, 189, 210};
+inline constexpr Rgb Slate{70, 96, 120};  // the mark of the user's own days
 }  // namespace grid_colours
 
 // "休", "班", or "" for an ordinary day.
 std::string DayOffMark(DayOff kind);
 // The mark's colour: 休 red, 班 dark grey.
 Rgb DayOffMarkColour(DayOff kind);
+
+// The mark of a day that holds one of the user's own days, "◉": one column wide in a
+// terminal, and as quiet beside a memorial day as beside a birthday. Drawn in Slate.
+std::string MyDayMark();
+
+// The title of the first of the user's days on `day`, of those `found` for a stretch
+// (MyDaysBetween over `days`); "" when the day has none.
+std::string MyDayTitleOn(const std::vector<MyDay>& days, const std::vector<MyDayOnDate>& found, CivilDate day);
 
 // FlaggedHoliday: a Gregorian holiday the date object calls a rest day (sHolidayRecess);
 // OfficialDayOff: a 休 day of the official arrangement.
@@ -65,11 +77,12 @@ struct ShortLine {
     std::string monthStart;  // "正月", "闰四月"; "" unless `text` hides the month's start
 };
 
-// The short line of the day `date` holds: a lunar festival or a solar term; else on a
-// lunar month's first day the month's customary name; else a Gregorian or week-based
-// holiday; else the lunar day's name. On a month's first day only 春节 and a solar term go
-// before the month's name, which then stands in monthStart. Several names in one text
-// ("国庆节 国际音乐日") give the first. Empty for a day without a lunar date.
-ShortLine ShortLineOfDay(const clsDate& date);
+// The short line of the day `date` holds: a lunar festival or a solar term; else the title
+// of the user's own day on it (`myDayTitle`, "" for none); else on a lunar month's first
+// day the month's customary name; else a Gregorian or week-based holiday; else the lunar
+// day's name. On a month's first day only 春节, a solar term and the user's day go before
+// the month's name, which then stands in monthStart. Several names in one text
+// ("国庆节 国际音乐日") give the first. A day without a lunar date shows only the user's day.
+ShortLine ShortLineOfDay(const clsDate& date, std::string_view myDayTitle = {});
 
 }  // namespace dovrin

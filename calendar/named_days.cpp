@@ -50,6 +50,22 @@ std::string SeasonalName(std::string_view name)
     return text;
 }
 
+// Where an entry stands among those of its first day.
+int PlaceOnDay(NamedDayKind kind)
+{
+    switch (kind) {
+    case NamedDayKind::DaysOff:
+    case NamedDayKind::WorkDay: return 0;
+    case NamedDayKind::Lunar:
+    case NamedDayKind::SolarTerm: return 1;
+    case NamedDayKind::MyDay: return 2;
+    case NamedDayKind::Gregorian:
+    case NamedDayKind::Week:
+    case NamedDayKind::Seasonal: break;
+    }
+    return 3;
+}
+
 }  // namespace
 
 std::string SeasonalNamesOfDay(CivilDate day)
@@ -102,13 +118,30 @@ std::int32_t LunarMonthLength(std::int32_t year, std::int32_t month, bool leap)
     return leap ? clsDate::lLeapDays(year) : clsDate::lMonthDays(year, month);
 }
 
-// The named days with the days off among them, in date order; on one day the days off first.
-std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff)
+std::vector<NamedDay> MyDayEntries(const std::vector<MyDay>& days, const std::vector<MyDayOnDate>& found)
+{
+    std::vector<NamedDay> entries;
+    for (const MyDayOnDate& entry : found) {
+        if (entry.index >= days.size()) continue;
+        const MyDay& day = days[entry.index];
+        std::string text = MyDayTitleText(day, entry.occurrence);
+        const std::string shift = MyDayShiftText(day, entry.occurrence);
+        if (!shift.empty()) text += "，" + shift;
+        entries.push_back({entry.date, entry.date, NamedDayKind::MyDay, std::move(text), {}});
+    }
+    return entries;
+}
+
+// The named days with the days off and the user's days among them, in date order.
+std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff,
+                                  const std::vector<NamedDay>& mine)
 {
     std::vector<NamedDay> list = DaysOffEntries(daysOff);
     list.insert(list.end(), named.begin(), named.end());
+    list.insert(list.end(), mine.begin(), mine.end());
     std::stable_sort(list.begin(), list.end(), [](const NamedDay& a, const NamedDay& b) {
-        return a.first < b.first;
+        if (a.first != b.first) return a.first < b.first;
+        return PlaceOnDay(a.kind) < PlaceOnDay(b.kind);
     });
     return list;
 }

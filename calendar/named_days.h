@@ -9,6 +9,7 @@
 
 #include "calendar/date_serial.h"
 #include "calendar/day_look.h"
+#include "calendar/my_day_rules.h"
 
 namespace dovrin {
 
@@ -16,6 +17,7 @@ namespace dovrin {
 enum class NamedDayKind {
     Lunar,      // lunar festival, 除夕 included
     SolarTerm,  // one of the 24 solar terms
+    MyDay,      // one of the user's own days, from their file
     Gregorian,  // fixed Gregorian day
     Week,       // the n-th weekday of a month
     Seasonal,   // the first day of a 伏, of a 九, 出伏, 历书入梅 or 历书出梅
@@ -47,9 +49,17 @@ std::string SeasonalNamesOfDay(CivilDate day);
 // The named days of one Gregorian month.
 std::vector<NamedDay> NamedDaysOfMonth(std::int32_t year, std::int32_t month);
 
+// The user's own days `found` for a stretch (MyDaysBetween over `days`) as list entries, the
+// title with its date and years and, where a rule moved the date, what it did:
+// "15日 妈妈生日（农历八月十五，六十六岁）", "6日 祖父忌日（农历腊月三十），今年腊月小，提前到廿九".
+std::vector<NamedDay> MyDayEntries(const std::vector<MyDay>& days, const std::vector<MyDayOnDate>& found);
+
 // What the list under a month holds: its named days with the official days off and working
-// days that touch the month (`daysOff`) among them, in date order; on one day the days off first.
-std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff);
+// days that touch the month (`daysOff`) and the user's days (`mine`, from MyDayEntries)
+// among them, in date order; on one day the days off first, the user's days after the lunar
+// festivals and solar terms.
+std::vector<NamedDay> ListOfMonth(const std::vector<NamedDay>& named, const std::vector<DayOffPeriod>& daysOff,
+                                  const std::vector<NamedDay>& mine = {});
 
 // One entry of that list: "8日 护士节", "5日 芒种 23:48", "1日–7日 国庆节 放假"; a range that
 // crosses into another month names both months: "4月30日–5月2日 劳动节 放假".

@@ -60,6 +60,7 @@ const char* KindKey(NamedDayKind kind)
     switch (kind) {
     case NamedDayKind::Lunar: return "lunar";
     case NamedDayKind::SolarTerm: return "term";
+    case NamedDayKind::MyDay: return "mine";  // never among the named days of a stretch
     case NamedDayKind::Gregorian: return "gregorian";
     case NamedDayKind::Week: return "week";
     case NamedDayKind::Seasonal: return "season";

@@ -41,6 +41,7 @@ constexpr Layout Wide{8};
 constexpr const char* Red = "\x1b[31m";
 constexpr const char* Green = "\x1b[32m";
 constexpr const char* Blue = "\x1b[34m";
+constexpr const char* Cyan = "\x1b[36m";  // the mark of the user's own days
 constexpr const char* TodayInColor = "\x1b[1;7m";  // bold, reverse video
 constexpr const char* TodayPlain = "\x1b[7m";      // reverse video
 constexpr const char* Reset = "\x1b[0m";
@@ -60,9 +61,9 @@ std::string Padded(std::string text, std::size_t width)
 }
 
 // The day's short line in the cell's columns, a lunar month's name in two characters.
-std::string CellText(const clsDate& date, std::size_t width)
+std::string CellText(const clsDate& date, std::size_t width, const std::string& myDayTitle = {})
 {
-    const ShortLine line = ShortLineOfDay(date);
+    const ShortLine line = ShortLineOfDay(date, myDayTitle);
     if (date.lDay() == 1 && line.monthStart.empty()) return LunarMonthShortName(date.lMonth(), date.IsLeap());
     return Elided(line.text, static_cast<float>(width),
                   [](std::string_view part) { return static_cast<float>(DisplayWidth(part)); });
@@ -87,6 +88,22 @@ std::string Paint(const std::string& cell, const char* color, bool isToday, cons
     if (isToday && style.markToday) start = style.color ? TodayInColor : TodayPlain;
     if (color && style.color) start += color;
     return start.empty() ? cell : start + cell + Reset;
+}
+
+// The day's number with its 休 or 班, and the user's day mark after them where the cell has
+// the room, in the cell's columns.
+std::string NumberCell(std::int32_t day, DayOff off, bool mine, const char* color, bool isToday,
+                       const GridStyle& style, std::size_t width)
+{
+    const std::string number = std::to_string(day);
+    const std::string text = std::string(NumberWidth - number.size(), ' ') + number + DayOffMark(off);
+    const std::string mark = MyDayMark();
+    const std::size_t used = DisplayWidth(text) + DisplayWidth(mark);
+    if (!mine || used > width) return Paint(Padded(text, width), color, isToday, style);
+    const std::string padding(width - used, ' ');
+    if (!style.color) return Paint(text + mark + padding, color, isToday, style);
+    return Paint(text, color, isToday, style) + Paint(mark, Cyan, isToday, style) +
+           Paint(padding, nullptr, isToday, style);
 }
 
 // The month's named days, two to a line where both fit, a long one on a line of its own.
@@ -149,14 +166,23 @@ void AppendList(Block& block, const std::vector<NamedDay>& named, std::int32_t m
     flush();
 }
 
-Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid,
-                 const Layout& layout, const RestDays& restDays)
+// The hint that the year's days off are not known, on a line of its own where the block is
+// too narrow for both, broken at its spaces where it is too narrow for the hint.
+void AppendMissingYear(Block& block, std::int32_t year, const Layout& layout)
 {
-    Block block;
-    const std::string title = Centred(MonthTitle(year, month), layout.BlockWidth());
-    block.push_back({title, DisplayWidth(title)});
+    const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
+    const std::string hint = "（可用 dovrin-cal --import-notice 导入）";
+    const std::size_t width = layout.BlockWidth();
+    const std::vector<std::string> lines = DisplayWidth(missing) + DisplayWidth(hint) <= width
+                                               ? std::vector<std::string>{missing + hint}
+                                           : DisplayWidth(hint) <= width ? std::vector<std::string>{missing, hint}
+                                                                         : Wrapped(missing + hint, width);
+    for (const std::string& line : lines) block.push_back({line, DisplayWidth(line)});
+}
 
-    const std::int32_t firstWeekday = style.mondayFirst ? 2 : 1;  // 1 = Sunday
+// The weekday names over the columns, Sunday red and Saturday green.
+Line Heading(std::int32_t firstWeekday, const GridStyle& style, const Layout& layout)
+{
     Line heading;
     for (std::int32_t column = 0; column < 7; ++column) {
         const std::int32_t weekday = (firstWeekday - 1 + column) % 7 + 1;
@@ -165,9 +191,21 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
         heading.text += Paint(Padded(ShortWeekdayName(weekday), layout.cellWidth), color, false, style);
     }
     heading.width = layout.BlockWidth();
-    block.push_back(heading);
+    return heading;
+}
+
+Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const GridStyle& style, bool fullGrid,
+                 const Layout& layout, const RestDays& restDays, const std::vector<MyDay>& myDays)
+{
+    Block block;
+    const std::string heading = Centred(MonthTitle(year, month), layout.BlockWidth());
+    block.push_back({heading, DisplayWidth(heading)});
+
+    const std::int32_t firstWeekday = style.mondayFirst ? 2 : 1;  // 1 = Sunday
+    block.push_back(Heading(firstWeekday, style, layout));
 
     const std::int32_t days = DaysInMonth(year, month);
+    const std::vector<MyDayOnDate> mine = MyDaysBetween(myDays, {year, month, 1}, {year, month, days});
     const std::int32_t rows = fullGrid ? WeeksInFullGrid : CellOfDay({year, month, days}, firstWeekday).row + 1;
     clsDate date;
     for (std::int32_t row = 0; row < rows; ++row) {
@@ -188,30 +226,17 @@ Block MonthBlock(std::int32_t year, std::int32_t month, CivilDate today, const G
             const DayOff off = restDays.Lookup(civil).kind;
             const char* color = DayColor(date, today, off);
             const bool isToday = civil == today;
-            const std::string number = std::to_string(day);
-            const std::string mark = DayOffMark(off);
-            numbers.text += Paint(Padded(std::string(NumberWidth - number.size(), ' ') + number + mark, layout.cellWidth),
-                                  color, isToday, style);
+            const std::string title = MyDayTitleOn(myDays, mine, civil);
+            numbers.text += NumberCell(day, off, !title.empty(), color, isToday, style, layout.cellWidth);
             lunar.text +=
-                Paint(Padded(CellText(date, layout.cellWidth), layout.cellWidth), color, isToday, style);
+                Paint(Padded(CellText(date, layout.cellWidth, title), layout.cellWidth), color, isToday, style);
         }
         block.push_back(numbers);
         block.push_back(lunar);
     }
     const std::vector<RestDayPeriod> daysOff = restDays.Periods({year, month, 1}, {year, month, days});
-    AppendList(block, ListOfMonth(NamedDaysOfMonth(year, month), daysOff), month, layout);
-    if (!restDays.Covers(year)) {
-        // The hint on a line of its own where the block is too narrow for both, broken at
-        // its spaces where it is too narrow for the hint.
-        const std::string missing = std::to_string(year) + "年的放假安排尚未收录";
-        const std::string hint = "（可用 dovrin-cal --import-notice 导入）";
-        const std::size_t width = layout.BlockWidth();
-        const std::vector<std::string> lines = DisplayWidth(missing) + DisplayWidth(hint) <= width
-                                                   ? std::vector<std::string>{missing + hint}
-                                               : DisplayWidth(hint) <= width ? std::vector<std::string>{missing, hint}
-                                                                             : Wrapped(missing + hint, width);
-        for (const std::string& line : lines) block.push_back({line, DisplayWidth(line)});
-    }
+    AppendList(block, ListOfMonth(NamedDaysOfMonth(year, month), daysOff, MyDayEntries(myDays, mine)), month, layout);
+    if (!restDays.Covers(year)) AppendMissingYear(block, year, layout);
     return block;
 }
 
@@ -230,7 +255,7 @@ std::string LunarLine(std::int32_t year, std::int32_t month, std::int32_t day)
 }
 
 std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t count, CivilDate today,
-                         const GridStyle& style, const RestDays& restDays)
+                         const GridStyle& style, const RestDays& restDays, const std::vector<MyDay>& myDays)
 {
     // Wide cells where they put as many months side by side as narrow ones would.
     const std::size_t wanted = std::min(static_cast<std::size_t>(std::max(count, 1)), Narrow.PerRow(style.columns));
@@ -241,7 +266,7 @@ std::string RenderMonths(std::int32_t year, std::int32_t month, std::int32_t cou
     std::vector<Block> blocks;
     for (std::int32_t i = 0; i < count; ++i) {
         const std::int32_t index = year * 12 + month - 1 + i;
-        blocks.push_back(MonthBlock(index / 12, index % 12 + 1, today, style, fullGrids, layout, restDays));
+        blocks.push_back(MonthBlock(index / 12, index % 12 + 1, today, style, fullGrids, layout, restDays, myDays));
     }
 
     std::string out;

@@ -71,7 +71,8 @@ std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilD
     return {};
 }
 
-int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& out, std::string& err)
+int WritePdf(const PdfRequest& request, const RestDays& restDays, const std::vector<MyDay>& myDays, std::string& out,
+             std::string& err)
 {
     std::string why;
     // The module stays loaded to the end of the process: Pango and fontconfig keep their
@@ -79,12 +80,12 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     // while the process runs.
     const PdfModule module = OpenModule(why);
     if (!module.create) {
-        err = Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
+        err += Format(_("dovrin-cal: {1}"), {Format(_("the PDF output cannot be loaded: {1}"), {why})}) + "\n";
         return 1;
     }
     // Without a face for the Chinese text the page would show boxes in its place.
     if (!module.hasCjkFace()) {
-        err = Format(_("dovrin-cal: {1}"),
+        err += Format(_("dovrin-cal: {1}"),
                      {Format(_("no font with Chinese characters is installed, and the page would show boxes "
                                "in their place; install {1}; nothing was written"),
                              {CjkFontPackages})}) +
@@ -96,12 +97,12 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     bool made = false;
     {
         const std::unique_ptr<PageSurface> surface(create(&pdf));
-        if (request.month == 0) DrawYearPage(*surface, request.paper, request.year, restDays);
-        else DrawMonthPage(*surface, request.paper, request.year, request.month, restDays);
+        if (request.month == 0) DrawYearPage(*surface, request.paper, request.year, restDays, myDays);
+        else DrawMonthPage(*surface, request.paper, request.year, request.month, restDays, myDays);
         made = surface->Finish();
     }
     if (!made) {
-        err = Format(_("dovrin-cal: {1}"), {_("the PDF could not be made")}) + "\n";
+        err += Format(_("dovrin-cal: {1}"), {_("the PDF could not be made")}) + "\n";
         return 1;
     }
     if (request.file == "-") {
@@ -111,7 +112,7 @@ int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& o
     // As every file of ours: a temporary file renamed over the old one, so that a full disk
     // or a kill leaves a PDF already there whole.
     if (why = WriteUserFile(request.file, pdf, false, false); !why.empty()) {
-        err = Format(_("dovrin-cal: {1}"), {why}) + "\n";
+        err += Format(_("dovrin-cal: {1}"), {why}) + "\n";
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "calendar/my_day_rules.h"
 #include "page/pages.h"
 #include "resources/rest_days.h"
 
@@ -24,8 +25,10 @@ std::string ReadPaper(const std::string& text, Paper& paper);
 // The arguments of --pdf: [YEAR [MONTH]] after the file, this year by default.
 std::string ParsePdfArguments(const std::vector<std::string>& positional, CivilDate today, PdfRequest& request);
 
-// Writes the pages to the file, or into `out` for "-". Returns the exit status: 0, or 1 with
-// one line in `err` when the PDF output cannot be loaded or the file written.
-int WritePdf(const PdfRequest& request, const RestDays& restDays, std::string& out, std::string& err);
+// Writes the pages, with the user's own days `myDays`, to the file, or into `out` for "-".
+// Returns the exit status: 0, or 1 with one line added to `err` when the PDF output cannot be
+// loaded or the file written.
+int WritePdf(const PdfRequest& request, const RestDays& restDays, const std::vector<MyDay>& myDays, std::string& out,
+             std::string& err);
 
 }  // namespace dovrin::cli

@@ -98,7 +98,8 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
         out = std::string("dovrin-cal ") + DOVRIN_VERSION + "\n";
         break;
     case Command::Months:
-        out = RenderMonths(o.year, o.month, o.months, today, StyleFor(o, terminal), restDays);
+        out = RenderMonths(o.year, o.month, o.months, today, StyleFor(o, terminal), restDays,
+                           ReadMyDays(MyDaysPath(files.restDaysPath), err));
         break;
     case Command::Table:
         out = TableHeader();
@@ -131,7 +132,7 @@ int RunParsed(const Options& o, const Terminal& terminal, const Clock& clock, co
                                                  "file or a pipe, or give a file")}) + "\n";
             return 1;
         }
-        return WritePdf(o.pdf, restDays, out, err);
+        return WritePdf(o.pdf, restDays, ReadMyDays(MyDaysPath(files.restDaysPath), err), out, err);
     case Command::ImportNotice:
         return ImportNotice({o.notice, o.noticeYear, o.write, o.replace}, files, out, err);
     case Command::AddDay:

@@ -10,7 +10,7 @@
 namespace dovrin {
 namespace {
 
-std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
+std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays, const std::vector<MyDay>& myDays)
 {
     std::string text = ChineseDate(day.year, day.month, day.day) + " " + date.sWeekDayStr() + "，农历" +
                        LunarMonthName(date.lMonth(), date.IsLeap()) + date.CDayStr(date.lDay());
@@ -32,6 +32,11 @@ std::string TextOf(const clsDate& date, CivilDate day, const RestDays& restDays)
             text += "）";
         }
     }
+    const std::string mine = MyDaysSectionText(myDays, MyDaysBetween(myDays, day, day));
+    if (!mine.empty()) {
+        text += "，";
+        text += mine;
+    }
     return text;
 }
 
@@ -46,18 +51,18 @@ CellBox DayCellBox(GridCell cell, float cellWidth, float cellHeight, float headi
     return {static_cast<float>(left), static_cast<float>(top), cellWidth, cellHeight};
 }
 
-std::string DayCellText(CivilDate day, const RestDays& restDays)
+std::string DayCellText(CivilDate day, const RestDays& restDays, const std::vector<MyDay>& myDays)
 {
     clsDate date;
     date.sInitDate(day.year, day.month, day.day);
-    return TextOf(date, day, restDays);
+    return TextOf(date, day, restDays, myDays);
 }
 
-std::string DayCellTip(CivilDate day, const RestDays& restDays)
+std::string DayCellTip(CivilDate day, const RestDays& restDays, const std::vector<MyDay>& myDays)
 {
     clsDate date;
     date.sInitDate(day.year, day.month, day.day);
-    std::string tip = TextOf(date, day, restDays);
+    std::string tip = TextOf(date, day, restDays, myDays);
     const std::string instant = date.lSolarTermTime();
     if (!instant.empty()) {
         tip += "\n";

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calendar/date_serial.h"
+#include "calendar/my_day_rules.h"
 #include "calendar/month_grid.h"
 #include "resources/rest_days.h"
 
@@ -25,11 +27,12 @@ CellBox DayCellBox(GridCell cell, float cellWidth, float cellHeight, float headi
 
 // What the cell shows, with its month and weekday, in reading order:
 // "2026年2月16日 星期一，农历十二月廿九，除夕，休（春节）". A 休 or 班 that the cell has
-// no room to draw is still said.
-std::string DayCellText(CivilDate day, const RestDays& restDays);
+// no room to draw is still said. The user's own days on it (of `myDays`) follow whole:
+// "…，农历八月十五，中秋节，我的日子：妈妈生日（农历八月十五，六十六岁）".
+std::string DayCellText(CivilDate day, const RestDays& restDays, const std::vector<MyDay>& myDays = {});
 
 // DayCellText, and on a day that begins a solar term a second line with the term's
 // instant in Beijing time.
-std::string DayCellTip(CivilDate day, const RestDays& restDays);
+std::string DayCellTip(CivilDate day, const RestDays& restDays, const std::vector<MyDay>& myDays = {});
 
 }  // namespace dovrin

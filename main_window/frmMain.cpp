@@ -46,7 +46,9 @@ void frmMain::ReDrawCalendar()
     // The day count follows the full Gregorian rule, unlike GetMonthDayCount.
     const std::int32_t days = dovrin::DaysInMonth(CurYear, CurMonth);
     const dovrin::CivilDate today = clock.Today();
-    for (std::int32_t d = 1; d <= days; ++d) DrawDayCell(d, th, today);
+    const std::vector<dovrin::MyDayOnDate> mine =
+        dovrin::MyDaysBetween(MyDays, {CurYear, CurMonth, 1}, {CurYear, CurMonth, days});
+    for (std::int32_t d = 1; d <= days; ++d) DrawDayCell(d, th, today, mine);
 
     DrawGridLines(th);
     DrawWeekdayNames();
@@ -68,7 +70,8 @@ float frmMain::DrawHeadingBand()
     return th;
 }
 
-void frmMain::DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today)
+void frmMain::DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today,
+                          const std::vector<dovrin::MyDayOnDate>& mine)
 {
     const dovrin::CellBox box = dovrin::DayCellBox(dovrin::CellOfDay({CurYear, CurMonth, d}), CellWidth, CellHeight, th);
     const auto x = static_cast<std::int16_t>(box.left);
@@ -86,12 +89,16 @@ void frmMain::DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today)
     picMain.CurrentX(textX);
     picMain.CurrentY(static_cast<std::int16_t>(y + 4));
     const std::string firstLine = PrintInCell(std::to_string(d) + " " + CalDate.CDayStr(CalDate.lDay()));
+    // The user's day goes before the Gregorian holidays, on their line.
+    const std::string title = dovrin::MyDayTitleOn(MyDays, mine, {CurYear, CurMonth, d});
+    const std::string holidays = CalDate.sHoliday();
+    const std::string second = title.empty() ? holidays : holidays.empty() ? title : title + " " + holidays;
     // Empty texts still take their line, so the solar term is always the fourth.
-    for (const std::string& text : {CalDate.sHoliday(), CalDate.lHoliday(), CalDate.lSolarTerm()}) {
+    for (const std::string& text : {second, CalDate.lHoliday(), CalDate.lSolarTerm()}) {
         picMain.CurrentX(textX);
         PrintInCell(text);
     }
-    MarkDayOff(off, x, y, firstLine);
+    MarkDay(off, !title.empty(), x, y, firstLine);
 }
 
 std::string frmMain::PrintInCell(const std::string& text)
@@ -152,17 +159,22 @@ void frmMain::ShowDayInfo(const std::string& label1)
     view.ShowSelectedDay();
 }
 
-void frmMain::MarkDayOff(dovrin::DayOff kind, float x, float y, const std::string& firstLine)
+void frmMain::MarkDay(dovrin::DayOff kind, bool mine, float x, float y, const std::string& firstLine)
 {
-    if (kind == dovrin::DayOff::None) return;
-    const std::string mark = dovrin::DayOffMark(kind);
-    const float markX = x + CellWidth - 4 - picMain.TextWidth(mark);
-    // A cell too narrow for both leaves the mark out rather than draw it over the date.
-    if (markX < x + 4 + picMain.TextWidth(firstLine) + 2) return;
-    picMain.ForeColor(dovrin::DayOffMarkColour(kind));
-    picMain.CurrentX(markX);
-    picMain.CurrentY(y + 4);
-    picMain.Print(mark);
+    float right = x + CellWidth - 4;
+    const float leftLimit = x + 4 + picMain.TextWidth(firstLine) + 2;
+    const auto print = [&](const std::string& mark, Rgb colour) {
+        const float markX = right - picMain.TextWidth(mark);
+        // A cell too narrow for both leaves the mark out rather than draw it over the date.
+        if (markX < leftLimit) return;
+        picMain.ForeColor(colour);
+        picMain.CurrentX(markX);
+        picMain.CurrentY(y + 4);
+        picMain.Print(mark);
+        right = markX - 1;
+    };
+    if (kind != dovrin::DayOff::None) print(dovrin::DayOffMark(kind), dovrin::DayOffMarkColour(kind));
+    if (mine) print(dovrin::MyDayMark(), Slate);
 }
 
 void frmMain::KeepYearInRange()

@@ -90,7 +90,8 @@ private:
     float HeadingHeight() const;
     // The steps of ReDrawCalendar. The heading band and its separator; the heading's text height.
     float DrawHeadingBand();
-    void DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today);
+    // `mine`: the user's days of the month shown, of MyDays.
+    void DrawDayCell(std::int32_t d, float th, dovrin::CivilDate today, const std::vector<dovrin::MyDayOnDate>& mine);
     void DrawGridLines(float th);
     void DrawWeekdayNames();
     // Label1 and Label2 for the selected day, then the day information.
@@ -99,9 +100,9 @@ private:
     void ShowDayInfo(const std::string& label1);
     // A step past FirstYear or LastYear stays on that year.
     void KeepYearInRange();
-    // 休 or 班 at the top right of the cell whose top-left corner is (x, y), when it fits
-    // beside the day's first line.
-    void MarkDayOff(dovrin::DayOff kind, float x, float y, const std::string& firstLine);
+    // 休 or 班 at the top right of the cell whose top-left corner is (x, y), and the user's
+    // day mark left of it (`mine`), each when it fits beside the day's first line.
+    void MarkDay(dovrin::DayOff kind, bool mine, float x, float y, const std::string& firstLine);
     // Prints the text at the text position, cut with "…" to the cell's width; what it printed.
     std::string PrintInCell(const std::string& text);
     void DayForward(std::int16_t days);

@@ -64,16 +64,32 @@ std::string LunarMonthsOf(std::int32_t year, std::int32_t month)
     return text;
 }
 
-void PrintDayOffMark(PageSurface& surface, DayOff kind, float right, float y, float size, float leftLimit)
+// The gap between the two marks of a cell.
+constexpr float MarkGap = 1;
+
+// The width the marks of a cell take at `size`, bold: 休 or 班 and the user's day mark.
+float MarksWidth(PageSurface& surface, DayOff off, bool mine, float size)
 {
-    if (kind == DayOff::None) return;
-    const std::string mark = DayOffMark(kind);
     surface.Font(size, true);
-    const float x = right - surface.TextWidth(mark);
-    // Too narrow a cell leaves the mark out rather than print it over the day's number.
-    if (x < leftLimit) return;
-    surface.ForeColor(DayOffMarkColour(kind));
-    surface.Print(x, y, mark);
+    float width = off == DayOff::None ? 0 : surface.TextWidth(DayOffMark(off));
+    if (mine) width += (width > 0 ? MarkGap : 0) + surface.TextWidth(MyDayMark());
+    return width;
+}
+
+// 休 or 班 ending at `right`, and the user's day mark left of it, bold, each in its colour.
+void PrintMarks(PageSurface& surface, DayOff off, bool mine, float right, float y, float size, float leftLimit)
+{
+    surface.Font(size, true);
+    const auto print = [&](const std::string& mark, Rgb colour) {
+        const float x = right - surface.TextWidth(mark);
+        // Too narrow a cell leaves the mark out rather than print it over the day's number.
+        if (x < leftLimit) return;
+        surface.ForeColor(colour);
+        surface.Print(x, y, mark);
+        right = x - MarkGap;
+    };
+    if (off != DayOff::None) print(DayOffMark(off), DayOffMarkColour(off));
+    if (mine) print(MyDayMark(), Slate);
 }
 
 // The lines of a grid of columns x rows cells, its frame included.
@@ -142,11 +158,12 @@ float PrintMonthTitle(PageSurface& surface, float left, float width, std::int32_
 }
 
 // The entries of the list under the grid, as the terminal lists them.
-std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month, const RestDays& restDays)
+std::vector<std::string> MonthListEntries(std::int32_t year, std::int32_t month, const RestDays& restDays,
+                                          const std::vector<MyDay>& myDays, const std::vector<MyDayOnDate>& mine)
 {
     std::vector<std::string> entries;
     const std::vector<RestDayPeriod> daysOff = restDays.Periods({year, month, 1}, {year, month, DaysInMonth(year, month)});
-    for (const NamedDay& entry : ListOfMonth(NamedDaysOfMonth(year, month), daysOff))
+    for (const NamedDay& entry : ListOfMonth(NamedDaysOfMonth(year, month), daysOff, MyDayEntries(myDays, mine)))
         entries.push_back(ListEntryText(entry, month));
     if (!restDays.Covers(year)) entries.push_back(std::to_string(year) + "年的放假安排尚未收录");
     return entries;
@@ -190,10 +207,10 @@ struct CellSizes {
 
 constexpr float MonthCellPad = 5;
 
-// Four lines a cell, as on screen: the day with its lunar day, then the Gregorian holidays,
-// the lunar holidays and the solar term, an empty text keeping its line.
+// Four lines a cell, as on screen: the day with its lunar day, then the user's day with the
+// Gregorian holidays, the lunar holidays and the solar term, an empty text keeping its line.
 void DrawMonthCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
-                   const RestDays& restDays)
+                   const RestDays& restDays, const std::string& myDayTitle)
 {
     constexpr float pad = MonthCellPad;
     const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
@@ -201,19 +218,22 @@ void DrawMonthCell(PageSurface& surface, const CellSizes& cells, float x, float 
     const DayOff off = day.off;
     const Rgb colour = day.colour;
     const float lunarX = x + pad + day.numberWidth + 4;
+    const bool mine = !myDayTitle.empty();
 
-    surface.Font(10, true);
-    const float markWidth = off == DayOff::None ? 0 : surface.TextWidth(DayOffMark(off)) + 3;
+    const float marksWidth = MarksWidth(surface, off, mine, 10);
+    const float markWidth = marksWidth > 0 ? marksWidth + 3 : 0;
     surface.ForeColor(colour);
     surface.Font(10, false);
     const float lunarY = y + pad + cells.numberHeight - surface.TextHeight();
     PrintFitted(surface, lunarX, lunarY, date.CDayStr(date.lDay()), x + cells.width - pad - markWidth - lunarX,
                 10, 6);
-    PrintDayOffMark(surface, off, x + cells.width - pad, lunarY, 10, lunarX);
+    PrintMarks(surface, off, mine, x + cells.width - pad, lunarY, 10, lunarX);
 
     surface.ForeColor(colour);
     float lineY = y + pad + cells.numberHeight + 2;
-    for (const std::string& text : {date.sHoliday(), date.lHoliday(), date.lSolarTerm()}) {
+    const std::string holidays = date.sHoliday();
+    const std::string first = !mine ? holidays : holidays.empty() ? myDayTitle : myDayTitle + " " + holidays;
+    for (const std::string& text : {first, date.lHoliday(), date.lSolarTerm()}) {
         PrintFitted(surface, x + pad, lineY, text, cells.width - 2 * pad, cells.lineSize,
                     std::min(cells.lineSize, 5.0f));
         lineY += cells.lineHeight;
@@ -223,7 +243,7 @@ void DrawMonthCell(PageSurface& surface, const CellSizes& cells, float x, float 
 }  // namespace
 
 void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::int32_t month,
-                   const RestDays& restDays)
+                   const RestDays& restDays, const std::vector<MyDay>& myDays)
 {
     const PageSize page = SizeOfPaper(paper, true);
     surface.NewPage(page.width, page.height);
@@ -232,7 +252,9 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     const float titleHeight = PrintMonthTitle(surface, left, width, year, month);
 
     // The list under the grid, three entries to a line in reading order.
-    const std::vector<std::string> entries = MonthListEntries(year, month, restDays);
+    const std::vector<MyDayOnDate> mine =
+        MyDaysBetween(myDays, {year, month, 1}, {year, month, DaysInMonth(year, month)});
+    const std::vector<std::string> entries = MonthListEntries(year, month, restDays, myDays, mine);
     constexpr std::int32_t listColumns = 3;
     constexpr float listSize = 10;
     surface.Font(listSize, false);
@@ -260,7 +282,8 @@ void DrawMonthPage(PageSurface& surface, Paper paper, std::int32_t year, std::in
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridCell place = CellOfDay({year, month, day});
         DrawMonthCell(surface, cells, left + cells.width * static_cast<float>(place.column),
-                      gridTop + cells.height * static_cast<float>(place.row), {year, month, day}, restDays);
+                      gridTop + cells.height * static_cast<float>(place.row), {year, month, day}, restDays,
+                      MyDayTitleOn(myDays, mine, {year, month, day}));
     }
     GridLines(surface, left, gridTop, cells.width, cells.height, 7, 6);
     // As on screen, the column lines cross the heading band too.
@@ -286,11 +309,11 @@ constexpr float YearCellPad = 1.5f;
 // One day of the year page. Where a solar term or 春节 takes the short line of a lunar
 // month's first day, the month's name stands beside it, smaller where the cell needs it.
 void DrawYearCell(PageSurface& surface, const CellSizes& cells, float x, float y, CivilDate civil,
-                  const RestDays& restDays)
+                  const RestDays& restDays, bool mine)
 {
     constexpr float pad = YearCellPad;
     const DayInPrint day = PrintDayNumber(surface, x + pad, y + pad, cells.numberSize, civil, restDays);
-    PrintDayOffMark(surface, day.off, x + cells.width - pad, y + pad, cells.lineSize, x + pad + day.numberWidth + 1);
+    PrintMarks(surface, day.off, mine, x + cells.width - pad, y + pad, cells.lineSize, x + pad + day.numberWidth + 1);
     surface.ForeColor(day.colour);
     const ShortLine line = ShortLineOfDay(day.date);
     const std::string text = line.monthStart.empty() ? line.text : line.text + " " + line.monthStart;
@@ -300,7 +323,8 @@ void DrawYearCell(PageSurface& surface, const CellSizes& cells, float x, float y
 
 // One month of the year page: its name, the weekday heading and the days.
 void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float blockWidth, float blockHeight,
-                   std::int32_t year, std::int32_t month, const RestDays& restDays)
+                   std::int32_t year, std::int32_t month, const RestDays& restDays,
+                   const std::vector<MyDayOnDate>& mine)
 {
     const float cellWidth = blockWidth / 7;
     surface.ForeColor(Black);
@@ -320,15 +344,19 @@ void DrawYearBlock(PageSurface& surface, float blockLeft, float blockTop, float 
     const CellSizes cells{cellWidth, cellHeight, std::min(9.0f, inner * 0.55f / unit), 0, std::min(7.0f, inner * 0.42f / unit), 0};
     for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridCell place = CellOfDay({year, month, day});
+        const bool marked = std::any_of(mine.begin(), mine.end(), [&](const MyDayOnDate& entry) {
+            return entry.date == CivilDate{year, month, day};
+        });
         DrawYearCell(surface, cells, blockLeft + cellWidth * static_cast<float>(place.column),
-                     gridTop + cellHeight * static_cast<float>(place.row), {year, month, day}, restDays);
+                     gridTop + cellHeight * static_cast<float>(place.row), {year, month, day}, restDays, marked);
     }
     GridLines(surface, blockLeft, gridTop, cellWidth, cellHeight, 7, 6);
 }
 
 }  // namespace
 
-void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const RestDays& restDays)
+void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const RestDays& restDays,
+                  const std::vector<MyDay>& myDays)
 {
     const PageSize page = SizeOfPaper(paper, false);
     surface.NewPage(page.width, page.height);
@@ -343,8 +371,10 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     const float top = YearMargin + surface.TextHeight() + 10;
 
     surface.ForeColor(Black);
-    const std::string legend =
+    const std::vector<MyDayOnDate> mine = MyDaysBetween(myDays, {year, 1, 1}, {year, 12, 31});
+    std::string legend =
         "红：星期日、放假日　绿：星期六　休：放假　班：调休上班　日期下：节气、节日或农历日（初一为月名）";
+    if (!mine.empty()) legend += "　" + MyDayMark() + "：我的日子";
     const Fitted legendText = FitText(surface, legend, width, 8, 5, false);
     const float legendHeight = surface.TextHeight();
     surface.Print(left, page.height - YearMargin - legendHeight, legendText.text);
@@ -359,7 +389,7 @@ void DrawYearPage(PageSurface& surface, Paper paper, std::int32_t year, const Re
     for (std::int32_t month = 1; month <= 12; ++month)
         DrawYearBlock(surface, left + (blockWidth + gapX) * static_cast<float>((month - 1) % blockColumns),
                       top + (blockHeight + gapY) * static_cast<float>((month - 1) / blockColumns), blockWidth,
-                      blockHeight, year, month, restDays);
+                      blockHeight, year, month, restDays, mine);
 }
 
 }  // namespace dovrin

@@ -321,7 +321,7 @@ QString GridCellAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         // The tooltip's text too: both come from DayCellText.
-        return QString::fromStdString(DayCellText({form.CurYear, form.CurMonth, day}, form.OfficialDays));
+        return QString::fromStdString(DayCellText({form.CurYear, form.CurMonth, day}, form.OfficialDays, form.MyDays));
     case QAccessible::Description: return Description(day);
     default: return {};
     }

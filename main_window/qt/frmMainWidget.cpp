@@ -266,7 +266,7 @@ void frmMainWidget::PrintFromAnywhere()
 {
     // Once the key has been handled, so that the dialog does not run inside its delivery.
     QMetaObject::invokeMethod(this, [this] {
-        PrintCalendar(this, logic.CurYear, logic.CurMonth, logic.OfficialDays);
+        PrintCalendar(this, logic.CurYear, logic.CurMonth, logic.OfficialDays, logic.MyDays);
     }, Qt::QueuedConnection);
 }
 
@@ -455,7 +455,7 @@ void frmMainWidget::ShowDayTip(const QHelpEvent& help)
     // Rich text only for the escaping: a holiday name from the user's file is shown as
     // written. QToolTip keeps its own font, so the tip reads in the desktop's face whatever
     // face the grid was given.
-    const std::string tip = DayCellTip({logic.CurYear, logic.CurMonth, day}, logic.OfficialDays);
+    const std::string tip = DayCellTip({logic.CurYear, logic.CurMonth, day}, logic.OfficialDays, logic.MyDays);
     QToolTip::showText(help.globalPos(), Qt::convertFromPlainText(QString::fromStdString(tip), Qt::WhiteSpaceNoWrap),
                        picMain);
 }

@@ -16,13 +16,14 @@
 
 namespace dovrin {
 
-bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const RestDays& restDays)
+bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const RestDays& restDays,
+                const std::vector<MyDay>& myDays)
 {
     QtPageSurface surface(printer, QtPictureBox::DefaultFamily());
     if (month == 0)
-        DrawYearPage(surface, PaperOf(printer), year, restDays);
+        DrawYearPage(surface, PaperOf(printer), year, restDays, myDays);
     else
-        DrawMonthPage(surface, PaperOf(printer), year, month, restDays);
+        DrawMonthPage(surface, PaperOf(printer), year, month, restDays, myDays);
     return surface.Finish();
 }
 
@@ -45,7 +46,8 @@ void SpeakPrinter(QPrintDialog& dialog, QWidget& firstChoice, QWidget& secondCho
 
 }  // namespace
 
-void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays)
+void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays,
+                   const std::vector<MyDay>& myDays)
 {
     // Without a face for Chinese the page would come out as rows of empty boxes: say so
     // before the dialog rather than print them.
@@ -82,7 +84,7 @@ void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const
     SpeakPrinter(dialog, *monthChoice, *yearChoice);
 
     if (dialog.exec() != QDialog::Accepted) return;
-    PrintPages(printer, year, yearChoice->isChecked() ? 0 : month, restDays);
+    PrintPages(printer, year, yearChoice->isChecked() ? 0 : month, restDays, myDays);
 }
 
 }  // namespace dovrin

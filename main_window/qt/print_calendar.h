@@ -4,7 +4,9 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
+#include "calendar/my_day_rules.h"
 #include "page/pages.h"
 #include "resources/rest_days.h"
 
@@ -14,10 +16,12 @@ namespace dovrin {
 
 // The platform's print dialog, with a choice between the month and the year; prints what
 // the user confirms, nothing when the dialog is cancelled.
-void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays);
+void PrintCalendar(QWidget* parent, std::int32_t year, std::int32_t month, const RestDays& restDays,
+                   const std::vector<MyDay>& myDays);
 
-// The month (month 1..12) or the year (month 0) on the printer, in the grid's face; false when
-// the printer could not take the pages.
-bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const RestDays& restDays);
+// The month (month 1..12) or the year (month 0) on the printer, in the grid's face, with the
+// user's own days `myDays`; false when the printer could not take the pages.
+bool PrintPages(QPrinter& printer, std::int32_t year, std::int32_t month, const RestDays& restDays,
+                const std::vector<MyDay>& myDays = {});
 
 }  // namespace dovrin

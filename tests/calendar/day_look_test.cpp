@@ -5,6 +5,7 @@
 #include "calendar/day_look.h"
 #include "calendar/locale_names.h"
 #include "calendar/month_grid.h"
+#include "calendar/named_days.h"
 
 namespace dovrin {
 namespace {
@@ -69,6 +70,72 @@ TEST(DayLook, ShortLineNamesEveryLunarMonthStart)
         EXPECT_EQ(line.text, c.text) << c.why;
         EXPECT_EQ(line.monthStart, c.monthStart) << c.why;
     }
+}
+
+TEST(DayLook, TheUsersDayRanksAfterFestivalsAndTermsBeforeMinorHolidays)
+{
+    struct Case {
+        CivilDate day;
+        const char* text;
+        const char* monthStart;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{2027, 9, 15}, "中秋节", "", "a lunar festival keeps the line"},
+        {{2026, 4, 5}, "清明", "", "a solar term keeps the line"},
+        {{2027, 9, 20}, "妈妈生日", "", "before 全国爱牙日, a Gregorian holiday"},
+        {{2011, 5, 8}, "妈妈生日", "", "before 国际母亲节, a week-based holiday"},
+        {{2026, 3, 19}, "妈妈生日", "二月", "on 初一 the month's name stands beside it"},
+        {{2033, 9, 23}, "秋分", "九月", "a term on 初一 still goes first"},
+        {{2026, 2, 17}, "春节", "正月", "and 春节"},
+        {{1900, 1, 1}, "妈妈生日", "", "no lunar date: the user's day alone"},
+    };
+    clsDate date;
+    for (const Case& c : cases) {
+        date.sInitDate(c.day.year, c.day.month, c.day.day);
+        const ShortLine line = ShortLineOfDay(date, "妈妈生日");
+        EXPECT_EQ(line.text, c.text) << c.why;
+        EXPECT_EQ(line.monthStart, c.monthStart) << c.why;
+    }
+}
+
+TEST(DayLook, TheUsersDaysOfAMonthTitleTheirDatesAndJoinItsList)
+{
+    MyDay mother;
+    mother.title = "妈妈生日";
+    mother.month = 8;
+    mother.day = 15;
+    mother.firstYear = 1961;
+    MyDay wedding;
+    wedding.title = "结婚纪念日";
+    wedding.lunar = false;
+    wedding.month = 9;
+    wedding.day = 15;
+    const std::vector<MyDay> days{mother, wedding};
+    const std::vector<MyDayOnDate> found = MyDaysBetween(days, {2027, 9, 1}, {2027, 9, 30});
+    // Two on one day: the first of the file titles the cell.
+    EXPECT_EQ(MyDayTitleOn(days, found, {2027, 9, 15}), "妈妈生日");
+    EXPECT_EQ(MyDayTitleOn(days, found, {2027, 9, 16}), "");
+
+    // On the day: after the lunar festival, before the Gregorian holidays of the same day.
+    std::vector<std::string> texts;
+    for (const NamedDay& entry : ListOfMonth(NamedDaysOfMonth(2027, 9), {}, MyDayEntries(days, found)))
+        if (entry.first == CivilDate{2027, 9, 15}) texts.push_back(ListEntryText(entry, 9));
+    EXPECT_EQ(texts, (std::vector<std::string>{"15日 中秋节", "15日 妈妈生日（农历八月十五，六十六岁）",
+                                                "15日 结婚纪念日"}));
+
+    // A day off on the same day goes first; a date a rule moved says so.
+    MyDay grandfather;
+    grandfather.title = "祖父忌日";
+    grandfather.month = 12;
+    grandfather.day = 30;
+    const std::vector<MyDay> memorial{grandfather};
+    const std::vector<MyDayOnDate> january = MyDaysBetween(memorial, {2031, 1, 1}, {2031, 1, 31});
+    const std::vector<NamedDay> list =
+        ListOfMonth({}, {{{2031, 1, 22}, {2031, 1, 22}, DayOff::Rest, "春节"}}, MyDayEntries(memorial, january));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].kind, NamedDayKind::DaysOff);
+    EXPECT_EQ(ListEntryText(list[1], 1), "22日 祖父忌日（农历腊月三十），今年腊月小，提前到廿九");
 }
 
 TEST(DayLook, MonthNamesAndTitles)

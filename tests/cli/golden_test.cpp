@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -68,4 +69,37 @@ TEST(CliGolden, OutputsMatchTheFiles)
         for (std::string line; std::getline(lines, line);)
             EXPECT_LE(dovrin::DisplayWidth(line), g.terminal.columns) << g.file << ": " << line;
     }
+}
+
+TEST(CliGolden, TheUsersDaysAreMarkedTitledAndListed)
+{
+    const dovrin::FixedClock clock({2008, 2, 8});
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "golden-my-days";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    dovrin::cli::ImportFiles files;
+    files.restDaysPath = (folder / "rest-days.tsv").string();
+    const std::vector<std::string> args{"2027", "9"};
+    const dovrin::RestDays restDays;
+
+    // Without the file: as without a home, and not a word about it.
+    std::string plain, out, err;
+    ASSERT_EQ(dovrin::cli::RunCli(args, {}, clock, restDays, plain, err), 0);
+    ASSERT_EQ(dovrin::cli::RunCli(args, {}, clock, restDays, files, out, err), 0);
+    EXPECT_EQ(out, plain);
+    EXPECT_EQ(err, "");
+
+    // 妈妈生日 on 中秋节, which keeps the line; 结婚纪念日 over 全国爱牙日, which gives it up.
+    std::ofstream(folder / "my-days.tsv") << "妈妈生日\t农历八月十五\t1961\n结婚纪念日\t09-20\t2005\n";
+    out.clear();
+    ASSERT_EQ(dovrin::cli::RunCli(args, {}, clock, restDays, files, out, err), 0) << err;
+    const std::string path = std::string(DOVRIN_GOLDEN_DIR) + "/my-days-2027-09.txt";
+    if (std::getenv("DOVRIN_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << out;
+    EXPECT_EQ(out, Read(path));
+
+    // In colour the mark has a colour of its own.
+    out.clear();
+    ASSERT_EQ(dovrin::cli::RunCli({"--color=always", "2027", "9"}, {}, clock, restDays, files, out, err), 0);
+    EXPECT_NE(out.find("20\x1b[36m◉\x1b[0m"), std::string::npos) << out;
+    std::filesystem::remove_all(folder);
 }

@@ -93,4 +93,60 @@ TEST(DayCells, TheTipAddsTheInstantOfTheDaysSolarTerm)
     EXPECT_EQ(dovrin::DayCellTip({2026, 2, 16}, restDays), dovrin::DayCellText({2026, 2, 16}, restDays));
 }
 
+dovrin::MyDay MothersBirthday()
+{
+    dovrin::MyDay day;
+    day.title = "妈妈生日";
+    day.month = 8;
+    day.day = 15;
+    day.firstYear = 1961;
+    return day;
+}
+
+TEST(DayCells, TheUsersDaysAreMarkedTitledAndSaidWhole)
+{
+    dovrin::MyDay wedding;
+    wedding.title = "结婚纪念日";
+    wedding.lunar = false;
+    wedding.month = 10;
+    wedding.day = 8;
+    const std::vector<dovrin::MyDay> days{MothersBirthday(), wedding};
+    dovrin::FixedClock clock{{2000, 6, 15}};
+    dovrin::RecordingMainView view;
+    dovrin::RecordingPictureBox surface{700, 401};
+    frmMain form{surface, view, clock};
+    form.CurYear = 2025;
+    form.CurMonth = 10;
+    form.CurDay = 1;
+    form.MyDays = days;
+    form.ReDrawCalendar();
+
+    // 10-6 is 中秋节 and a 休 of the holiday, 10-8 a 休 as well: the mark left of the 休.
+    const auto printed = [&](const std::string& text) {
+        std::vector<std::string> found;
+        for (const std::string& call : surface.Starting("Print "))
+            if (call.find("\"" + text) != std::string::npos) found.push_back(call);
+        return found;
+    };
+    const std::vector<std::string> marks = printed("◉");
+    ASSERT_EQ(marks.size(), 2u);
+    for (const std::string& mark : marks) EXPECT_NE(mark.find("#466078"), std::string::npos) << mark;
+    const auto x = [](const std::string& call) { return std::stof(call.substr(6)); };
+    const std::vector<std::string> rests = printed("休");
+    ASSERT_FALSE(rests.empty());
+    EXPECT_LT(x(marks[0]), x(rests[0]));
+    // The title on the line of the Gregorian holidays, before them where the day has some.
+    EXPECT_EQ(printed("妈妈生日").size(), 1u);
+    EXPECT_EQ(printed("结婚纪念日").size(), 1u);
+
+    const dovrin::RestDays restDays;
+    EXPECT_EQ(dovrin::DayCellText({2025, 10, 6}, restDays, days),
+              "2025年10月6日 星期一，农历八月十五，老人节，中秋节，休（国庆节、中秋节），"
+              "我的日子：妈妈生日（农历八月十五，六十四岁）");
+    // Before the solar term's instant, which keeps its own line.
+    const std::string tip = dovrin::DayCellTip({2025, 10, 8}, restDays, days);
+    EXPECT_TRUE(tip.starts_with(dovrin::DayCellText({2025, 10, 8}, restDays, days) + "\n")) << tip;
+    EXPECT_NE(tip.find("我的日子：结婚纪念日\n寒露："), std::string::npos) << tip;
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // and the short line of a day on the year page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,41 @@ TEST(PrintedPages, PaperSizesAndTitles)
     RecordingPage year;
     DrawYearPage(year, Paper::A4, 2027, RestDays());
     EXPECT_EQ(year.texts.at(0).text, "2027年 丁未(羊)年");
+}
+
+// A birthday on 中秋节 in the days off of 国庆节, and a Gregorian day on another 休.
+TEST(PrintedPages, TheUsersDaysAreMarkedAndListedWithoutCrowdingTheCells)
+{
+    MyDay mother;
+    mother.title = "妈妈生日";
+    mother.month = 8;
+    mother.day = 15;
+    mother.firstYear = 1961;
+    MyDay wedding;
+    wedding.title = "结婚纪念日";
+    wedding.lunar = false;
+    wedding.month = 10;
+    wedding.day = 8;
+    const std::vector<MyDay> days{mother, wedding};
+    const auto count = [](const RecordingPage& page, const std::string& text) {
+        return std::count_if(page.texts.begin(), page.texts.end(),
+                             [&](const Box& box) { return box.text.starts_with(text); });
+    };
+    for (Paper paper : {Paper::A4, Paper::Letter}) {
+        RecordingPage month;
+        DrawMonthPage(month, paper, 2025, 10, RestDays(), days);
+        ExpectClear(month, "month");
+        EXPECT_EQ(count(month, "◉"), 2);
+        EXPECT_EQ(count(month, "6日 妈妈生日（农历八月十五，六十四岁）"), 1);
+        EXPECT_EQ(count(month, "8日 结婚纪念日"), 1);
+        EXPECT_EQ(count(month, "妈妈生日"), 1);  // the cell's line, before 老人节
+
+        RecordingPage year;
+        DrawYearPage(year, paper, 2025, RestDays(), days);
+        ExpectClear(year, "year");
+        EXPECT_EQ(count(year, "◉"), 2);
+        EXPECT_EQ(count(year, "妈妈生日"), 0);  // no room for the title
+    }
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ done
 check=$(dirname "$0")/pdf_check.py
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The pages of the built-in days alone: none of the user's own files.
+export XDG_DATA_HOME="$work/data"
 status=0
 expect() {  # expect WHAT COMMAND...: the command succeeds
     what=$1
@@ -47,6 +49,19 @@ expect "month, Letter landscape: the same" python3 "$check" page "$work/month-le
 expect "an unwritable file: exit 1 with its name" test $? -eq 1 -a -s "$work/err"
 "$program" --pdf "$work/x.pdf" --paper a5 2026 2>/dev/null
 expect "an unknown paper: exit 2" test $? -eq 2
+
+# The user's own days: listed under the month, marked on the month and the year.
+mkdir -p "$XDG_DATA_HOME/dovrin"
+printf '妈妈生日\t农历八月十五\t1961\n' >"$XDG_DATA_HOME/dovrin/my-days.tsv"
+"$program" --pdf "$work/mine-month.pdf" 2025 10 && "$program" --pdf "$work/mine-year.pdf" 2025 ||
+    { echo "FAIL: dovrin-cal --pdf with the user's days"; exit 1; }
+expect "month with the user's days: listed and marked" sh -c \
+    'pdftotext -raw "$1" - | grep -q "6日 妈妈生日（农历八月十五，六十四岁）" && pdftotext "$1" - | grep -q "◉"' \
+    - "$work/mine-month.pdf"
+expect "year with the user's days: marked" sh -c 'pdftotext "$1" - | grep -q "◉"' - "$work/mine-year.pdf"
+expect "month with the user's days, A4 landscape: no text across a line" \
+    python3 "$check" page "$work/mine-month.pdf" $a4_landscape
+rm "$XDG_DATA_HOME/dovrin/my-days.tsv"
 
 if [ -n "$desktop" ]; then
     QT_QPA_PLATFORM=offscreen "$desktop" "$work/desk-year.pdf" a4 2026 &&
