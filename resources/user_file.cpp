@@ -77,10 +77,18 @@ UserFile ReadUserFile(const std::string& path, std::size_t limit)
 
     // One byte past the limit tells whether the file goes on, and whether the line at the
     // limit ends right there.
+    // The buffer starts at the size the file has now and grows only if it grows meanwhile:
+    // a small file does not cost a buffer of the whole limit.
     std::string& text = file.text;
-    text.resize(limit + 1);
+    const std::size_t bound = limit + 1;
+    const auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    text.resize(std::min(bound, size + 1));
     std::size_t got = 0;
-    while (got < text.size()) {
+    while (true) {
+        if (got == text.size()) {
+            if (text.size() == bound) break;
+            text.resize(std::min(bound, text.size() * 2));
+        }
         const ssize_t count = read(in.fd, text.data() + got, text.size() - got);
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) {
