@@ -104,7 +104,7 @@ void frmMainWidget::DeleteMyDay(const std::string& title)
     if (ask.clickedButton() != remove) return;
     const MyDaySave result = RemoveMyDayFromFile(MyDaysPath(RestDaysFile), logic.MyDaysText, title);
     if (result.error.empty() || result.stale) MyDaysChanged();
-    if (!result.error.empty()) QMessageBox::warning(this, QStringLiteral("删除我的日子"), Q(result.error));
+    if (!result.error.empty()) QMessageBox::warning(this, QStringLiteral("没有删除"), Q(result.error));
 }
 
 void frmMainWidget::MyDaysChanged()
@@ -136,5 +136,5 @@ void frmMainWidget::OfferLoginReminder()
 void frmMainWidget::SwitchLoginReminder(bool on)
 {
     const std::string why = on ? TurnLoginReminderOn(AutostartFile, ReminderProgram()) : TurnLoginReminderOff(AutostartFile);
-    if (!why.empty()) QMessageBox::warning(this, QStringLiteral("登录时提醒"), Q(why));
+    if (!why.empty()) QMessageBox::warning(this, QStringLiteral("没能开关登录时提醒"), Q(why));
 }
