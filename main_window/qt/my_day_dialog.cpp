@@ -33,7 +33,7 @@ void AddRow(QFormLayout& layout, const char* label, QWidget* field)
 {
     auto* text = new QLabel(QString::fromUtf8(label), layout.parentWidget());
     text->setBuddy(field);
-    field->setAccessibleName(text->text().remove(QLatin1Char('&')).remove(QStringLiteral("：")));
+    field->setAccessibleName(text->text().remove(QStringLiteral("：")));
     layout.addRow(text, field);
 }
 
@@ -56,11 +56,12 @@ MyDayDialog::MyDayDialog(QWidget* parent, const QString& caption, const MyDayFor
     BuildRules(*rows);
     Remind = new QLineEdit(Q(form.remind), this);
     Remind->setToolTip(QStringLiteral("提前的天数，用逗号隔开，例如 3,1；“无”为不提醒；不填按类别"));
-    AddRow(*rows, "提前几天提醒(&R)：", Remind);
+    AddRow(*rows, "提前几天提醒：", Remind);
     connect(Remind, &QLineEdit::textChanged, this, &MyDayDialog::ReadControls);
     Preview = new QLabel(this);
     // Reached by Tab, so that a screen reader reads the dates before they are saved.
     Preview->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Preview->setFocusPolicy(Qt::StrongFocus);
     AddRow(*rows, "接下来的日期：", Preview);
     Error = new QLabel(this);
     Error->setWordWrap(true);
@@ -85,26 +86,26 @@ void MyDayDialog::BuildFields(QFormLayout& layout)
 {
     Title = new QLineEdit(Q(form.title), this);
     Title->setPlaceholderText(QStringLiteral("例如 妈妈生日"));
-    AddRow(layout, "标题(&T)：", Title);
+    AddRow(layout, "标题：", Title);
     RepeatBy = Choices(this, {"按农历", "按公历"});
     RepeatBy->setCurrentIndex(form.lunar ? 0 : 1);
-    AddRow(layout, "每年重复(&P)：", RepeatBy);
+    AddRow(layout, "每年重复：", RepeatBy);
     Month = new QComboBox(this);
-    AddRow(layout, "月(&M)：", Month);
+    AddRow(layout, "月：", Month);
     Day = new QComboBox(this);
-    AddRow(layout, "日(&D)：", Day);
-    Leap = new QCheckBox(QStringLiteral("闰月(&L)"), this);
+    AddRow(layout, "日：", Day);
+    Leap = new QCheckBox(QStringLiteral("闰月"), this);
     Leap->setChecked(form.leap);
     layout.addRow(QString(), Leap);
     Since = new QLineEdit(Q(form.since), this);
     Since->setPlaceholderText(QStringLiteral("不知道可不填"));
-    AddRow(layout, "起始年份(&Y)：", Since);
+    AddRow(layout, "起始年份：", Since);
     Kind = Choices(this, {"", "生日", "纪念日", "忌日", "其他"});
     int kind = 0;
     for (int i = 0; i < 4; ++i)
         if (form.kind == Kinds[i]) kind = i + 1;
     Kind->setCurrentIndex(kind);
-    AddRow(layout, "类别(&K)：", Kind);
+    AddRow(layout, "类别：", Kind);
 
     connect(Title, &QLineEdit::textChanged, this, &MyDayDialog::ReadControls);
     connect(RepeatBy, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -138,7 +139,7 @@ void MyDayDialog::BuildRules(QFormLayout& layout)
     AddRow(layout, "", LeapYear);
     CommonYear = Choices(this, {"2月28日", "3月1日", "跳过这一年"});
     CommonYear->setCurrentIndex(static_cast<int>(form.commonYear));
-    AddRow(layout, "平年没有2月29日时(&C)：", CommonYear);
+    AddRow(layout, "平年没有2月29日时：", CommonYear);
     for (QComboBox* rule : {ShortMonth, MissingLeap, LeapYear, CommonYear})
         connect(rule, &QComboBox::currentIndexChanged, this, &MyDayDialog::ReadControls);
 }
@@ -193,9 +194,9 @@ void MyDayDialog::Refresh()
 {
     const QString month = Q(LunarMonthCustomName(form.month, form.leap));
     const QString leapMonth = Q(LunarMonthCustomName(form.month, true));
-    RenameRow(ShortMonth, month + QStringLiteral("只有廿九天时(&S)："));
-    RenameRow(MissingLeap, QStringLiteral("没有") + leapMonth + QStringLiteral("的年份(&N)："));
-    RenameRow(LeapYear, QStringLiteral("有") + leapMonth + QStringLiteral("的年份(&E)："));
+    RenameRow(ShortMonth, month + QStringLiteral("只有廿九天时："));
+    RenameRow(MissingLeap, QStringLiteral("没有") + leapMonth + QStringLiteral("的年份："));
+    RenameRow(LeapYear, QStringLiteral("有") + leapMonth + QStringLiteral("的年份："));
     rows->setRowVisible(Leap, form.lunar);
     rows->setRowVisible(ShortMonth, NeedsShortMonthRule(form));
     rows->setRowVisible(MissingLeap, NeedsMissingLeapRule(form));
@@ -206,12 +207,14 @@ void MyDayDialog::Refresh()
     Kind->setItemText(0, QStringLiteral("按标题（%1）").arg(Q(KindName(KindOf(titled)))));
     Remind->setPlaceholderText(QStringLiteral("默认：") + Q(DefaultRemindText(form)));
     Preview->setText(Q(PreviewText(form, from)));
+    // Read with the dates, not for its label alone, when it takes the focus.
+    Preview->setAccessibleName(QStringLiteral("接下来的日期：") + Preview->text());
 }
 
 void MyDayDialog::RenameRow(QWidget* field, const QString& label)
 {
     if (auto* text = qobject_cast<QLabel*>(rows->labelForField(field))) text->setText(label);
-    field->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QStringLiteral("：")));
+    field->setAccessibleName(QString(label).remove(QStringLiteral("：")));
 }
 
 void MyDayDialog::TrySave()
