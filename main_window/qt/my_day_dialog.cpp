@@ -6,6 +6,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
 #include "main_window/qt/accessibility.h"

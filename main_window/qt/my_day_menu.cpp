@@ -57,15 +57,23 @@ void frmMainWidget::ShowDayMenu(const QPoint& where)
     const CivilDate selected{logic.CurYear, logic.CurMonth, logic.CurDay};
     for (const MyDayOnDate& entry : MyDaysBetween(logic.MyDays, selected, selected)) {
         const std::string title = logic.MyDays[entry.index].title;
-        menu->addAction(QStringLiteral("编辑“%1”…").arg(Q(title)), this, later([this, title] { EditMyDay(title); }));
-        menu->addAction(QStringLiteral("删除“%1”").arg(Q(title)), this, later([this, title] { DeleteMyDay(title); }));
+        // An & of the title is shown, not taken for a shortcut.
+        const QString shown = Q(title).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        menu->addAction(QStringLiteral("编辑“%1”…").arg(shown), this, later([this, title] { EditMyDay(title); }));
+        menu->addAction(QStringLiteral("删除“%1”").arg(shown), this, later([this, title] { DeleteMyDay(title); }));
     }
     menu->addSeparator();
     QAction* login = menu->addAction(QStringLiteral("登录时提醒"));
     login->setCheckable(true);
     login->setChecked(LoginReminderOn(AutostartFile));
     login->setEnabled(!AutostartFile.empty());
-    connect(login, &QAction::toggled, this, [this](bool on) { SwitchLoginReminder(on); });
+    connect(login, &QAction::toggled, this, [this, later](bool on) {
+        later([this, on] {
+            // Chosen here, it is not offered again after the next day saved.
+            if (!ReminderAskedFile.empty()) MarkReminderAsked(ReminderAskedFile);
+            SwitchLoginReminder(on);
+        })();
+    });
     menu->popup(where);
     // Opened from the keyboard or not, the first entry is where the arrows start.
     menu->setActiveAction(first);

@@ -70,6 +70,18 @@ if command -v desktop-file-validate >/dev/null 2>&1; then
     check "the entry passes desktop-file-validate" "" "$(desktop-file-validate "$entry" 2>&1)"
 fi
 
+# A title taken: the dialog says so and stays open with what was typed.
+menu Return
+window 添加我的日子 >/dev/null
+sleep 0.3
+xdotool type --delay 30 '妈妈生日'
+xdotool key Return
+sleep 0.5
+check "a title taken keeps the dialog open" yes \
+    "$(xdotool search --onlyvisible --name '^添加我的日子$' >/dev/null 2>&1 && echo yes || echo no)"
+xdotool key Escape
+gone 添加我的日子 >/dev/null
+
 # The menu now has the day: its second entry edits it, prefilled.
 focus_main
 xdotool key Menu
