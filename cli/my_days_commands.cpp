@@ -22,27 +22,14 @@ std::string NoPlace()
     return _("the user's file has no place: neither XDG_DATA_HOME nor HOME is set");
 }
 
-// Changes the file with `edit` under the lock, on the file as it is then, so that what
-// another program wrote a moment ago is kept. Returns the exit status.
+// Changes the file with `edit` under the lock (see UpdateMyDaysFile). Returns the exit
+// status: 2 when the edit refused, 1 when the file did.
 template <typename Edit>
 int UpdateMyDays(const std::string& path, const Edit& edit, std::string& err)
 {
     if (path.empty()) return Fail(1, NoPlace(), err);
-    int status = 1;
-    const auto update = [&](const UserFile& old, std::string& reason) -> std::optional<UserFileContent> {
-        if (!old.messages.empty()) {
-            reason = old.messages.front() + _("; nothing was written");
-            return std::nullopt;
-        }
-        MyDaysEdit changed = edit(old.text);
-        if (!changed.error.empty()) {
-            reason = changed.error;
-            status = 2;
-            return std::nullopt;
-        }
-        return UserFileContent{std::move(changed.text), old.byteOrderMark};
-    };
-    if (std::string why = UpdateUserFile(path, update); !why.empty()) return Fail(status, why, err);
+    const MyDaysUpdate result = UpdateMyDaysFile(path, edit);
+    if (!result.error.empty()) return Fail(result.refused ? 2 : 1, result.error, err);
     return 0;
 }
 

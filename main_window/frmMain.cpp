@@ -7,6 +7,8 @@
 #include "calendar/utf8.h"
 #include "info_window/day_info_text.h"
 #include "main_window/round_half_even.h"
+#include "resources/my_days.h"
+#include "resources/user_file.h"
 
 using dovrin::RoundHalfEven;
 using dovrin::Rgb;
@@ -33,6 +35,13 @@ void frmMain::SelectToday()
     CurYear = static_cast<std::int16_t>(today.year);
     CurMonth = static_cast<std::int16_t>(today.month);
     CurDay = static_cast<std::int16_t>(today.day);
+}
+
+void frmMain::LoadMyDays(const std::string& path)
+{
+    // The lines the file cannot use are dovrin-cal --my-days's to report, and the dialog's.
+    MyDaysText = path.empty() ? std::string() : dovrin::ReadUserFile(path).text;
+    MyDays = dovrin::ParseMyDays(MyDaysText).days;
 }
 
 void frmMain::ReDrawCalendar()

@@ -59,6 +59,12 @@ public:
     dovrin::RestDays OfficialDays;
     // The user's own days, shown in the day text; read with the rest days.
     std::vector<dovrin::MyDay> MyDays;
+    // my-days.tsv as MyDays was read from it: a change is written only while the file
+    // still holds this text.
+    std::string MyDaysText;
+
+    // Reads the user's days again from `path` (none when it is ""); the next redraw shows them.
+    void LoadMyDays(const std::string& path);
 
     // Today's date, held within FirstYear..LastYear so that a wrong clock cannot select a
     // day the calendar does not cover.

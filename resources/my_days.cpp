@@ -9,6 +9,7 @@
 #include "calendar/locale_names.h"
 #include "calendar/utf8.h"
 #include "resources/messages.h"
+#include "resources/user_file.h"
 
 namespace dovrin {
 namespace {
@@ -380,6 +381,26 @@ MyDaysEdit RemoveMyDay(std::string_view text, std::string_view title)
     std::vector<std::string> lines = LinesWithEnds(text);
     lines.erase(lines.begin() + at);
     return {Joined(lines), {}};
+}
+
+MyDaysUpdate UpdateMyDaysFile(const std::string& path, const std::function<MyDaysEdit(const std::string&)>& edit)
+{
+    MyDaysUpdate result;
+    const auto update = [&](const UserFile& old, std::string& reason) -> std::optional<UserFileContent> {
+        if (!old.messages.empty()) {
+            reason = old.messages.front() + _("; nothing was written");
+            return std::nullopt;
+        }
+        MyDaysEdit changed = edit(old.text);
+        if (!changed.error.empty()) {
+            reason = changed.error;
+            result.refused = true;
+            return std::nullopt;
+        }
+        return UserFileContent{std::move(changed.text), old.byteOrderMark};
+    };
+    result.error = UpdateUserFile(path, update);
+    return result;
 }
 
 std::string MyDaysPath(const std::string& restDaysPath)

@@ -2,10 +2,11 @@
 //   title  date  since  rules  remind  kind
 // read into days with the lines it cannot use, and rewritten so that only the day added,
 // changed or removed differs: comments, empty lines and refused lines stay byte for byte.
-// Text in, text out; the file itself is read and written by user_file.h.
+// Text in, text out, but for UpdateMyDaysFile, which changes the file through user_file.h.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,18 @@ MyDaysEdit AddMyDay(std::string_view text, const MyDay& day);
 MyDaysEdit ChangeMyDay(std::string_view text, std::string_view title, const MyDay& day);
 // The line of the day titled `title` taken out.
 MyDaysEdit RemoveMyDay(std::string_view text, std::string_view title);
+
+// How a change of the file ended: "" when it was written, else why not. `refused` when
+// the edit itself said no (a title taken, none such) rather than the file.
+struct MyDaysUpdate {
+    std::string error;
+    bool refused = false;
+};
+
+// Changes the file at `path` with `edit` under the lock, on the file as it is then, so that
+// what another program wrote a moment ago is kept; a file that could not be read whole is
+// left as it is.
+MyDaysUpdate UpdateMyDaysFile(const std::string& path, const std::function<MyDaysEdit(const std::string&)>& edit);
 
 // my-days.tsv in the folder of the user's rest-days.tsv; "" when that has no place.
 std::string MyDaysPath(const std::string& restDaysPath);

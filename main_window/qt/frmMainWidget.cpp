@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
 
+#include <cstdlib>
 #include <iostream>
 
 #include "main_window/day_cells.h"
@@ -28,9 +30,9 @@
 #include "main_window/qt/print_calendar.h"
 #include "main_window/qt/twips_rect.h"
 #include "calendar/locale_names.h"
+#include "resources/autostart.h"
 #include "resources/my_days.h"
 #include "resources/reference_texts.h"
-#include "resources/user_file.h"
 
 using namespace dovrin;
 
@@ -197,6 +199,8 @@ frmMainWidget::frmMainWidget(const dovrin::Clock& clock)
 
     resize(TwipsToPixels(DesignClientWidth, twipsPerPixel),
            TwipsToPixels(DesignClientHeight, twipsPerPixel));
+    AutostartFile = AutostartEntryPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    ReminderAskedFile = ReminderAskedPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
 void frmMainWidget::BuildLabels()
@@ -320,8 +324,7 @@ void frmMainWidget::LoadDataAndInfo()
     std::vector<std::string> skipped;
     logic.OfficialDays = LoadRestDays(RestDaysFile, skipped);
     for (const std::string& line : skipped) std::cerr << "dovrin: " << line << "\n";
-    // The user's own days: the lines the file cannot use are dovrin-cal --my-days's to report.
-    logic.MyDays = ParseMyDays(ReadUserFile(MyDaysPath(RestDaysFile)).text).days;
+    logic.LoadMyDays(MyDaysPath(RestDaysFile));
 
     info = std::make_unique<frmInfoWidget>(
         QSize(TwipsToPixels(DesignInfoClientWidth, twipsPerPixel), TwipsToPixels(DesignInfoClientHeight, twipsPerPixel)));
@@ -469,6 +472,7 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
             if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
                 return false;
+            if (OpenDayMenuFromKey(*key)) return true;
             logic.picMain_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
             return true;
         }
@@ -479,6 +483,15 @@ bool frmMainWidget::eventFilter(QObject* watched, QEvent* event)
             logic.picMain_MouseDown(ButtonOf(mouse->button()), ShiftOf(mouse->modifiers()),
                                     static_cast<float>(mouse->position().x()),
                                     static_cast<float>(mouse->position().y()));
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            // The button's press has selected the day already; a keyboard's menu key is
+            // answered with the key.
+            const auto* menu = static_cast<QContextMenuEvent*>(event);
+            if (menu->reason() == QContextMenuEvent::Mouse &&
+                logic.DayUnder(static_cast<float>(menu->pos().x()), static_cast<float>(menu->pos().y())) != 0)
+                ShowDayMenu(menu->globalPos());
             return true;
         }
         if (event->type() == QEvent::ToolTip) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -62,6 +63,15 @@ public:
     // arrangement; none when empty.
     std::string RestDaysFile;
 
+    // The login reminder's autostart entry and the mark that the user was asked about it,
+    // under $XDG_CONFIG_HOME; none when empty.
+    std::string AutostartFile;
+    std::string ReminderAskedFile;
+
+    // The selected day's menu at `where`, on the screen: the user's days added, changed and
+    // removed, and the login reminder switched.
+    void ShowDayMenu(const QPoint& where);
+
     frmMain& Logic() { return logic; }
     const frmMain& Form() const override { return logic; }
     QWidget& Grid() const override { return *picMain; }
@@ -116,6 +126,16 @@ private:
     // the grid with the day it moved to, or says why the day stays.
     void PressImage2(int index, dovrin::ImageButton& button);
     void PrintFromAnywhere();
+
+    // The menu of the user's days (my_day_menu.cpp). Opened from the keyboard, it stands at
+    // the selected day's cell.
+    bool OpenDayMenuFromKey(const QKeyEvent& key);
+    void EditMyDay(const std::string& title);  // "" adds one
+    void DeleteMyDay(const std::string& title);
+    // The file read again, the grid and the day text drawn with it.
+    void MyDaysChanged();
+    void OfferLoginReminder();
+    void SwitchLoginReminder(bool on);
 
     // The whole text of the day under the pointer; none over an empty cell or the heading.
     void ShowDayTip(const QHelpEvent& help);

@@ -190,6 +190,46 @@ check("the table names the next month after Page Down", "2026年3月",
       wait_for("the next month", lambda: table.name == "2026年3月" and table.name, 5))
 check("the focused cell is the 1st of March", MARCH_FIRST, (focused_cell(table) or table).name)
 
+# The day's menu and its dialog from the keyboard: every control named by its label, and
+# Tab through them in the order they stand.
+subprocess.run(["xdotool", "key", "shift+F10"], check=False)
+time.sleep(0.5)
+subprocess.run(["xdotool", "key", "Return"], check=False)
+dialog = wait_for("the dialog", lambda: next((w for w in children(app) if w.name == "添加我的日子"), None))
+
+
+def label_of(node):
+    """What a screen reader reads as the control's label: the label it is labelled by, else its name."""
+    labels = [r.getTarget(0).name for r in node.getRelationSet()
+              if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    return labels[0] if labels else node.name
+
+
+showing = [n for n in find(dialog, pyatspi.ROLE_TEXT) + find(dialog, pyatspi.ROLE_COMBO_BOX)
+           + find(dialog, pyatspi.ROLE_CHECK_BOX) if n.getState().contains(pyatspi.STATE_SHOWING)]
+check("the dialog's fields labelled",
+      sorted(["标题：", "每年重复：", "月：", "日：", "闰月", "起始年份：", "类别：", "有闰正月的年份：", "提前几天提醒："]),
+      sorted(label_of(n) for n in showing))
+focused = []
+tabbing = Atspi.EventListener.new(lambda event: focused.append(label_of(event.source)) if event.detail1 else None)
+tabbing.register("object:state-changed:focused")
+for _ in range(10):
+    subprocess.run(["xdotool", "key", "Tab"], check=False)
+    run_for(0.4)
+tabbing.deregister("object:state-changed:focused")
+check("Tab goes through the fields, the dates and the buttons",
+      ["每年重复：", "月：", "日：", "闰月", "起始年份：", "类别：", "有闰正月的年份：", "提前几天提醒：",
+       "接下来的日期：", "保存"], focused)
+check("the dates read with their label", ["接下来的日期：2026年3月1日（农历正月十三）"],
+      [n.name.split("\n")[0] for n in find(dialog, pyatspi.ROLE_LABEL) if n.name.startswith("接下来的日期：2")])
+subprocess.run(["xdotool", "key"] + ["shift+Tab"] * 10, check=False)
+subprocess.run(["xdotool", "type", "--delay", "30", "元宵节前"], check=False)
+subprocess.run(["xdotool", "key", "Return"], check=False)
+texts = [t for t in find(app, pyatspi.ROLE_TEXT) if t.name == "日程信息"]
+day_text = lambda: texts[0].queryText().getText(0, texts[0].queryText().characterCount)
+check("the saved day in the day text", True,
+      wait_for("the day in the day text", lambda: "我的日子：元宵节前" in day_text(), 5))
+
 if failures:
     print(f"{failures} check(s) failed")
     sys.exit(1)

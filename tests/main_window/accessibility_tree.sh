@@ -33,6 +33,10 @@ start_display 120
 
 start_accessibility_bus
 
+# The user's files in a private home, for the days the test adds.
+home=$(mktemp -d)
+trap 'stop_all; rm -rf "$home"' EXIT
+export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config"
 start_accessible_program
 
 timeout 60 "$python" "$here/accessibility_tree.py"
