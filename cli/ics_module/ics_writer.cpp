@@ -1,5 +1,5 @@
 // The events as iCalendar text through libical.
-#include "ics_writer.h"
+#include "cli/ics_entry.h"
 
 #include <libical/ical.h>
 

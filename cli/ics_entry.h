@@ -1,6 +1,7 @@
-// The iCalendar writer, kept in a module of its own that only the exports load, so that the
-// other commands of the terminal program start without libical and ICU. Its entry point takes
-// plain data: the events are made in the program.
+// What dovrin-cal hands the iCalendar writer, which is kept in a module of its own
+// (ics_module/) that only the exports load, so that the other commands of the terminal
+// program start without libical and ICU. Its entry point takes plain data: the events are
+// made in the program.
 #pragma once
 
 #include <cstddef>
