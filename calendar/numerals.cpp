@@ -34,10 +34,9 @@ std::string clsDate::UpDigit(const std::string& digit)
 
 std::string clsDate::UpNumber(const std::string& text) const
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    const std::vector<std::string_view> characters = dovrin::Utf8Characters(std::string_view(text).substr(first, last - first + 1));
+    const std::string_view digits = dovrin::TrimmedSpaces(text);
+    if (digits.empty()) return {};
+    const std::vector<std::string_view> characters = dovrin::Utf8Characters(digits);
 
     static constexpr std::array<const char*, 9> units = {"", "十", "百", "千", "万", "十", "百", "千", "亿"};
     std::string result;

@@ -173,4 +173,11 @@ std::vector<std::string> SplitAt(std::string_view text, std::string_view delimit
     return pieces;
 }
 
+std::string_view TrimmedSpaces(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace dovrin

@@ -40,6 +40,9 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 // CR LF line ends become LF, and a CR that ends the text goes; a lone CR elsewhere stays.
 std::string WithLineFeeds(std::string_view text);
 
+// The text without the ASCII spaces at either end; "" when it holds nothing else.
+std::string_view TrimmedSpaces(std::string_view text);
+
 // The pieces between the delimiters: n delimiters give n + 1 pieces, empty ones included.
 std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter);
 

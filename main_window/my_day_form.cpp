@@ -4,6 +4,7 @@
 #include "calendar/clsDate.h"
 #include "calendar/locale_names.h"
 #include "calendar/span.h"
+#include "calendar/utf8.h"
 
 namespace dovrin {
 namespace {
@@ -17,13 +18,6 @@ std::string RemindText(const std::vector<std::int32_t>& days)
         text += std::to_string(before);
     }
     return text;
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // "农历八月十五", the lunar date a Gregorian date falls on.
@@ -136,11 +130,11 @@ std::string DayOfForm(const MyDayForm& form, MyDay& day)
     day.missingLeap = form.missingLeap;
     day.leapYear = form.leapYear;
     day.commonYear = form.commonYear;
-    if (const std::string since = Trimmed(form.since); !since.empty()) {
+    if (const std::string since = std::string(TrimmedSpaces(form.since)); !since.empty()) {
         if (since.size() > 4 || !ParseDigits(since, day.firstYear) || day.firstYear < 1)
             return "起始年份“" + since + "”不是年份，应为 1 到 9999 的数字，或者不填";
     }
-    if (const std::string remind = Trimmed(form.remind); !remind.empty())
+    if (const std::string remind = std::string(TrimmedSpaces(form.remind)); !remind.empty())
         if (std::string why = ParseMyDayReminders(remind, day); !why.empty()) return why;
     return CheckMyDay(day);
 }
@@ -156,7 +150,7 @@ std::string DefaultRemindText(const MyDayForm& form)
 std::string PreviewText(const MyDayForm& form, CivilDate from, std::size_t count)
 {
     MyDayForm previewed = form;
-    if (Trimmed(previewed.title).empty()) previewed.title = "我的日子";
+    if (TrimmedSpaces(previewed.title).empty()) previewed.title = "我的日子";
     MyDay day;
     if (std::string why = DayOfForm(previewed, day); !why.empty()) return why;
     std::string text;

@@ -17,13 +17,6 @@ namespace {
 constexpr std::size_t KnownFields = 6;  // title, date, since, rules, remind, kind
 constexpr std::int32_t LongestReminder = 366;  // days before
 
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool Consume(std::string_view& text, std::string_view prefix)
 {
     if (!text.starts_with(prefix)) return false;
@@ -186,7 +179,7 @@ std::string ParseFields(const std::vector<std::string>& fields, MyDay& day)
 {
     if (fields.size() < 2) return _("expected a title and a date separated by a tab");
     std::array<std::string_view, KnownFields> f{};
-    for (std::size_t i = 0; i < KnownFields && i < fields.size(); ++i) f[i] = Trimmed(fields[i]);
+    for (std::size_t i = 0; i < KnownFields && i < fields.size(); ++i) f[i] = TrimmedSpaces(fields[i]);
     day.title = std::string(f[0]);
     std::string error = ParseMyDayDate(f[1], day);
     if (error.empty()) error = ParseSince(f[2], day);
@@ -280,14 +273,14 @@ std::string MyDaysHeader()
 
 std::string ParseMyDayDate(std::string_view text, MyDay& day)
 {
-    text = Trimmed(text);
+    text = TrimmedSpaces(text);
     if (Consume(text, "农历")) return ParseLunarDate(text, day);
     return ParseGregorianDate(text, day);
 }
 
 std::string ParseMyDayReminders(std::string_view text, MyDay& day)
 {
-    return ParseRemind(Trimmed(text), day);
+    return ParseRemind(TrimmedSpaces(text), day);
 }
 
 std::string CheckMyDay(const MyDay& day)
@@ -295,7 +288,7 @@ std::string CheckMyDay(const MyDay& day)
     if (day.title.empty()) return _("the title is empty");
     if (!IsValidUtf8(day.title, false)) return Format(_("the title holds a control character: {1}"), {Printable(day.title)});
     if (day.title.starts_with('#')) return _("a title cannot begin with #, which starts a comment");
-    if (day.title != Trimmed(day.title)) return _("a title cannot begin or end with a space");
+    if (day.title != TrimmedSpaces(day.title)) return _("a title cannot begin or end with a space");
     if (day.firstYear < 0 || day.firstYear > 9999) return Format(_("'{1}' is not a year"), {std::to_string(day.firstYear)});
     const bool validDate = day.lunar ? day.month >= 1 && day.month <= 12 && day.day >= 1 && day.day <= 30
                                      : IsValidDate(2000, day.month, day.day);
@@ -324,7 +317,7 @@ MyDaysFile ParseMyDays(std::string_view text)
     for (const std::string& withEnd : LinesWithEnds(text)) {
         ++number;
         const std::string_view line = WithoutEnd(withEnd);
-        if (Trimmed(line).empty() || line.starts_with('#')) continue;
+        if (TrimmedSpaces(line).empty() || line.starts_with('#')) continue;
         MyDay day;
         std::string reason = ParseFields(SplitAt(line, "\t"), day);
         const auto known = titles.find(day.title);
@@ -346,7 +339,7 @@ MyDaysEdit AddMyDay(std::string_view text, const MyDay& day)
     if (std::string error = CheckMyDay(day); !error.empty()) return {{}, error};
     if (LineOf(ParseMyDays(text), day.title) >= 0)
         return {{}, Format(_("there is already a day titled '{1}'"), {day.title})};
-    std::string out = Trimmed(WithLineFeeds(text)).empty() ? std::string(text) + MyDaysHeader() : std::string(text);
+    std::string out = TrimmedSpaces(WithLineFeeds(text)).empty() ? std::string(text) + MyDaysHeader() : std::string(text);
     const std::string end = out.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     if (!out.empty() && !out.ends_with('\n')) out += end;
     return {out + MyDayLine(day) + end, {}};
