@@ -10,7 +10,7 @@
 #include "calendar/locale_names.h"
 #include "calendar/my_day_rules.h"
 #include "calendar/named_days.h"
-#include "cli/ics_entry.h"
+#include "ics_entry.h"
 #include "module_loader.h"
 #include "resources/messages.h"
 

@@ -1,5 +1,5 @@
 // The events as iCalendar text through libical.
-#include "cli/ics_entry.h"
+#include "ics_entry.h"
 
 #include <libical/ical.h>
 
