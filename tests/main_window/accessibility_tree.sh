@@ -29,7 +29,7 @@ stop_all() {
 }
 trap stop_all EXIT
 trap 'exit 1' INT TERM
-start_display 120
+start_display
 
 start_accessibility_bus
 

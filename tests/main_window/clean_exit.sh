@@ -12,7 +12,7 @@ require_tools Xvfb xdotool xwininfo xprop openbox
 log=$(mktemp)
 trap 'stop_display; rm -f "$log"' EXIT
 trap 'exit 1' INT TERM
-start_display 110 openbox
+start_display openbox
 
 unset WAYLAND_DISPLAY
 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$log" &

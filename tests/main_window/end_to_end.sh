@@ -15,7 +15,7 @@ require_tools Xvfb xdotool xwininfo xprop faketime $window_manager
 
 trap stop_display EXIT
 trap 'exit 1' INT TERM
-start_display 90 "$window_manager"
+start_display "$window_manager"
 
 # A FIFO with no writer where the user's days off would be: the program must start anyway
 # and say once why it did not read it.

@@ -13,7 +13,7 @@ require_tools Xvfb xdotool xwininfo faketime
 home=$(mktemp -d)
 trap 'stop_display; rm -rf "$home"' EXIT
 trap 'exit 1' INT TERM
-start_display 150
+start_display
 
 days=$home/data/dovrin/my-days.tsv
 entry=$home/config/autostart/io.github.dovrin.Remind.desktop

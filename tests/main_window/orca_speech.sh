@@ -34,7 +34,7 @@ stop_all() {
 }
 trap stop_all EXIT
 trap 'exit 1' INT TERM
-start_display 160
+start_display
 
 start_accessibility_bus
 

@@ -21,7 +21,7 @@ inside() {  # inside "X Y W H" SCREEN_W SCREEN_H: yes when the frame lies wholly
 
 start() {  # start SIZE SCALE: the program on a new display of that size; sets main and info
     stop_display
-    SCREEN_SIZE=$1 start_display 100 openbox
+    SCREEN_SIZE=$1 start_display openbox
     QT_SCALE_FACTOR=$2 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
     app_pid=$!
     main=$(timeout 20 xdotool search --sync --name '^Dovrin万年历 - ' | head -n 1)

@@ -16,34 +16,47 @@ stop_display() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    app_pid= wm_pid= xvfb_pid=
+    [ -n "$display_log" ] && rm -rf "$display_log"
+    display_log=
 }
+display_log=
 
-# start_display FIRST_DISPLAY_NUMBER [WINDOW_MANAGER]; the screen is SCREEN_SIZE, 1920x1200
-# unless that is set.
+# start_display [WINDOW_MANAGER]; the screen is SCREEN_SIZE, 1920x1200 unless that is set.
+# The server takes the first display number free when it binds (-displayfd), so that runs
+# side by side, or a lock left by a killed server, never share one.
 start_display() {
-    number=$1
-    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-        number=$((number + 1))
-    done
-    export DISPLAY=":$number"
-    Xvfb "$DISPLAY" -screen 0 "${SCREEN_SIZE:-1920x1200}x24" -nolisten tcp >/dev/null 2>&1 &
+    display_log=$(mktemp -d)
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1920x1200}x24" -nolisten tcp \
+        3>"$display_log/number" >"$display_log/xvfb" 2>&1 &
     xvfb_pid=$!
     tries=0
-    until xwininfo -root >/dev/null 2>&1; do
+    until [ -s "$display_log/number" ]; do
         tries=$((tries + 1))
-        [ "$tries" -gt 300 ] && { echo "FAIL: Xvfb did not start"; exit 1; }
+        if [ "$tries" -gt 300 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+            echo "FAIL: Xvfb did not start"; sed 's/^/  Xvfb: /' "$display_log/xvfb"; exit 1
+        fi
         sleep 0.1
     done
-    [ -n "${2:-}" ] || return 0
-    # A private configuration directory, so that nothing of the user's own set-up counts.
-    XDG_CONFIG_HOME=$(mktemp -d) "$2" >/dev/null 2>&1 &
-    wm_pid=$!
-    tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 300 ] && { echo "FAIL: $2 did not start"; exit 1; }
-        sleep 0.1
+    export DISPLAY=":$(head -n 1 "$display_log/number")"
+    [ -n "${1:-}" ] || return 0
+    # A window manager can die at start for reasons of its own; it is started again, up to
+    # three times, before the run gives up and shows what it said.
+    for attempt in 1 2 3; do
+        # A private configuration directory, so that nothing of the user's own set-up counts.
+        XDG_CONFIG_HOME="$display_log/config$attempt" "$1" >"$display_log/wm" 2>&1 &
+        wm_pid=$!
+        tries=0
+        while kill -0 "$wm_pid" 2>/dev/null && [ "$tries" -le 100 ]; do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            tries=$((tries + 1))
+            sleep 0.1
+        done
+        kill "$wm_pid" 2>/dev/null
+        wait "$wm_pid" 2>/dev/null
+        wm_pid=
     done
+    echo "FAIL: $1 did not start"; sed "s/^/  $1: /" "$display_log/wm"; exit 1
 }
 
 failures=0
