@@ -24,7 +24,7 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 launcher_pid=
 stop_all() {
-    stop_display
+    end_run
     [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null && wait "$launcher_pid" 2>/dev/null
 }
 trap stop_all EXIT
@@ -34,9 +34,7 @@ start_display
 start_accessibility_bus
 
 # The user's files in a private home, for the days the test adds.
-home=$(mktemp -d)
-trap 'stop_all; rm -rf "$home"' EXIT
-export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config"
+use_private_home
 start_accessible_program
 
 timeout 60 "$python" "$here/accessibility_tree.py"

@@ -9,8 +9,9 @@ program=${1:?usage: clean_exit.sh PATH_TO_DOVRIN}
 . "$(dirname "$0")/x_display.sh"
 require_tools Xvfb xdotool xwininfo xprop openbox
 
-log=$(mktemp)
-trap 'stop_display; rm -f "$log"' EXIT
+trap end_run EXIT
+use_private_home
+log=$home/stderr
 trap 'exit 1' INT TERM
 start_display openbox
 

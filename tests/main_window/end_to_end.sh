@@ -13,18 +13,18 @@ window_manager=${2:-}
 # Without the tools there is nothing to drive: report the case as skipped.
 require_tools Xvfb xdotool xwininfo xprop faketime $window_manager
 
-trap stop_display EXIT
+trap end_run EXIT
 trap 'exit 1' INT TERM
 start_display "$window_manager"
 
 # A FIFO with no writer where the user's days off would be: the program must start anyway
 # and say once why it did not read it.
-data=$(mktemp -d)
-trap 'stop_display; rm -rf "$data"' EXIT
+use_private_home
+data=$XDG_DATA_HOME
 mkdir "$data/dovrin" && mkfifo "$data/dovrin/rest-days.tsv"
 
 unset WAYLAND_DISPLAY
-XDG_DATA_HOME=$data LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb faketime '2024-02-28 10:00:00' "$program" \
+LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb faketime '2024-02-28 10:00:00' "$program" \
     >/dev/null 2>"$data/stderr" &
 app_pid=$!
 

@@ -10,16 +10,15 @@ program=${1:?usage: my_days_menu.sh PATH_TO_DOVRIN}
 . "$(dirname "$0")/x_display.sh"
 require_tools Xvfb xdotool xwininfo faketime
 
-home=$(mktemp -d)
-trap 'stop_display; rm -rf "$home"' EXIT
+trap end_run EXIT
+use_private_home
 trap 'exit 1' INT TERM
 start_display
 
 days=$home/data/dovrin/my-days.tsv
 entry=$home/config/autostart/io.github.dovrin.Remind.desktop
 unset WAYLAND_DISPLAY
-HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
-    faketime '2027-09-15 10:00:00' "$program" >/dev/null 2>"$home/stderr" &
+LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb faketime '2027-09-15 10:00:00' "$program" >/dev/null 2>"$home/stderr" &
 app_pid=$!
 
 window() {  # window NAME: waits up to 10 s for a window of that exact name, prints its id

@@ -28,13 +28,14 @@ launcher_pid=
 speech_pid=
 orca_pid=
 stop_all() {
-    stop_display
+    end_run
     for pid in $orca_pid $speech_pid $launcher_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap stop_all EXIT
 trap 'exit 1' INT TERM
 start_display
+use_private_home
 
 start_accessibility_bus
 

@@ -10,9 +10,10 @@ program=${1:?usage: screen_fit.sh PATH_TO_DOVRIN}
 . "$(dirname "$0")/x_display.sh"
 require_tools Xvfb xdotool xwininfo xprop openbox
 
-trap stop_display EXIT
+trap end_run EXIT
 trap 'exit 1' INT TERM
 unset WAYLAND_DISPLAY
+use_private_home
 
 inside() {  # inside "X Y W H" SCREEN_W SCREEN_H: yes when the frame lies wholly on the screen
     set -- $1 $2 $3

@@ -1,9 +1,31 @@
 # Shared by the runs of the real program: a virtual X display that nobody else uses, with a
-# window manager when one is named. stop_display ends the program ($app_pid), the window
-# manager and the display. check counts what failed, finish_checks ends the run with it.
+# window manager when one is named, and a home of the run's own. stop_display ends the program
+# ($app_pid), the window manager and the display; end_run does that and removes what the run
+# kept in its scratch folder. check counts what failed, finish_checks ends the run with it.
 xvfb_pid=
 wm_pid=
 app_pid=
+run_dir=
+
+scratch() {  # the run's scratch folder, made on first use (not before a script re-runs itself)
+    [ -n "$run_dir" ] || run_dir=$(mktemp -d)
+}
+
+end_run() {
+    stop_display
+    [ -n "$run_dir" ] && rm -rf "$run_dir"
+    run_dir=
+}
+
+# use_private_home: HOME and the XDG folders inside the scratch folder, so that none of the
+# user's own days, days off or settings counts and nothing is left in the real home; sets home.
+use_private_home() {
+    scratch
+    home=$run_dir/home
+    mkdir -p "$home/config" "$home/data" "$home/cache"
+    export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_CACHE_HOME="$home/cache"
+}
 
 # require_tools TOOL...: without them there is nothing to drive; the case is skipped (77).
 require_tools() {
@@ -17,16 +39,15 @@ stop_display() {
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     app_pid= wm_pid= xvfb_pid=
-    [ -n "$display_log" ] && rm -rf "$display_log"
-    display_log=
 }
-display_log=
 
 # start_display [WINDOW_MANAGER]; the screen is SCREEN_SIZE, 1920x1200 unless that is set.
 # The server takes the first display number free when it binds (-displayfd), so that runs
 # side by side, or a lock left by a killed server, never share one.
 start_display() {
-    display_log=$(mktemp -d)
+    scratch
+    display_log=$run_dir/display
+    rm -rf "$display_log" && mkdir "$display_log"
     Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1920x1200}x24" -nolisten tcp \
         3>"$display_log/number" >"$display_log/xvfb" 2>&1 &
     xvfb_pid=$!
