@@ -148,18 +148,23 @@ std::string Centred(std::string_view text, std::size_t width)
     return std::string(left, ' ') + std::string(text) + std::string(width - used - left, ' ');
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to)
 {
-    if (from.empty()) return text;
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
+    if (from.empty()) return std::string(text);
+    // Built afresh rather than replaced in place: each replacement in place moves the whole
+    // tail, which made a 1 MiB file of short CRLF lines take seconds to rewrite.
+    std::string out;
+    out.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(from, start)) != std::string_view::npos; start = at + from.size())
+        out.append(text.substr(start, at - start)).append(to);
+    return out.append(text.substr(start));
 }
 
 std::string WithLineFeeds(std::string_view text)
 {
     if (text.ends_with('\r')) text.remove_suffix(1);  // a file cut off after its last CR
-    return ReplaceAll(std::string(text), "\r\n", "\n");
+    return ReplaceAll(text, "\r\n", "\n");
 }
 
 std::vector<std::string> SplitAt(std::string_view text, std::string_view delimiter)

@@ -35,7 +35,7 @@ std::string Centred(std::string_view text, std::size_t width);
 std::string Elided(std::string_view text, float width, const std::function<float(std::string_view)>& widthOf);
 
 // Every occurrence of `from` replaced by `to`, left to right.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 // CR LF line ends become LF, and a CR that ends the text goes; a lone CR elsewhere stays.
 std::string WithLineFeeds(std::string_view text);

@@ -11,6 +11,9 @@ TEST(Utf8, LineFeedsAndSplitting)
     EXPECT_EQ(WithLineFeeds("a\r\nb\r\n"), "a\nb\n");
     EXPECT_EQ(WithLineFeeds("a\r\nb\r"), "a\nb");  // a file cut off after its last CR
     EXPECT_EQ(WithLineFeeds("a\rb"), "a\rb");     // a lone CR inside stays
+    EXPECT_EQ(ReplaceAll("a,b,,c", ",", "、"), "a、b、、c");
+    EXPECT_EQ(ReplaceAll("aa", "a", "aa"), "aaaa");  // what was put in is not looked at again
+    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(SplitAt("a\n\nb\n", "\n"), (std::vector<std::string>{"a", "", "b", ""}));
     EXPECT_EQ(SplitAt("", "\n"), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitAt("国庆节 国际音乐日", " "), (std::vector<std::string>{"国庆节", "国际音乐日"}));
